@@ -1,0 +1,87 @@
+#include "dial/xr_tunerCtl.h"
+
+#include "dial/xr_tunerLayout.h"
+
+namespace {
+
+struct Band {
+    SInt32 minFreq;
+    SInt32 maxFreq;
+};
+
+// Tuning style -> band; other styles select no band.
+constexpr std::array<Band, 2> sBands{{{88100, 107900}, {76100, 89900}}};
+
+} // namespace
+
+xr_tunerCtl::xr_tunerCtl(QWidget* inParent) : View(inParent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize xr_tunerCtl::sizeHint() const {
+    return {sDialWidth, sDialHeight};
+}
+
+void xr_tunerCtl::setWheelTarget(QObject* inTarget, const host::Selector& inAction) {
+    mWheelTarget = inTarget;
+    mWheelAction = inAction;
+}
+
+void xr_tunerCtl::setTuningStyle(SInt32 inStyle) {
+    if (inStyle == mTuneStyle) {
+        return;
+    }
+    mTuneStyle = inStyle;
+    if (inStyle == 0 || inStyle == 1) {
+        const Band& band = sBands[static_cast<std::size_t>(inStyle)];
+        mMinFreq = band.minFreq;
+        mMaxFreq = band.maxFreq;
+        mFreqRange = mMaxFreq - mMinFreq;
+    }
+    // A frequency that stays inside the new band keeps its knob position until the next
+    // setFrequency; callers set the style first, then the frequency.
+    if (validateFrequency()) {
+        setWheelPercentFromFrequency();
+        setNeedsDisplay(true);
+    }
+}
+
+bool xr_tunerCtl::validateFrequency() {
+    if (mFrequency < mMinFreq) {
+        mFrequency = mMinFreq;
+        return true;
+    }
+    if (mFrequency > mMaxFreq) {
+        mFrequency = mMaxFreq;
+        return true;
+    }
+    return false;
+}
+
+void xr_tunerCtl::setFrequency(SInt32 inFreqInkHz) {
+    mFrequency = inFreqInkHz;
+    validateFrequency();
+    setWheelPercentFromFrequency();
+    setNeedsDisplay(true);
+}
+
+void xr_tunerCtl::setConnected(bool inConnected) {
+    mConnected = inConnected;
+    setNeedsDisplay(true);
+}
+
+void xr_tunerCtl::setWheelPercentFromFrequency() {
+    const SInt32 offset = mFrequency - mMinFreq;
+    mWheelPercent = static_cast<Float32>(offset) / static_cast<Float32>(mFreqRange);
+}
+
+void xr_tunerCtl::sendAction() {
+    QObject* target = mWheelTarget;
+    if (target == nullptr || mWheelAction.isNull()) {
+        return;
+    }
+    if (!host::respondsToSelector(target, mWheelAction)) {
+        return;
+    }
+    host::performSelector(target, mWheelAction, this);
+}

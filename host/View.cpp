@@ -1,0 +1,180 @@
+#include "host/View.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+namespace host {
+
+namespace {
+
+bool isFlippedWidget(const QWidget* inWidget) {
+    const auto* view = qobject_cast<const View*>(inWidget);
+    return view != nullptr && view->isFlipped();
+}
+
+// Qt's modifier state in the flag bits that views read.
+UInt32 modifierFlagsFrom(Qt::KeyboardModifiers inModifiers) {
+    UInt32 flags = 0;
+    if (inModifiers & Qt::ShiftModifier) {
+        flags |= kShiftKeyMask;
+    }
+    if (inModifiers & Qt::ControlModifier) {
+        flags |= kControlKeyMask;
+    }
+    if (inModifiers & Qt::AltModifier) {
+        flags |= kAlternateKeyMask;
+    }
+    if (inModifiers & Qt::MetaModifier) {
+        flags |= kCommandKeyMask;
+    }
+    if (inModifiers & Qt::KeypadModifier) {
+        flags |= kNumericPadKeyMask;
+    }
+    return flags;
+}
+
+} // namespace
+
+View::View(QWidget* inParent) : QWidget(inParent) {
+}
+
+Rect View::bounds() const {
+    return Rect{{0.0f, 0.0f}, {static_cast<Float32>(width()), static_cast<Float32>(height())}};
+}
+
+QPointF View::toQtPoint(const QWidget* inWidget, Point inPoint) {
+    if (isFlippedWidget(inWidget)) {
+        return {static_cast<qreal>(inPoint.x), static_cast<qreal>(inPoint.y)};
+    }
+    return {static_cast<qreal>(inPoint.x),
+            static_cast<qreal>(inWidget->height()) - static_cast<qreal>(inPoint.y)};
+}
+
+Point View::fromQtPoint(const QWidget* inWidget, QPointF inPoint) {
+    if (isFlippedWidget(inWidget)) {
+        return {static_cast<Float32>(inPoint.x()), static_cast<Float32>(inPoint.y())};
+    }
+    return {static_cast<Float32>(inPoint.x()),
+            static_cast<Float32>(static_cast<qreal>(inWidget->height()) - inPoint.y())};
+}
+
+Point View::convertPoint(Point inPoint, const QWidget* inView) const {
+    const QWidget* from = inView != nullptr ? inView : window();
+    const QPointF inFrom = toQtPoint(from, inPoint);
+    QPointF local;
+    if (from == this) {
+        local = inFrom;
+    } else if (from->isAncestorOf(this)) {
+        local = mapFrom(from, inFrom);
+    } else {
+        local = mapFromGlobal(from->mapToGlobal(inFrom));
+    }
+    return fromQtPoint(this, local);
+}
+
+void View::setNeedsDisplay(bool inFlag) {
+    if (inFlag) {
+        update();
+    }
+}
+
+View* View::hitTest(Point inPoint) {
+    return bounds().contains(convertPoint(inPoint, superview())) ? this : nullptr;
+}
+
+void View::mouseDown(const Event&) {
+}
+void View::mouseDragged(const Event&) {
+}
+void View::mouseUp(const Event&) {
+}
+
+Event View::mouseEventFrom(const QMouseEvent* inEvent) const {
+    const QWidget* win = window();
+    const QPointF inWindow = win == this ? inEvent->position() : mapTo(win, inEvent->position());
+    return Event::mouse(fromQtPoint(win, inWindow), modifierFlagsFrom(inEvent->modifiers()));
+}
+
+void View::pressOrPassOn(QMouseEvent* inEvent) {
+    if (inEvent->button() != Qt::LeftButton) {
+        inEvent->ignore();
+        return;
+    }
+    const QWidget* super = superview() != nullptr ? superview() : window();
+    const QPointF inSuper = super == this ? inEvent->position() : mapTo(super, inEvent->position());
+    if (hitTest(fromQtPoint(super, inSuper)) == nullptr) {
+        mMouseTaken = false;
+        mPassedOnTo = widgetBeneath(inEvent->position());
+        passOn(inEvent);
+        return;
+    }
+    mMouseTaken = true;
+    mPassedOnTo = nullptr;
+    mouseDown(mouseEventFrom(inEvent));
+    inEvent->accept();
+}
+
+void View::mousePressEvent(QMouseEvent* inEvent) {
+    pressOrPassOn(inEvent);
+}
+
+// A second click is a press like the first.
+void View::mouseDoubleClickEvent(QMouseEvent* inEvent) {
+    pressOrPassOn(inEvent);
+}
+
+void View::mouseMoveEvent(QMouseEvent* inEvent) {
+    if (mPassedOnTo != nullptr) {
+        passOn(inEvent);
+    } else if (mMouseTaken && (inEvent->buttons() & Qt::LeftButton)) {
+        mouseDragged(mouseEventFrom(inEvent));
+        inEvent->accept();
+    } else {
+        inEvent->ignore();
+    }
+}
+
+void View::mouseReleaseEvent(QMouseEvent* inEvent) {
+    if (mPassedOnTo != nullptr) {
+        passOn(inEvent);
+        if (inEvent->buttons() == Qt::NoButton) {
+            mPassedOnTo = nullptr;
+        }
+    } else if (mMouseTaken && inEvent->button() == Qt::LeftButton) {
+        mMouseTaken = false;
+        mouseUp(mouseEventFrom(inEvent));
+        inEvent->accept();
+    } else {
+        inEvent->ignore();
+    }
+}
+
+// The widget that the window would have given the press to, were this view not there.
+QWidget* View::widgetBeneath(QPointF inLocalPos) {
+    QWidget* win = window();
+    if (win == this) {
+        return nullptr;
+    }
+    const bool wasTransparent = testAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    QWidget* beneath = win->childAt(mapTo(win, inLocalPos).toPoint());
+    setAttribute(Qt::WA_TransparentForMouseEvents, wasTransparent);
+    return beneath != nullptr ? beneath : win;
+}
+
+void View::passOn(QMouseEvent* inEvent) {
+    QWidget* target = mPassedOnTo;
+    if (target == nullptr) {
+        inEvent->ignore();
+        return;
+    }
+    const QPointF pos = target->mapFromGlobal(inEvent->globalPosition());
+    QMouseEvent copy(inEvent->type(), pos, inEvent->scenePosition(), inEvent->globalPosition(),
+                     inEvent->button(), inEvent->buttons(), inEvent->modifiers(),
+                     inEvent->pointingDevice());
+    QCoreApplication::sendEvent(target, &copy);
+    // Handled here: Qt must not also hand the original to this view's parents.
+    inEvent->accept();
+}
+
+} // namespace host

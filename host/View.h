@@ -1,0 +1,69 @@
+#pragma once
+
+#include "host/Event.h"
+#include "host/Geometry.h"
+
+#include <QPointF>
+#include <QPointer>
+#include <QWidget>
+
+class QMouseEvent;
+
+namespace host {
+
+// A widget with the coordinate model and mouse entry points of a desktop view.
+//
+// Its own coordinates have their origin at the lower-left corner and y growing upward, unless
+// the subclass answers true from isFlipped(). The same holds for every other widget when a point
+// is converted from it: a plain QWidget counts as an unflipped view. "Window coordinates" are
+// those of the top-level widget.
+//
+// A left-button press first asks hitTest(); when the view declines, the press (and the moves and
+// release that follow it) go to whatever lies beneath the view at that place, as if the view
+// were not there. An accepted press arrives as mouseDown(), moves with the button held as
+// mouseDragged(), the release as mouseUp().
+class View : public QWidget {
+    Q_OBJECT
+public:
+    explicit View(QWidget* inParent = nullptr);
+
+    virtual bool isFlipped() const { return false; }
+    QWidget* superview() const { return parentWidget(); }
+    Rect bounds() const;
+
+    // inPoint from inView's coordinates into this view's; from window coordinates when inView
+    // is null.
+    Point convertPoint(Point inPoint, const QWidget* inView) const;
+
+    // Marks the view for a later repaint; any number of marks give one repaint.
+    virtual void setNeedsDisplay(bool inFlag);
+
+    // inPoint is in the superview's coordinates (window coordinates for a top-level view).
+    // Returns the view that takes a press there, or nullptr to let it pass to what lies beneath.
+    virtual View* hitTest(Point inPoint);
+
+    virtual void mouseDown(const Event& inEvent);
+    virtual void mouseDragged(const Event& inEvent);
+    virtual void mouseUp(const Event& inEvent);
+
+    // Conversions between a widget's Qt coordinates and its view coordinates.
+    static QPointF toQtPoint(const QWidget* inWidget, Point inPoint);
+    static Point fromQtPoint(const QWidget* inWidget, QPointF inPoint);
+
+protected:
+    void mousePressEvent(QMouseEvent* inEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* inEvent) override;
+    void mouseMoveEvent(QMouseEvent* inEvent) override;
+    void mouseReleaseEvent(QMouseEvent* inEvent) override;
+
+private:
+    Event mouseEventFrom(const QMouseEvent* inEvent) const;
+    void pressOrPassOn(QMouseEvent* inEvent);
+    QWidget* widgetBeneath(QPointF inLocalPos);
+    void passOn(QMouseEvent* inEvent);
+
+    bool mMouseTaken = false;      // the current press was accepted by the hit test
+    QPointer<QWidget> mPassedOnTo; // where the current declined press went
+};
+
+} // namespace host

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, test, run and benchmark USB_Tavro.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config clang-format
+    # toolkit: widgets, Designer interface files, the TIFF image plug-in
+    qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
+    # property lists, device registry
+    libplist-dev libudev-dev
+    # tests and benchmarks
+    googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
+    clang libclang-rt-dev
+    # packaging checks
+    desktop-file-utils appstream dpkg-dev file
+)
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+    sudo=(sudo)
+else
+    echo "install-deps.sh: run as root or install sudo" >&2
+    exit 1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
