@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/Bundle.h"
 #include "host/Date.h"
 #include "host/Event.h"
 #include "host/Geometry.h"
@@ -40,6 +41,12 @@ public:
     host::View* hitTest(host::Point inPoint) override;
     void mouseDown(const host::Event& inEvent) override;
     void mouseDragged(const host::Event& inEvent) override;
+
+    // Rendering
+    // Loads the fourteen images from inBundle on the first call; later calls load nothing.
+    xr_tunerCtl* finishInitWithBundle(const host::Bundle& inBundle);
+    // Draws the whole dial, whatever inRect covers.
+    void drawRect(host::GraphicsContext& inContext, const host::Rect& inRect) override;
 
     QSize sizeHint() const override;
 

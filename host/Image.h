@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace host {
 
@@ -8,7 +9,10 @@ namespace host {
 class Image {
 public:
     Image() = default;
-    explicit Image(QImage inImage) : mImage(std::move(inImage)) {}
+    explicit Image(QImage inImage);
+
+    // The image in the file at inPath, or a null image when it cannot be read.
+    static Image fromFile(const QString& inPath);
 
     bool isNull() const { return mImage.isNull(); }
     const QImage& qimage() const { return mImage; }

@@ -1,7 +1,14 @@
 #include "host/View.h"
 
+#include "host/KeyEvents.h"
+#include "host/PainterContext.h"
+
 #include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace host {
 
@@ -10,27 +17,6 @@ namespace {
 bool isFlippedWidget(const QWidget* inWidget) {
     const auto* view = qobject_cast<const View*>(inWidget);
     return view != nullptr && view->isFlipped();
-}
-
-// Qt's modifier state in the flag bits that views read.
-UInt32 modifierFlagsFrom(Qt::KeyboardModifiers inModifiers) {
-    UInt32 flags = 0;
-    if (inModifiers & Qt::ShiftModifier) {
-        flags |= kShiftKeyMask;
-    }
-    if (inModifiers & Qt::ControlModifier) {
-        flags |= kControlKeyMask;
-    }
-    if (inModifiers & Qt::AltModifier) {
-        flags |= kAlternateKeyMask;
-    }
-    if (inModifiers & Qt::MetaModifier) {
-        flags |= kCommandKeyMask;
-    }
-    if (inModifiers & Qt::KeypadModifier) {
-        flags |= kNumericPadKeyMask;
-    }
-    return flags;
 }
 
 } // namespace
@@ -92,7 +78,7 @@ void View::mouseUp(const Event&) {
 Event View::mouseEventFrom(const QMouseEvent* inEvent) const {
     const QWidget* win = window();
     const QPointF inWindow = win == this ? inEvent->position() : mapTo(win, inEvent->position());
-    return Event::mouse(fromQtPoint(win, inWindow), modifierFlagsFrom(inEvent->modifiers()));
+    return Event::mouse(fromQtPoint(win, inWindow), modifierFlagsFrom(*inEvent));
 }
 
 void View::pressOrPassOn(QMouseEvent* inEvent) {
@@ -175,6 +161,70 @@ void View::passOn(QMouseEvent* inEvent) {
     QCoreApplication::sendEvent(target, &copy);
     // Handled here: Qt must not also hand the original to this view's parents.
     inEvent->accept();
+}
+
+} // namespace host
+
+namespace host {
+
+void View::keyDown(const Event& inEvent) {
+    if (auto* native = dynamic_cast<QKeyEvent*>(inEvent.nativeEvent())) {
+        QWidget::keyPressEvent(native);
+    }
+}
+
+void View::keyUp(const Event& inEvent) {
+    if (auto* native = dynamic_cast<QKeyEvent*>(inEvent.nativeEvent())) {
+        QWidget::keyReleaseEvent(native);
+    }
+}
+
+bool View::acceptsFirstResponder() {
+    return focusPolicy() != Qt::NoFocus;
+}
+bool View::becomeFirstResponder() {
+    return true;
+}
+bool View::resignFirstResponder() {
+    return true;
+}
+
+void View::keyPressEvent(QKeyEvent* inEvent) {
+    inEvent->accept();
+    keyDown(keyEventFrom(*inEvent).withNativeEvent(inEvent));
+}
+
+void View::keyReleaseEvent(QKeyEvent* inEvent) {
+    // The window system repeats a held key as release + press pairs; only the presses count.
+    if (inEvent->isAutoRepeat()) {
+        inEvent->accept();
+        return;
+    }
+    inEvent->accept();
+    keyUp(keyEventFrom(*inEvent).withNativeEvent(inEvent));
+}
+
+void View::focusInEvent(QFocusEvent* inEvent) {
+    becomeFirstResponder();
+    QWidget::focusInEvent(inEvent);
+}
+
+void View::focusOutEvent(QFocusEvent* inEvent) {
+    resignFirstResponder();
+    QWidget::focusOutEvent(inEvent);
+}
+
+void View::drawRect(GraphicsContext&, const Rect&) {
+}
+
+void View::paintEvent(QPaintEvent* inEvent) {
+    QPainter painter(this);
+    PainterContext context(painter, *this);
+    const QRectF dirty = inEvent->rect().toRectF();
+    const Point lowerLeft = fromQtPoint(this, dirty.bottomLeft());
+    drawRect(context,
+             Rect{lowerLeft,
+                  {static_cast<Float32>(dirty.width()), static_cast<Float32>(dirty.height())}});
 }
 
 } // namespace host

@@ -7,9 +7,14 @@
 #include <QPointer>
 #include <QWidget>
 
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 
 namespace host {
+
+class GraphicsContext;
 
 // A widget with the coordinate model and mouse entry points of a desktop view.
 //
@@ -22,6 +27,11 @@ namespace host {
 // release that follow it) go to whatever lies beneath the view at that place, as if the view
 // were not there. An accepted press arrives as mouseDown(), moves with the button held as
 // mouseDragged(), the release as mouseUp().
+//
+// Key presses arrive as keyDown(), releases as keyUp(); what a view does not handle it hands to
+// the base implementation, which passes the event on to the parent widget. The window system's
+// own repeat comes as extra presses; its synthetic releases never reach keyUp().
+// Painting calls drawRect() with a context in the view's coordinates.
 class View : public QWidget {
     Q_OBJECT
 public:
@@ -46,6 +56,15 @@ public:
     virtual void mouseDragged(const Event& inEvent);
     virtual void mouseUp(const Event& inEvent);
 
+    virtual void keyDown(const Event& inEvent);
+    virtual void keyUp(const Event& inEvent);
+    virtual bool acceptsFirstResponder();
+    virtual bool becomeFirstResponder();
+    virtual bool resignFirstResponder();
+
+    // Draws the view; inRect is the part that needs it.
+    virtual void drawRect(GraphicsContext& inContext, const Rect& inRect);
+
     // Conversions between a widget's Qt coordinates and its view coordinates.
     static QPointF toQtPoint(const QWidget* inWidget, Point inPoint);
     static Point fromQtPoint(const QWidget* inWidget, QPointF inPoint);
@@ -55,6 +74,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* inEvent) override;
     void mouseMoveEvent(QMouseEvent* inEvent) override;
     void mouseReleaseEvent(QMouseEvent* inEvent) override;
+    void keyPressEvent(QKeyEvent* inEvent) override;
+    void keyReleaseEvent(QKeyEvent* inEvent) override;
+    void focusInEvent(QFocusEvent* inEvent) override;
+    void focusOutEvent(QFocusEvent* inEvent) override;
+    void paintEvent(QPaintEvent* inEvent) override;
 
 private:
     Event mouseEventFrom(const QMouseEvent* inEvent) const;

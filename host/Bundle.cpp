@@ -1,0 +1,16 @@
+#include "host/Bundle.h"
+
+#include <QFileInfo>
+
+namespace host {
+
+Bundle::Bundle(QString inRootPath) : mRootPath(std::move(inRootPath)) {}
+
+QString Bundle::resourcePath() const { return mRootPath + "/Contents/Resources"; }
+
+QString Bundle::pathForResource(const QString& inName, const QString& inType) const {
+    const QString path = resourcePath() + "/" + inName + (inType.isEmpty() ? "" : "." + inType);
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+} // namespace host
