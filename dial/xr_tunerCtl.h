@@ -6,6 +6,7 @@
 #include "host/Geometry.h"
 #include "host/Image.h"
 #include "host/TargetAction.h"
+#include "host/Timing.h"
 #include "host/Types.h"
 #include "host/View.h"
 
@@ -48,10 +49,23 @@ public:
     // Draws the whole dial, whatever inRect covers.
     void drawRect(host::GraphicsContext& inContext, const host::Rect& inRect) override;
 
+    // Keyboard tuning and focus: the up and down arrows step the frequency by 100 kHz, at once
+    // and then with an accelerating repeat while held.
+    bool acceptsFirstResponder() override;
+    bool becomeFirstResponder() override;
+    bool resignFirstResponder() override;
+    void keyDown(const host::Event& inEvent) override;
+    void keyUp(const host::Event& inEvent) override;
+    void doTune(QObject* inData);
+    // The clock and delayed messages of the key repeat; the system's unless a test says otherwise.
+    void setTiming(host::Timing& inTiming) { mTiming = &inTiming; }
+
     QSize sizeHint() const override;
 
 private:
     void sendAction();
+    void endKeyRepeat();
+    void scheduleTune(double inDelaySeconds);
     void setWheelPercentFromFrequency();
 
     host::Image mTunerImage;
@@ -77,4 +91,6 @@ private:
     bool mConnected = false;
     bool mInitComplete = false;
     bool mFocused = false;
+
+    host::Timing* mTiming = &host::systemTiming();
 };
