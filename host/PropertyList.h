@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace host {
+
+// A property-list dictionary (the root of a settings file or a bundle's Info.plist), on libplist.
+// Reads XML and binary property lists, writes XML.
+class Dictionary {
+public:
+    Dictionary(); // empty
+    ~Dictionary();
+    Dictionary(Dictionary&&) noexcept;
+    Dictionary& operator=(Dictionary&&) noexcept;
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
+
+    // The dictionary in inData, or nothing when it is not a property list with a dictionary
+    // at its root.
+    static std::optional<Dictionary> fromData(const QByteArray& inData);
+    // The same for a file; a missing or unreadable file gives nothing.
+    static std::optional<Dictionary> dictionaryWithContentsOfFile(const QString& inPath);
+
+    bool hasKey(const char* inKey) const;
+
+    // A value read as a number: integers, reals and booleans as numbers; a string as its leading
+    // decimal integer (0 when it has none). Data, dates, arrays and dictionaries give nothing,
+    // as does a missing key. Out-of-range values saturate.
+    std::optional<std::int64_t> longValue(const char* inKey) const;
+    // Numbers are true when not zero; a string is true when it starts with Y, y, T, t or a
+    // non-zero digit (after blanks, a sign and zeros). Other types give nothing.
+    std::optional<bool> boolValue(const char* inKey) const;
+    // A string value; other types give nothing.
+    std::optional<QString> stringValue(const char* inKey) const;
+
+    void setLong(const char* inKey, std::int64_t inValue);
+    void setBool(const char* inKey, bool inValue);
+    void setString(const char* inKey, const QString& inValue);
+
+    QByteArray toXML() const;
+    // Writes the XML form; atomically means through a temporary file renamed over the old one,
+    // so the file is the whole old or the whole new dictionary. False when it failed.
+    bool writeToFile(const QString& inPath, bool inAtomically) const;
+
+private:
+    explicit Dictionary(void* inRoot);
+    void* mRoot; // plist_t of type dictionary, owned
+};
+
+} // namespace host
