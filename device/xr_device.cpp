@@ -1,0 +1,234 @@
+#include "device/xr_device.h"
+
+#include "host/NotificationCenter.h"
+#include "host/SystemLog.h"
+
+#include <array>
+#include <cstdio>
+
+const QLatin1String gConnectionNotification("xr_connection_notification");
+
+namespace {
+
+constexpr long sVendorID = 0x0F5A;
+constexpr long sProductID = 0x0B17;
+constexpr UInt32 sReportSize = 6;
+constexpr UInt32 sReportTimeoutMS = 1000;
+// The frequency field of the report holds this many 100 kHz steps at most; above it the count
+// would run into the stereo bit.
+constexpr SInt32 sMaxFrequencyCount = 0x07FF;
+
+unsigned hex(IOReturn inStatus) {
+    return static_cast<unsigned>(inStatus);
+}
+
+} // namespace
+
+xr_device::xr_device(device::DeviceServices& inServices, QObject* inParent)
+    : QObject(inParent), mServices(inServices) {
+}
+
+xr_device::~xr_device() {
+    if (mHIDInterface != nullptr) {
+        mHIDInterface->Release();
+    }
+    if (mDeviceConnected) {
+        mServices.IOObjectRelease(mDevNotification);
+        mServices.IOObjectRelease(mUSBDevice);
+    }
+    if (mDeviceIterator != IO_OBJECT_NULL) {
+        mServices.IOObjectRelease(mDeviceIterator);
+    }
+    if (mNotifyPort != nullptr) {
+        mServices.IONotificationPortDestroy(mNotifyPort);
+    }
+}
+
+IOReturn xr_device::start() {
+    // The port is created only by a first call; a second would replace the registrations.
+    if (mNotifyPort != nullptr) {
+        return kIOReturnError;
+    }
+    std::unique_ptr<MatchingDictionary> matchingDict = mServices.IOServiceMatching("IOHIDDevice");
+    if (!matchingDict) {
+        host::systemLog("IOServiceMatching failed File %s Line %d", __FILE__, __LINE__);
+        return kIOReturnError;
+    }
+    matchingDict->setObject("ProductID", sProductID);
+    matchingDict->setObject("VendorID", sVendorID);
+
+    mNotifyPort = mServices.IONotificationPortCreate();
+    const IOReturn result = mServices.IOServiceAddMatchingNotification(
+        mNotifyPort, kIOFirstMatchNotification, std::move(matchingDict), DeviceAdded, this,
+        &mDeviceIterator);
+    if (result != kIOReturnSuccess) {
+        host::systemLog("IOServiceAddMatchingNotification failed File %s Line %d - result %08x",
+                        __FILE__, __LINE__, hex(result));
+        return result;
+    }
+
+    // Adopts a transmitter that is present already and empties the iterator, which arms the
+    // registration; only then may arrivals be delivered.
+    DeviceAdded(this, mDeviceIterator);
+
+    CFRunLoopSourceRef runLoopSource = mServices.IONotificationPortGetRunLoopSource(mNotifyPort);
+    mServices.CFRunLoopAddSource(runLoopSource);
+    return kIOReturnSuccess;
+}
+
+UInt16 xr_device::getIDWithDictionary(const PropertyDictionary& properties, const char* IDkey) {
+    SInt16 retVal = 0;
+    const PropertyValue* value = CFDictionaryGetValue(properties, IDkey);
+    if (value == nullptr) {
+        return 0xFFFF;
+    }
+    if (!CFNumberGetValue(*value, &retVal)) {
+        return 0xFFFE;
+    }
+    return static_cast<UInt16>(retVal);
+}
+
+IOReturn xr_device::configureDevice(io_service_t inDevice) {
+    IOReturn result = kIOReturnSuccess;
+    if (mDeviceConnected) {
+        return result;
+    }
+
+    // Destroyed when this returns, on every path, after the observers have run.
+    std::unique_ptr<IOCFPlugInInterface> iodev;
+    SInt32 score = 0;
+    result = mServices.IOCreatePlugInInterfaceForService(inDevice, kIOHIDDeviceUserClientTypeID,
+                                                         kIOCFPlugInInterfaceID, &iodev, &score);
+    if (result != kIOReturnSuccess) {
+        host::systemLog("IOCreatePlugInInterfaceForService failed File %s Line %d - result %08x",
+                        __FILE__, __LINE__, hex(result));
+        return result;
+    }
+
+    IOHIDDeviceInterface* hidDeviceInterface = nullptr;
+    result = iodev->QueryInterface(kIOHIDDeviceInterfaceID, &hidDeviceInterface);
+    if (result != kIOReturnSuccess) {
+        host::systemLog("(*iodev)->QueryInterface failed File %s Line %d - result %08x", __FILE__,
+                        __LINE__, hex(result));
+        return result;
+    }
+
+    PropertyDictionary properties;
+    result = mServices.IORegistryEntryCreateCFProperties(inDevice, &properties);
+    if (result != kIOReturnSuccess) {
+        host::systemLog("IORegistryEntryCreateCFProperties failed File %s Line %d - result %08x",
+                        __FILE__, __LINE__, hex(result));
+        hidDeviceInterface->Release();
+        return result;
+    }
+
+    result = mServices.IOServiceAddInterestNotification(
+        mNotifyPort, inDevice, kIOGeneralInterest, DeviceNotification, this, &mDevNotification);
+    if (result != kIOReturnSuccess) {
+        host::systemLog("IOServiceAddInterestNotification failed File %s Line %d - result %08x",
+                        __FILE__, __LINE__, hex(result));
+        hidDeviceInterface->Release();
+        return result;
+    }
+
+    // Everything is stored before observers run, so they may send a report at once.
+    mDeviceConnected = true;
+    mUSBDevice = inDevice;
+    mHIDInterface = hidDeviceInterface;
+    mHWVers = getIDWithDictionary(properties, "VersionNumber");
+    postConnectionNotification();
+    return result;
+}
+
+void xr_device::deviceDisconnected(io_service_t inDevice) {
+    if (!mDeviceConnected || inDevice != mUSBDevice) {
+        return;
+    }
+    if (mHIDInterface != nullptr) {
+        mHIDInterface->Release();
+        mHIDInterface = nullptr;
+    }
+    mUSBDevice = IO_OBJECT_NULL;
+    mDeviceConnected = false;
+    postConnectionNotification();
+
+    mServices.IOObjectRelease(mDevNotification);
+    mServices.IOObjectRelease(inDevice);
+}
+
+IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
+    if (!mDeviceConnected) {
+        return kIOReturnSuccess;
+    }
+    const IOReturn status = mHIDInterface->open(kIOHIDOptionsTypeNone);
+    if (status != kIOReturnSuccess) {
+        return status;
+    }
+    // A failed or late write is not reported: the device is closed as usual, and a transmitter
+    // that has gone is torn down by the removal message that follows.
+    mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
+    return mHIDInterface->close();
+}
+
+void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
+    sendTuningReport(inFreqkHz, inPower, inStereo);
+}
+
+IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
+    if (!mDeviceConnected) {
+        return kIOReturnSuccess;
+    }
+    const SInt32 count = inFreqkHz / 100;
+    if (count < 0 || count > sMaxFrequencyCount) {
+        return kIOReturnBadArgument;
+    }
+    UInt16 reportFreq = static_cast<UInt16>(count + 0x4000);
+    if (inStereo) {
+        reportFreq = static_cast<UInt16>(reportFreq | 0x0800);
+    }
+    // Unsigned, so that any power level wraps rather than overflows; only the low bits count.
+    const UInt32 power = static_cast<UInt32>(inPower);
+    const std::array<UInt8, sReportSize> report{
+        0xC0,
+        static_cast<UInt8>(reportFreq >> 8),
+        static_cast<UInt8>(reportFreq & 0xFF),
+        static_cast<UInt8>(~(power * 2u + 1u) & 0x0Fu),
+        0,
+        0,
+    };
+    return sendUSBReport(report.data());
+}
+
+void xr_device::postConnectionNotification() {
+    host::NotificationCenter::defaultCenter().postNotificationName(gConnectionNotification, this);
+}
+
+void DeviceAdded(void* inRefCon, io_iterator_t inIterator) {
+    auto* link = static_cast<xr_device*>(inRefCon);
+    device::DeviceServices& services = link->services();
+    while (const io_service_t obj = services.IOIteratorNext(inIterator)) {
+        // A service offered while a transmitter is connected is passed over, and so is one
+        // that fails to configure; the adopted one's reference passes to the link.
+        const bool wasConnected = link->connected();
+        if (link->configureDevice(obj) != kIOReturnSuccess || wasConnected) {
+            services.IOObjectRelease(obj);
+        }
+    }
+}
+
+void DeviceNotification(void* inRefCon, io_service_t inService, natural_t inMessageType,
+                        void* /*inMessageArgument*/) {
+    auto* link = static_cast<xr_device*>(inRefCon);
+    switch (inMessageType) {
+    case kIOMessageServiceIsTerminated:
+        link->deviceDisconnected(inService);
+        break;
+    case kIOMessageServiceIsAttemptingOpen:
+    case kIOMessageServiceWasClosed:
+        break;
+    default:
+        std::printf("Received message from device %08x\n", inMessageType);
+        std::fflush(stdout);
+        break;
+    }
+}

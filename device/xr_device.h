@@ -1,0 +1,70 @@
+#pragma once
+
+#include "device/DeviceServices.h"
+#include "host/Types.h"
+
+#include <QLatin1String>
+#include <QObject>
+
+// The name of the notification the link posts, with itself as the object, after each adoption
+// and each removal of the transmitter.
+extern const QLatin1String gConnectionNotification;
+
+// The link to the USB FM transmitter: watches the device registry for it, adopts the first one
+// that turns up, follows its removal, reports its hardware version and sends it tuning reports.
+// Runs on the thread that calls start. The device services must outlive the link.
+class xr_device : public QObject {
+    Q_OBJECT
+public:
+    // Nothing is registered until start.
+    explicit xr_device(device::DeviceServices& inServices, QObject* inParent = nullptr);
+    // Gives back everything the link holds, without a notification.
+    ~xr_device() override;
+    xr_device(const xr_device&) = delete;
+    xr_device& operator=(const xr_device&) = delete;
+
+    // Watches for the transmitter and adopts one that is already plugged in before returning.
+    // Called once; a second call is refused with kIOReturnError.
+    IOReturn start();
+    // The property as an unsigned 16-bit value: 0xFFFF when missing, 0xFFFE when it is no
+    // signed 16-bit number.
+    UInt16 getIDWithDictionary(const PropertyDictionary& properties, const char* IDkey);
+    // Adopts inDevice unless a transmitter is connected already. Posts the notification on
+    // adoption; a failing step logs one line and leaves nothing held.
+    IOReturn configureDevice(io_service_t inDevice);
+    // Drops the adopted transmitter and posts the notification.
+    void deviceDisconnected(io_service_t inDevice);
+
+    // Opens the transmitter, writes the 6-byte report, closes it. kIOReturnSuccess when none is
+    // connected; the open status when opening fails; otherwise the close status.
+    IOReturn sendUSBReport(const UInt8* inReport);
+    // Sends the tuning report for the frequency, power level and stereo choice.
+    void setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
+    // setFrequency with its status: kIOReturnBadArgument, with nothing sent, for a frequency
+    // whose 100 kHz count does not fit the report's 11-bit field; else as sendUSBReport.
+    IOReturn sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
+
+    bool connected() const { return mDeviceConnected; }
+    UInt16 hardwareVersion() const { return mHWVers; }
+    // The device services the link runs on.
+    device::DeviceServices& services() const { return mServices; }
+
+private:
+    void postConnectionNotification();
+
+    io_service_t mUSBDevice = IO_OBJECT_NULL;
+    io_iterator_t mDeviceIterator = IO_OBJECT_NULL;
+    io_object_t mDevNotification = IO_OBJECT_NULL;
+    IONotificationPortRef mNotifyPort = nullptr;
+    IOHIDDeviceInterface* mHIDInterface = nullptr;
+    UInt16 mHWVers = 0;
+    bool mDeviceConnected = false;
+    device::DeviceServices& mServices;
+};
+
+// The arrival callback: offers every service of the iterator to the link in inRefCon and
+// releases those it does not adopt, leaving the iterator empty.
+void DeviceAdded(void* inRefCon, io_iterator_t inIterator);
+// The interest callback for the adopted service.
+void DeviceNotification(void* inRefCon, io_service_t inService, natural_t inMessageType,
+                        void* inMessageArgument);

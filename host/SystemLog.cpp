@@ -1,0 +1,28 @@
+#include "host/SystemLog.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+#include <syslog.h>
+
+namespace host {
+
+void systemLog(const char* inFormat, ...) {
+    va_list args;
+    va_start(args, inFormat);
+    va_list sizing;
+    va_copy(sizing, args);
+    const int length = std::vsnprintf(nullptr, 0, inFormat, sizing);
+    va_end(sizing);
+    std::string line(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0) {
+        std::vsnprintf(line.data(), line.size() + 1, inFormat, args);
+    }
+    va_end(args);
+
+    syslog(LOG_NOTICE, "%s", line.c_str());
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+}
+
+} // namespace host
