@@ -1,0 +1,29 @@
+#include "device/linux/ErrnoStatus.h"
+
+#include "device/IOReturn.h"
+
+#include <cerrno>
+
+namespace device {
+
+IOReturn ioReturnFromErrno(int inErrno) {
+    switch (inErrno) {
+    case 0:
+        return kIOReturnSuccess;
+    case ENODEV:
+    case ENXIO:
+    case ENOENT:
+        return kIOReturnNoDevice;
+    case EACCES:
+    case EPERM:
+        return kIOReturnNotPrivileged;
+    case EBUSY:
+        return kIOReturnExclusiveAccess;
+    case ETIMEDOUT:
+        return kIOReturnTimeout;
+    default:
+        return kIOReturnError;
+    }
+}
+
+} // namespace device

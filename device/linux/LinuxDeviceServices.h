@@ -1,0 +1,37 @@
+#pragma once
+
+#include "device/ServiceRegistry.h"
+#include "device/linux/Udev.h"
+
+#include <memory>
+
+class QSocketNotifier;
+
+namespace device {
+
+// The device services of a Linux desktop: hidraw nodes of USB HID devices, found with libudev
+// and followed through a udev monitor whose socket the calling thread's Qt event loop watches.
+// An "add" is an arrival; the "remove" of a node terminates its service. The HID interface
+// writes to the node; creating the plug-in checks that the node can be opened for writing.
+class LinuxDeviceServices final : public ServiceRegistry {
+public:
+    // Finds the nodes present now and follows them from here on. Without a udev monitor (no
+    // udev in a container, say) present nodes are found but arrivals and removals are not seen.
+    LinuxDeviceServices();
+    ~LinuxDeviceServices() override;
+
+    bool isMonitoring() const { return mNotifier != nullptr; }
+
+private:
+    IOReturn makeInterfaceFactory(const RegistryEntry& inEntry,
+                                  HIDInterfaceFactory* outFactory) override;
+    void watch();
+    void scan();
+    void receive();
+
+    UdevPtr<udev> mUdev;
+    UdevPtr<udev_monitor> mMonitor;
+    std::unique_ptr<QSocketNotifier> mNotifier;
+};
+
+} // namespace device

@@ -1,0 +1,100 @@
+#include "support/MockSysfs.h"
+
+#include <umockdev.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+std::string own(gchar* inText) {
+    std::string text = inText != nullptr ? inText : "";
+    g_free(inText);
+    return text;
+}
+
+} // namespace
+
+MockSysfs::MockSysfs() : mTestbed(umockdev_testbed_new()) {
+}
+
+MockSysfs::~MockSysfs() {
+    g_object_unref(mTestbed);
+}
+
+bool MockSysfs::isActive() {
+    return umockdev_in_mock_environment();
+}
+
+void MockSysfs::add(const Device& inDevice) {
+    const std::string n = std::to_string(inDevice.index);
+    const std::string usbName = "1-" + std::to_string(++mAdded);
+    std::vector<const gchar*> attributes{"idVendor", inDevice.idVendor.c_str(), "idProduct",
+                                         inDevice.idProduct.c_str()};
+    if (inDevice.bcdDevice) {
+        attributes.push_back("bcdDevice");
+        attributes.push_back(inDevice.bcdDevice->c_str());
+    }
+    attributes.push_back(nullptr);
+    const gchar* usbProperties[] = {"DEVTYPE", "usb_device", nullptr};
+    const std::string usb = own(umockdev_testbed_add_devicev(
+        mTestbed, "usb", usbName.c_str(), nullptr, const_cast<gchar**>(attributes.data()),
+        const_cast<gchar**>(usbProperties)));
+    const std::string interface =
+        own(umockdev_testbed_add_device(mTestbed, "usb", (usbName + ":1.0").c_str(), usb.c_str(),
+                                        nullptr, "DEVTYPE", "usb_interface", nullptr));
+    char hidName[64];
+    std::snprintf(hidName, sizeof hidName, "0003:%s:%s.%04X", inDevice.idVendor.c_str(),
+                  inDevice.idProduct.c_str(), mAdded);
+    const std::string hid = own(
+        umockdev_testbed_add_device(mTestbed, "hid", hidName, interface.c_str(), nullptr, nullptr));
+
+    // The node comes from a description, which is how umockdev makes a device file for it.
+    const std::string nodePath = hid + "/hidraw/hidraw" + n;
+    std::string description = "P: " + nodePath.substr(std::string("/sys").size()) + "\n";
+    if (inDevice.withNode) {
+        description += "N: hidraw" + n + "\n";
+    }
+    description +=
+        "E: SUBSYSTEM=hidraw\nE: DEVNAME=" + node(inDevice.index) + "\nA: dev=247:" + n + "\n";
+    GError* error = nullptr;
+    if (!umockdev_testbed_add_from_string(mTestbed, description.c_str(), &error)) {
+        const std::string message = error->message;
+        g_error_free(error);
+        throw std::runtime_error(message);
+    }
+    mUSBPaths[inDevice.index] = usb;
+    mNodePaths[inDevice.index] = nodePath;
+}
+
+void MockSysfs::remove(unsigned inIndex) {
+    const std::string& node = mNodePaths.at(inIndex);
+    umockdev_testbed_uevent(mTestbed, node.c_str(), "remove");
+    // Removing the USB device takes its children's sysfs folders but not their device files.
+    umockdev_testbed_remove_device(mTestbed, node.c_str());
+    umockdev_testbed_remove_device(mTestbed, mUSBPaths.at(inIndex).c_str());
+    mUSBPaths.erase(inIndex);
+    mNodePaths.erase(inIndex);
+}
+
+std::vector<UInt8> MockSysfs::written(unsigned inIndex) {
+    std::vector<UInt8> bytes;
+    const int master = umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
+    if (master < 0) {
+        return bytes;
+    }
+    pollfd readable{master, POLLIN, 0};
+    UInt8 chunk[256];
+    while (::poll(&readable, 1, 0) > 0 && (readable.revents & POLLIN) != 0) {
+        const ssize_t n = ::read(master, chunk, sizeof chunk);
+        if (n <= 0) {
+            break;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return bytes;
+}

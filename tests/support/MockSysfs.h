@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host/Types.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+typedef struct _UMockdevTestbed UMockdevTestbed;
+
+// A umockdev test bed holding USB HID devices: a mock sysfs and /dev that libudev in this
+// process reads, with real add and remove uevents, and for each hidraw node a pseudo-terminal
+// whose other end shows what was written to the node. The process must run under umockdev's
+// preload library (umockdev-wrapper).
+class MockSysfs {
+public:
+    struct Device {
+        unsigned index; // the N of hidrawN
+        std::string idVendor = "0f5a";
+        std::string idProduct = "0b17";
+        std::optional<std::string> bcdDevice = "0102";
+        bool withNode = true; // without, the node's device file is missing
+    };
+
+    MockSysfs();
+    ~MockSysfs();
+    MockSysfs(const MockSysfs&) = delete;
+    MockSysfs& operator=(const MockSysfs&) = delete;
+
+    static bool isActive();
+
+    // The USB device, its interface, its HID device and the hidraw node, each with its uevent.
+    // A node with a device file can be made once per test bed: umockdev keeps its terminal.
+    void add(const Device& inDevice);
+    // The removal of the whole USB device, with the hidraw node's uevent.
+    void remove(unsigned inIndex);
+
+    static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
+    // Everything written to the node since the last call.
+    std::vector<UInt8> written(unsigned inIndex);
+
+private:
+    UMockdevTestbed* mTestbed;
+    unsigned mAdded = 0; // umockdev keeps a bus link of each USB device name it ever had
+    std::map<unsigned, std::string> mUSBPaths;
+    std::map<unsigned, std::string> mNodePaths;
+};
