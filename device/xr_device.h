@@ -24,7 +24,8 @@ public:
     xr_device& operator=(const xr_device&) = delete;
 
     // Watches for the transmitter and adopts one that is already plugged in before returning.
-    // Called once; a second call is refused with kIOReturnError.
+    // Called once: a call after one that got as far as creating the port is refused with
+    // kIOReturnError and changes nothing.
     IOReturn start();
     // The property as an unsigned 16-bit value: 0xFFFF when missing, 0xFFFE when it is no
     // signed 16-bit number.
