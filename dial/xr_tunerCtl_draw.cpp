@@ -5,16 +5,14 @@
 #include "dial/xr_tunerLayout.h"
 #include "host/GraphicsContext.h"
 
-#include <QImageReader>
-
 #include <cmath>
 
 namespace {
 
-constexpr host::Point sFacePt{4.0f, 4.0f};
 constexpr double sKnobRadius = 50.0;
-constexpr double sKnobOffset = 8.0;      // centres a 16 x 16 knob image on its circle
-constexpr double sStartAngle = 3.6651924763856427; // knob at wheel percent 0.0, seven o'clock
+constexpr double sKnobOffset = 8.0; // centres a 16 x 16 knob image on its circle
+// Knob at wheel percent 0.0, seven o'clock: 1.166667 pi, a hair past 210 degrees.
+constexpr double sStartAngle = 3.6651924763856427;
 constexpr double sDegreesPerTurn = 360.0;
 constexpr double sPi = 3.141592653589793;
 constexpr Float32 sFocusRadius = 64.0f;
@@ -33,6 +31,7 @@ xr_tunerCtl* xr_tunerCtl::finishInitWithBundle(const host::Bundle& inBundle) {
     if (mInitComplete) {
         return this;
     }
+    // An image that is missing or unreadable stays empty and simply draws nothing.
     mTunerImage = loadImage(inBundle, "xr_tuner");
     mDetentImage = loadImage(inBundle, "xr_detent");
     for (std::size_t digit = 0; digit < mDigits.size(); ++digit) {
@@ -46,12 +45,13 @@ xr_tunerCtl* xr_tunerCtl::finishInitWithBundle(const host::Bundle& inBundle) {
 
 void xr_tunerCtl::drawRect(host::GraphicsContext& inContext, const host::Rect&) {
     constexpr auto over = host::CompositeOperation::SourceOver;
-    SInt32 freqVal = mFrequency / 100;
+    SInt32 freqVal = mFrequency / 100; // tenths of a megahertz
 
+    // The travel in single precision, the angle in double, kept as single; the knob's place is
+    // not rounded to whole points.
     const Float32 travel = mWheelPercent * mMaxWheelRotation;
-    const auto theta = static_cast<Float32>(static_cast<double>(travel) / sDegreesPerTurn * sPi *
-                                                2.0 +
-                                            sStartAngle);
+    const auto theta = static_cast<Float32>(
+        static_cast<double>(travel) / sDegreesPerTurn * sPi * 2.0 + sStartAngle);
     const host::Point detentPt{
         static_cast<Float32>(std::sin(static_cast<double>(theta)) * sKnobRadius +
                              static_cast<double>(sCenterPt.x) - sKnobOffset),
@@ -83,6 +83,7 @@ void xr_tunerCtl::drawRect(host::GraphicsContext& inContext, const host::Rect&) 
     }
 
     if (mFocused) {
+        // The square around the hit circle; the ring follows the circle, over everything else.
         const host::Rect focusRect{{sCenterPt.x - sFocusRadius, sCenterPt.y - sFocusRadius},
                                    {sFocusRadius * 2.0f, sFocusRadius * 2.0f}};
         inContext.saveGraphicsState();

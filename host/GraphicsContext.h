@@ -8,6 +8,10 @@ namespace host {
 enum class CompositeOperation { SourceOver = 2 };
 enum class FocusRingPlacement { Only = 0 };
 
+// How far a focus ring reaches outside the outline it follows, in points. A view that draws one
+// needs this much room around the outline inside its frame.
+inline constexpr Float32 sFocusRingWidth = 3.0f;
+
 // What a view draws with, in its own coordinates (origin lower left, y up).
 class GraphicsContext {
 public:
@@ -17,6 +21,7 @@ public:
     // nothing.
     virtual void compositeImage(const Image& inImage, Point inPoint,
                                 CompositeOperation inOperation) = 0;
+    // A stack of drawing states; the focus-ring style is part of each.
     virtual void saveGraphicsState() = 0;
     virtual void restoreGraphicsState() = 0;
     // With FocusRingPlacement::Only, a following fill paints only a focus ring along the

@@ -3,28 +3,61 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <cmath>
+
 namespace host {
 
+namespace {
+
+double pixelsPerPoint(const QTransform& inDevice) {
+    return std::hypot(inDevice.m11(), inDevice.m12());
+}
+
+// The nearest point that falls on a device pixel's corner, so that an unscaled image is copied
+// pixel for pixel instead of being resampled.
+QPointF onDevicePixel(QPointF inPoint, const QTransform& inDevice) {
+    if (inDevice.type() > QTransform::TxScale) {
+        return inPoint;
+    }
+    const QPointF onDevice = inDevice.map(inPoint);
+    return inDevice.inverted().map(QPointF(std::round(onDevice.x()), std::round(onDevice.y())));
+}
+
+} // namespace
+
 PainterContext::PainterContext(QPainter& inPainter, const QWidget& inWidget)
-    : mPainter(inPainter), mWidget(inWidget) {}
+    : mPainter(inPainter), mWidget(inWidget) {
+}
 
 void PainterContext::compositeImage(const Image& inImage, Point inPoint, CompositeOperation) {
     if (inImage.isNull()) {
         return;
     }
-    const QImage& image = inImage.qimage();
-    const QSizeF size = image.deviceIndependentSize();
-    const QPointF topLeft(static_cast<qreal>(inPoint.x),
-                          mWidget.height() - static_cast<qreal>(inPoint.y) - size.height());
+    const QTransform& device = mPainter.deviceTransform();
+    const double scale = pixelsPerPoint(device);
+    const QImage& pixels = inImage.representation(scale);
+    const QPointF topLeft(static_cast<qreal>(inPoint.x), mWidget.height() -
+                                                             static_cast<qreal>(inPoint.y) -
+                                                             inImage.size().height());
+    // Only a scale the pixels were not made for needs smoothing.
+    const bool resampled = scale != pixels.devicePixelRatio();
     mPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    mPainter.drawImage(topLeft, image);
+    mPainter.setRenderHint(QPainter::SmoothPixmapTransform, resampled);
+    mPainter.drawImage(onDevicePixel(topLeft, device), pixels);
 }
 
-void PainterContext::saveGraphicsState() { mPainter.save(); }
+void PainterContext::saveGraphicsState() {
+    mPainter.save();
+    mSavedFocusRingOnly.push_back(mFocusRingOnly);
+}
 
 void PainterContext::restoreGraphicsState() {
+    if (mSavedFocusRingOnly.empty()) {
+        return; // nothing saved: nothing to go back to
+    }
     mPainter.restore();
-    mFocusRingOnly = false;
+    mFocusRingOnly = mSavedFocusRingOnly.back();
+    mSavedFocusRingOnly.pop_back();
 }
 
 void PainterContext::setFocusRingStyle(FocusRingPlacement inPlacement) {
@@ -32,18 +65,37 @@ void PainterContext::setFocusRingStyle(FocusRingPlacement inPlacement) {
 }
 
 void PainterContext::fillOval(const Rect& inRect) {
-    const QRectF rect(static_cast<qreal>(inRect.origin.x),
-                      mWidget.height() - static_cast<qreal>(inRect.origin.y + inRect.size.height),
-                      static_cast<qreal>(inRect.size.width), static_cast<qreal>(inRect.size.height));
-    mPainter.setRenderHint(QPainter::Antialiasing);
+    const QRectF oval = toQt(inRect);
     if (mFocusRingOnly) {
-        mPainter.setPen(QPen(mWidget.palette().color(QPalette::Highlight), 2.0));
-        mPainter.setBrush(Qt::NoBrush);
-    } else {
-        mPainter.setPen(Qt::NoPen);
-        mPainter.setBrush(mWidget.palette().color(QPalette::WindowText));
+        strokeFocusRing(oval);
+        return;
     }
-    mPainter.drawEllipse(rect);
+    mPainter.save();
+    mPainter.setRenderHint(QPainter::Antialiasing);
+    mPainter.setPen(Qt::NoPen);
+    mPainter.setBrush(mWidget.palette().color(QPalette::WindowText));
+    mPainter.drawEllipse(oval);
+    mPainter.restore();
+}
+
+QRectF PainterContext::toQt(const Rect& inRect) const {
+    return {static_cast<qreal>(inRect.origin.x),
+            mWidget.height() - static_cast<qreal>(inRect.origin.y + inRect.size.height),
+            static_cast<qreal>(inRect.size.width), static_cast<qreal>(inRect.size.height)};
+}
+
+// The desktop draws no focus rings of its own: a band of the highlight colour just outside the
+// outline, leaving what lies inside untouched.
+void PainterContext::strokeFocusRing(const QRectF& inOval) {
+    const qreal half = static_cast<qreal>(sFocusRingWidth) / 2.0;
+    mPainter.save();
+    mPainter.setRenderHint(QPainter::Antialiasing);
+    mPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    mPainter.setPen(
+        QPen(mWidget.palette().color(QPalette::Highlight), static_cast<qreal>(sFocusRingWidth)));
+    mPainter.setBrush(Qt::NoBrush);
+    mPainter.drawEllipse(inOval.adjusted(-half, -half, half, half));
+    mPainter.restore();
 }
 
 } // namespace host

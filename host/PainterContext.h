@@ -2,12 +2,17 @@
 
 #include "host/GraphicsContext.h"
 
+#include <vector>
+
 class QPainter;
+class QRectF;
 class QWidget;
 
 namespace host {
 
 // Draws on a QPainter that paints inWidget, turning the view's y-up coordinates into Qt's.
+// Images land on whole device pixels, from their double-resolution version where the device
+// has more than one pixel per point, so that they stay sharp at any scale.
 class PainterContext final : public GraphicsContext {
 public:
     PainterContext(QPainter& inPainter, const QWidget& inWidget);
@@ -20,9 +25,13 @@ public:
     void fillOval(const Rect& inRect) override;
 
 private:
+    QRectF toQt(const Rect& inRect) const;
+    void strokeFocusRing(const QRectF& inOval);
+
     QPainter& mPainter;
     const QWidget& mWidget;
     bool mFocusRingOnly = false;
+    std::vector<bool> mSavedFocusRingOnly;
 };
 
 } // namespace host

@@ -1,5 +1,6 @@
-// Shows the tuning dial in a window.
+// Shows the tuning dial in a window, drawn from the images of the bundle in the build tree.
 #include "dial/xr_tunerCtl.h"
+#include "host/Bundle.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     window.setWindowTitle("USB_Tavro");
     auto* layout = new QVBoxLayout(&window);
     auto* dial = new xr_tunerCtl(&window);
+    dial->setFixedSize(dial->sizeHint());
+    dial->finishInitWithBundle(host::Bundle(TAVRO_BUNDLE_PATH));
     auto* readout = new Readout;
     readout->setText("88.1 MHz");
     layout->addWidget(dial);
