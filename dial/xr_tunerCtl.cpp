@@ -16,6 +16,8 @@ constexpr std::array<Band, 2> sBands{{{88100, 107900}, {76100, 89900}}};
 
 xr_tunerCtl::xr_tunerCtl(QWidget* inParent) : View(inParent) {
     setFocusPolicy(Qt::StrongFocus);
+    // The drawing is laid out for exactly this frame.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize xr_tunerCtl::sizeHint() const {

@@ -253,8 +253,11 @@ QByteArray Dictionary::toXML() const {
 bool Dictionary::writeToFile(const QString& inPath, bool inAtomically) const {
     const QByteArray xml = toXML();
     if (inAtomically) {
+        // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
+        // flushes at commit and commits a truncated file without reporting it.
         QSaveFile file(inPath);
-        return file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size() && file.commit();
+        return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+               file.write(xml) == xml.size() && file.commit();
     }
     QFile file(inPath);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size();

@@ -7,7 +7,7 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config clang-format
     # toolkit: widgets, Designer interface files, the TIFF image plug-in
-    qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-image-formats-plugins libgl-dev
     # property lists, device registry
     libplist-dev libudev-dev
     # tests and benchmarks

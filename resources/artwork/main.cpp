@@ -4,6 +4,7 @@
 //   tavro-draw-images <folder>
 #include "Face.h"
 #include "Knob.h"
+#include "Logo.h"
 #include "SevenSegment.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ struct Artwork {
     QString name;
     QSizeF size; // in points
     std::function<void(QPainter&)> paint;
+    const char* format = "tif";
 };
 
 std::vector<Artwork> allArtwork() {
@@ -41,6 +43,9 @@ std::vector<Artwork> allArtwork() {
     art.push_back({"xr_digdash", artwork::digitSize(), [](QPainter& p) {
                        artwork::paintLit(p, artwork::digitOutlines(artwork::sMiddleSegment));
                    }});
+    // The logo goes into the interface file, the icon into the desktop entry: both PNG.
+    art.push_back({"xr_logo", artwork::logoSize(), artwork::paintLogo, "png"});
+    art.push_back({"usb-tavro", artwork::iconSize(), artwork::paintIcon, "png"});
     return art;
 }
 
@@ -54,10 +59,11 @@ bool write(const Artwork& inArt, int inScale, const QString& inFolder) {
         painter.scale(inScale, inScale);
         inArt.paint(painter);
     }
-    const QString path =
-        inFolder + "/" + inArt.name + (inScale == 1 ? "" : QString("@%1x").arg(inScale)) + ".tif";
-    QImageWriter writer(path, "tiff");
-    writer.setCompression(1); // LZW
+    const QString path = inFolder + "/" + inArt.name +
+                         (inScale == 1 ? "" : QString("@%1x").arg(inScale)) + "." + inArt.format;
+    const bool tiff = QString(inArt.format) == "tif";
+    QImageWriter writer(path, tiff ? "tiff" : inArt.format);
+    writer.setCompression(tiff ? 1 : 9); // LZW for TIFF
     if (!writer.write(image)) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));

@@ -1,0 +1,77 @@
+#include "host/app/HostWindow.h"
+
+#include "device/sim/SimulatedTransmitter.h"
+#include "host/PreferencePane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+
+HostWindow::HostWindow(host::PreferencePane& inPane, device::SimulatedTransmitter* inSimulator)
+    : mPane(inPane) {
+    setWindowTitle("USB_Tavro");
+    QWidget* view = mPane.mainView();
+    view->setParent(this);
+    setCentralWidget(view);
+    buildMenus(inSimulator);
+    // A pane has one size, the one its interface file lays out.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+HostWindow::~HostWindow() {
+    if (QWidget* view = takeCentralWidget()) {
+        view->setParent(nullptr);
+    }
+}
+
+void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
+    QMenu* file = menuBar()->addMenu("&File");
+    mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+
+    if (inSimulator != nullptr) {
+        QMenu* menu = menuBar()->addMenu("&Device");
+        mPlugAction = menu->addAction("&Plug In Simulated Transmitter");
+        mPlugAction->setCheckable(true);
+        mPlugAction->setChecked(inSimulator->isPlugged());
+        mPlugAction->setShortcut(QKeySequence("Ctrl+P"));
+        connect(mPlugAction, &QAction::toggled, this, [inSimulator](bool inPlug) {
+            if (inPlug) {
+                inSimulator->plug();
+            } else {
+                inSimulator->unplug();
+            }
+        });
+    }
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&About USB_Tavro", this, [this] {
+        QMessageBox::about(this, "About USB_Tavro",
+                           "USB_Tavro " TAVRO_VERSION "\n\nSettings for a USB FM transmitter.");
+    });
+}
+
+void HostWindow::present() {
+    show();
+    if (QWidget* keyView = mPane.initialKeyView()) {
+        keyView->setFocus(Qt::OtherFocusReason);
+    }
+    mSelected = true;
+}
+
+void HostWindow::deselect() {
+    if (mSelected) {
+        mSelected = false;
+        mPane.didUnselect();
+    }
+}
+
+void HostWindow::commitSettings() { mPane.didUnselect(); }
+
+void HostWindow::closeEvent(QCloseEvent* inEvent) {
+    deselect();
+    QMainWindow::closeEvent(inEvent);
+}

@@ -1,0 +1,149 @@
+// usb-tavro-prefs: shows the USB_Tavro pane in a window, as the settings application would.
+#include "device/linux/LinuxDeviceServices.h"
+#include "device/sim/SimulatedTransmitter.h"
+#include "host/PreferencePane.h"
+#include "host/Snapshot.h"
+#include "host/app/DisplayCheck.h"
+#include "host/app/HostWindow.h"
+#include "host/app/PaneLoader.h"
+#include "host/app/QuitSignals.h"
+#include "pane/Settings.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSessionManager>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int sExitUsage = 2;
+
+struct Options {
+    bool simulate = false;
+    QString bundlePath;
+    QString screenshotPath;
+};
+
+void printLine(FILE* inStream, const QString& inText) {
+    std::fprintf(inStream, "%s\n", qUtf8Printable(inText));
+}
+
+// Parses the arguments without a toolkit application, so that --help and usage errors work
+// where no display is. Returns an exit code when the program should stop here.
+std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QString("Settings for a USB FM transmitter: turn the dial to tune it, pick stereo or "
+                "mono.\nSettings are kept in %1.")
+            .arg(settings::prefPath()));
+    const QCommandLineOption simulate(
+        "simulate", "Use a simulated transmitter instead of a real one. It starts plugged in; "
+                    "the Device menu pulls it out and plugs it in again. Every report it "
+                    "receives is printed on standard output.");
+    const QCommandLineOption bundle("bundle",
+                                    "Load the pane from the bundle at <path> (default: beside "
+                                    "the program, else the installed one).",
+                                    "path");
+    const QCommandLineOption screenshot(
+        "screenshot", "Render the pane to <file> as PNG, without a display, and exit.", "file");
+    parser.addOptions({simulate, bundle, screenshot});
+    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
+    parser.addOptions({help, version});
+
+    if (!parser.parse(arguments)) {
+        printLine(stderr, "usb-tavro-prefs: " + parser.errorText());
+        printLine(stderr, "Try 'usb-tavro-prefs --help'.");
+        return sExitUsage;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qUtf8Printable(parser.helpText().replace("<executable_name>", "usb-tavro-prefs")),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        printLine(stdout, "usb-tavro-prefs " TAVRO_VERSION);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        printLine(stderr, "usb-tavro-prefs: unexpected argument " +
+                              parser.positionalArguments().constFirst());
+        return sExitUsage;
+    }
+    outOptions.simulate = parser.isSet(simulate);
+    outOptions.bundlePath = parser.value(bundle);
+    outOptions.screenshotPath = parser.value(screenshot);
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QuitSignals::block();
+
+    Options options;
+    if (const auto exitCode = parseOptions(argc, argv, options)) {
+        return *exitCode;
+    }
+    if (!options.screenshotPath.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    } else if (const QString problem = displayProblem(); !problem.isEmpty()) {
+        printLine(stderr, "usb-tavro-prefs: cannot open a window: " + problem +
+                              " (--screenshot works without one)");
+        return sExitUsage;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("usb-tavro-prefs");
+    QApplication::setApplicationVersion(TAVRO_VERSION);
+    QGuiApplication::setDesktopFileName(settings::sBundleIdentifier);
+
+    std::unique_ptr<device::DeviceServices> services;
+    device::SimulatedTransmitter* simulator = nullptr;
+    if (options.simulate) {
+        auto simulated = std::make_unique<device::SimulatedTransmitter>();
+        simulated->plug();
+        simulator = simulated.get();
+        services = std::move(simulated);
+    } else {
+        services = std::make_unique<device::LinuxDeviceServices>();
+    }
+
+    PaneLoader loader;
+    const QString bundlePath =
+        options.bundlePath.isEmpty() ? PaneLoader::defaultBundlePath() : options.bundlePath;
+    std::unique_ptr<host::PreferencePane> pane = loader.load(bundlePath, *services);
+    if (pane == nullptr) {
+        printLine(stderr, "usb-tavro-prefs: " + loader.errorString());
+        return 1;
+    }
+    pane->mainViewDidLoad();
+    HostWindow window(*pane, simulator);
+
+    if (!options.screenshotPath.isEmpty()) {
+        if (!host::writeSnapshot(window, options.screenshotPath)) {
+            printLine(stderr, "usb-tavro-prefs: cannot write " + options.screenshotPath);
+            return 1;
+        }
+        return 0;
+    }
+
+    // Every normal way out saves the settings: closing the window, Quit, a terminating signal,
+    // the end of the session.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QApplication::quit);
+    QObject::connect(&app, &QApplication::aboutToQuit, &window, &HostWindow::deselect);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.commitSettings(); });
+
+    window.present();
+    return QApplication::exec();
+}
