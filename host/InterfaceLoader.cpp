@@ -35,7 +35,9 @@ private:
 
 } // namespace
 
-InterfaceLoader::InterfaceLoader() { registerClass<RadioMatrix>("host::RadioMatrix"); }
+InterfaceLoader::InterfaceLoader() {
+    registerClass<RadioMatrix>("host::RadioMatrix");
+}
 
 void InterfaceLoader::registerClass(const QString& inClassName, Factory inFactory) {
     mFactories.insert(inClassName, std::move(inFactory));

@@ -8,13 +8,15 @@
 namespace host {
 
 PreferencePane::PreferencePane(Bundle inBundle, QObject* inParent)
-    : QObject(inParent), mBundle(std::move(inBundle)) {}
+    : QObject(inParent), mBundle(std::move(inBundle)) {
+}
 
 // The main view goes with the pane, after the subclass is gone, so outlets stay valid for the
 // subclass's whole life.
 PreferencePane::~PreferencePane() = default;
 
-void PreferencePane::registerInterfaceClasses(InterfaceLoader&) {}
+void PreferencePane::registerInterfaceClasses(InterfaceLoader&) {
+}
 
 QWidget* PreferencePane::loadMainView() {
     if (mMainView != nullptr) {

@@ -13,5 +13,5 @@ class PreferencePane;
 // makes the pane's controller for the bundle at inBundlePath, reaching the transmitter through
 // inServices, which must outlive the pane.
 using PaneCreateFunction = host::PreferencePane* (*)(const QString& inBundlePath,
-                                                      device::DeviceServices& inServices);
+                                                     device::DeviceServices& inServices);
 inline constexpr char sPaneEntryPoint[] = "USB_TavroPaneCreate";

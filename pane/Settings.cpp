@@ -19,8 +19,8 @@ std::optional<SInt32> clampedLong(const host::Dictionary& inDict, const char* in
     if (!value) {
         return std::nullopt;
     }
-    return static_cast<SInt32>(std::clamp<std::int64_t>(
-        *value, std::numeric_limits<SInt32>::min(), std::numeric_limits<SInt32>::max()));
+    return static_cast<SInt32>(std::clamp<std::int64_t>(*value, std::numeric_limits<SInt32>::min(),
+                                                        std::numeric_limits<SInt32>::max()));
 }
 
 // Moves an unreadable settings file out of the way without overwriting an earlier one.
@@ -30,8 +30,8 @@ void keepUnreadable(const QString& inPath) {
         aside = inPath + ".unreadable." + QString::number(n);
     }
     if (QFile::rename(inPath, aside)) {
-        host::systemLog("Settings file %s could not be read; kept as %s",
-                        qUtf8Printable(inPath), qUtf8Printable(aside));
+        host::systemLog("Settings file %s could not be read; kept as %s", qUtf8Printable(inPath),
+                        qUtf8Printable(aside));
     } else {
         host::systemLog("Settings file %s could not be read and could not be kept aside",
                         qUtf8Printable(inPath));

@@ -18,7 +18,8 @@ constexpr SInt32 sPower = 1;
 
 USB_TavroPref::USB_TavroPref(host::Bundle inBundle, device::DeviceServices& inServices,
                              QObject* inParent)
-    : PreferencePane(std::move(inBundle), inParent), mServices(inServices) {}
+    : PreferencePane(std::move(inBundle), inParent), mServices(inServices) {
+}
 
 USB_TavroPref::~USB_TavroPref() {
     host::NotificationCenter::defaultCenter().removeObserver(this);
@@ -31,8 +32,8 @@ void USB_TavroPref::registerInterfaceClasses(host::InterfaceLoader& inLoader) {
 void USB_TavroPref::mainViewDidLoad() {
     mFrequency = 88100;
     mStereo = true;
-    host::NotificationCenter::defaultCenter().addObserver(
-        this, &USB_TavroPref::connectionEvent, gConnectionNotification, nullptr);
+    host::NotificationCenter::defaultCenter().addObserver(this, &USB_TavroPref::connectionEvent,
+                                                          gConnectionNotification, nullptr);
     readPrefs();
 
     if (mStereoCtl != nullptr) {
@@ -76,7 +77,9 @@ void USB_TavroPref::showBundleVersion() {
     }
 }
 
-void USB_TavroPref::didUnselect() { writePrefs(); }
+void USB_TavroPref::didUnselect() {
+    writePrefs();
+}
 
 void USB_TavroPref::handleFreqWheel(QObject*) {
     if (mTunerCtl != nullptr) {
@@ -111,8 +114,8 @@ void USB_TavroPref::showHardwareVersion() {
         mHWVersField->setText("Hardware version: unknown");
         return;
     }
-    mHWVersField->setText(
-        QString::asprintf("Hardware version: %04x", static_cast<unsigned>(mDevice->hardwareVersion())));
+    mHWVersField->setText(QString::asprintf("Hardware version: %04x",
+                                            static_cast<unsigned>(mDevice->hardwareVersion())));
 }
 
 void USB_TavroPref::sendSettingsToDevice() {

@@ -9,4 +9,6 @@ void USB_TavroPref::readPrefs() {
     mStereo = stored.stereo.value_or(mStereo);
 }
 
-void USB_TavroPref::writePrefs() { settings::write(settings::prefPath(), mFrequency, mStereo); }
+void USB_TavroPref::writePrefs() {
+    settings::write(settings::prefPath(), mFrequency, mStereo);
+}

@@ -3,7 +3,7 @@
 # With --fix, reformats them instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
 [ ${#files[@]} -gt 0 ] || exit 0
 if [ "${1:-}" = "--fix" ]; then
     clang-format -i "${files[@]}"

@@ -125,7 +125,11 @@ TEST_F(Pane, VersionFieldsShowTheBundlesInfo) {
          "<key>BuildDate</key><string>2026-12-06</string>",
          "version 1.0 (42)", "2026-12-06"},
         {"<key>BuildVersion</key><string>7</string>", "version ??? (7)", ""},
-        {"", "version ??? (" "???" ")", ""},
+        {"",
+         "version ??? ("
+         "???"
+         ")",
+         ""},
         {nullptr, "version", ""},
     };
     for (const VersionCase& c : cases) {

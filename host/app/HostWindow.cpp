@@ -69,7 +69,9 @@ void HostWindow::deselect() {
     }
 }
 
-void HostWindow::commitSettings() { mPane.didUnselect(); }
+void HostWindow::commitSettings() {
+    mPane.didUnselect();
+}
 
 void HostWindow::closeEvent(QCloseEvent* inEvent) {
     deselect();

@@ -27,8 +27,8 @@ std::unique_ptr<host::PreferencePane> PaneLoader::load(const QString& inBundlePa
     const host::Bundle bundle(QFileInfo(inBundlePath).absoluteFilePath());
     const auto info = bundle.infoDictionary();
     if (!info) {
-        mError = QString("%1 is not a pane bundle: no readable Contents/Info.plist")
-                     .arg(inBundlePath);
+        mError =
+            QString("%1 is not a pane bundle: no readable Contents/Info.plist").arg(inBundlePath);
         return nullptr;
     }
     const QString executable = info->stringValue("CFBundleExecutable").value_or("USB_Tavro");

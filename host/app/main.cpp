@@ -63,8 +63,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
         return sExitUsage;
     }
     if (parser.isSet(help)) {
-        std::fputs(qUtf8Printable(parser.helpText().replace("<executable_name>", "usb-tavro-prefs")),
-                   stdout);
+        std::fputs(
+            qUtf8Printable(parser.helpText().replace("<executable_name>", "usb-tavro-prefs")),
+            stdout);
         return 0;
     }
     if (parser.isSet(version)) {

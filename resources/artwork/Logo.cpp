@@ -15,7 +15,9 @@ constexpr qreal sLogoIconSide = 34.0;
 
 } // namespace
 
-QSizeF iconSize() { return {sIconSide, sIconSide}; }
+QSizeF iconSize() {
+    return {sIconSide, sIconSide};
+}
 
 void paintIcon(QPainter& inPainter) {
     const QSizeF face = faceSize();
@@ -31,7 +33,9 @@ void paintIcon(QPainter& inPainter) {
     inPainter.restore();
 }
 
-QSizeF logoSize() { return {150.0, 38.0}; }
+QSizeF logoSize() {
+    return {150.0, 38.0};
+}
 
 void paintLogo(QPainter& inPainter) {
     inPainter.setRenderHint(QPainter::Antialiasing);
