@@ -1,5 +1,7 @@
 #include "host/PainterContext.h"
 
+#include "host/FocusRingCache.h"
+
 #include <QPainter>
 #include <QWidget>
 
@@ -25,8 +27,9 @@ QPointF onDevicePixel(QPointF inPoint, const QTransform& inDevice) {
 
 } // namespace
 
-PainterContext::PainterContext(QPainter& inPainter, const QWidget& inWidget)
-    : mPainter(inPainter), mWidget(inWidget) {
+PainterContext::PainterContext(QPainter& inPainter, const QWidget& inWidget,
+                               FocusRingCache* inRingCache)
+    : mPainter(inPainter), mWidget(inWidget), mRingCache(inRingCache) {
 }
 
 void PainterContext::compositeImage(const Image& inImage, Point inPoint, CompositeOperation) {
@@ -87,12 +90,16 @@ QRectF PainterContext::toQt(const Rect& inRect) const {
 // The desktop draws no focus rings of its own: a band of the highlight colour just outside the
 // outline, leaving what lies inside untouched.
 void PainterContext::strokeFocusRing(const QRectF& inOval) {
+    const QColor color = mWidget.palette().color(QPalette::Highlight);
+    if (mRingCache != nullptr) {
+        mRingCache->draw(mPainter, inOval, color, static_cast<qreal>(sFocusRingWidth));
+        return;
+    }
     const qreal half = static_cast<qreal>(sFocusRingWidth) / 2.0;
     mPainter.save();
     mPainter.setRenderHint(QPainter::Antialiasing);
     mPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    mPainter.setPen(
-        QPen(mWidget.palette().color(QPalette::Highlight), static_cast<qreal>(sFocusRingWidth)));
+    mPainter.setPen(QPen(color, static_cast<qreal>(sFocusRingWidth)));
     mPainter.setBrush(Qt::NoBrush);
     mPainter.drawEllipse(inOval.adjusted(-half, -half, half, half));
     mPainter.restore();

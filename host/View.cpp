@@ -219,7 +219,7 @@ void View::drawRect(GraphicsContext&, const Rect&) {
 
 void View::paintEvent(QPaintEvent* inEvent) {
     QPainter painter(this);
-    PainterContext context(painter, *this);
+    PainterContext context(painter, *this, &mFocusRingCache);
     const QRectF dirty = inEvent->rect().toRectF();
     const Point lowerLeft = fromQtPoint(this, dirty.bottomLeft());
     drawRect(context,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/Event.h"
+#include "host/FocusRingCache.h"
 #include "host/Geometry.h"
 
 #include <QPointF>
@@ -86,6 +87,7 @@ private:
     QWidget* widgetBeneath(QPointF inLocalPos);
     void passOn(QMouseEvent* inEvent);
 
+    FocusRingCache mFocusRingCache;
     bool mMouseTaken = false;      // the current press was accepted by the hit test
     QPointer<QWidget> mPassedOnTo; // where the current declined press went
 };
