@@ -11,11 +11,19 @@ Selector::Selector(const char* inName) : mName(inName ? inName : "") {
     }
 }
 
+int Selector::methodIndex(const QMetaObject* inClass) const {
+    if (inClass != mLastClass) {
+        mLastIndex = mName.isEmpty() ? -1 : inClass->indexOfMethod(mSignature.constData());
+        mLastClass = inClass;
+    }
+    return mLastIndex;
+}
+
 bool respondsToSelector(const QObject* inTarget, const Selector& inAction) {
     if (inTarget == nullptr || inAction.isNull()) {
         return false;
     }
-    return inTarget->metaObject()->indexOfMethod(inAction.signature().constData()) >= 0;
+    return inAction.methodIndex(inTarget->metaObject()) >= 0;
 }
 
 void performSelector(QObject* inTarget, const Selector& inAction, QObject* inSender) {
@@ -23,7 +31,7 @@ void performSelector(QObject* inTarget, const Selector& inAction, QObject* inSen
         return;
     }
     const QMetaObject* meta = inTarget->metaObject();
-    const int index = meta->indexOfMethod(inAction.signature().constData());
+    const int index = inAction.methodIndex(meta);
     if (index < 0) {
         return;
     }

@@ -19,9 +19,15 @@ public:
 
     friend bool operator==(const Selector& a, const Selector& b) { return a.mName == b.mName; }
 
+    // The action's method index in inClass, or -1. A class's methods never change, so the
+    // answer for the last class asked is kept: looking it up anew allocates.
+    int methodIndex(const QMetaObject* inClass) const;
+
 private:
     QByteArray mName;
     QByteArray mSignature;
+    mutable const QMetaObject* mLastClass = nullptr;
+    mutable int mLastIndex = -1;
 };
 
 // True when inTarget has an invokable method for inAction.

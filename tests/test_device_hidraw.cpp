@@ -1,8 +1,8 @@
 // The pieces of the Linux HID write: errno statuses, and a write that never holds its caller
 // longer than its limit.
 #include "device/IOReturn.h"
-#include "device/linux/BoundedWrite.h"
 #include "device/linux/ErrnoStatus.h"
+#include "device/linux/ReportWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 namespace {
 
 using device::FileDescriptor;
-using device::writeWithin;
+using device::ReportWriter;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
@@ -47,14 +47,14 @@ INSTANTIATE_TEST_SUITE_P(Errors, ErrnoStatus,
                                            ErrnoCase{EIO, kIOReturnError},
                                            ErrnoCase{EINVAL, kIOReturnError}));
 
-// A pipe whose write end is handed to writeWithin; the test keeps the read end.
+// A pipe whose write end is handed to the writer; the test keeps the read end.
 class Pipe : public ::testing::Test {
 protected:
     void SetUp() override {
         int ends[2];
         ASSERT_EQ(::pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
         reader = ends[0];
-        writer = std::make_shared<const FileDescriptor>(ends[1]);
+        writer = FileDescriptor(ends[1]);
     }
     void TearDown() override {
         if (reader >= 0) {
@@ -64,8 +64,12 @@ protected:
 
     void fill() {
         const char block[4096] = {};
-        while (::write(writer->get(), block, sizeof block) > 0) {
+        while (::write(writer.get(), block, sizeof block) > 0) {
         }
+    }
+    IOReturn write(std::initializer_list<UInt8> inBytes, std::chrono::milliseconds inLimit) {
+        const std::vector<UInt8> bytes(inBytes);
+        return reports.write(writer, bytes, inLimit);
     }
     // Whether the write end gets closed within inWait, seen as end-of-file on the read end.
     bool writerClosedWithin(std::chrono::milliseconds inWait) {
@@ -82,22 +86,26 @@ protected:
         return false;
     }
 
+    ReportWriter reports;
     int reader = -1;
-    std::shared_ptr<const FileDescriptor> writer;
+    FileDescriptor writer{-1};
 };
 
-TEST_F(Pipe, BytesThatFitAreWrittenAtOnce) {
-    EXPECT_EQ(writeWithin(writer, {0x00, 0xC0, 0x4B}, 1000ms), kIOReturnSuccess);
-    UInt8 bytes[8];
-    ASSERT_EQ(::read(reader, bytes, sizeof bytes), 3);
-    EXPECT_EQ(bytes[1], 0xC0);
+TEST_F(Pipe, BytesThatFitAreWrittenAtOnceAndAgain) {
+    for (UInt8 second : {UInt8{0xC0}, UInt8{0xC1}}) {
+        EXPECT_EQ(write({0x00, second, 0x4B}, 1000ms), kIOReturnSuccess);
+        UInt8 bytes[8];
+        ASSERT_EQ(::read(reader, bytes, sizeof bytes), 3);
+        EXPECT_EQ(bytes[1], second);
+    }
+    EXPECT_GE(writer.get(), 0); // still the caller's
 }
 
 // A non-blocking descriptor that stays full is waited for with poll until the limit.
 TEST_F(Pipe, FullNonBlockingDescriptorTimesOutAtTheLimit) {
     fill();
     const auto start = Clock::now();
-    EXPECT_EQ(writeWithin(writer, {0x00, 0xC0}, 300ms), kIOReturnTimeout);
+    EXPECT_EQ(write({0x00, 0xC0}, 300ms), kIOReturnTimeout);
     const auto waited = Clock::now() - start;
     EXPECT_GE(waited, 300ms);
     EXPECT_LT(waited, 500ms);
@@ -106,25 +114,40 @@ TEST_F(Pipe, FullNonBlockingDescriptorTimesOutAtTheLimit) {
     EXPECT_TRUE(writerClosedWithin(500ms));
 }
 
-// Like a hidraw node, which ignores O_NONBLOCK: the kernel holds write() itself.
+// Like a hidraw node, which ignores O_NONBLOCK: the kernel holds write() itself. The caller gets
+// its answer at the limit, the writer keeps the descriptor until the held write is done, and the
+// next report does not wait behind it.
 TEST_F(Pipe, WriteTheKernelHoldsReturnsAtTheLimitAndClosesWhenItEnds) {
     fill();
-    ASSERT_EQ(::fcntl(writer->get(), F_SETFL, 0), 0);
+    ASSERT_EQ(::fcntl(writer.get(), F_SETFL, 0), 0);
+    const int fd = writer.get();
     const auto start = Clock::now();
-    EXPECT_EQ(writeWithin(writer, {0x00, 0xC0}, 300ms), kIOReturnTimeout);
+    EXPECT_EQ(write({0x00, 0xC0}, 300ms), kIOReturnTimeout);
     EXPECT_LT(Clock::now() - start, 500ms);
-
-    // The caller lets go at once; the descriptor stays open until the held write is done.
-    const int fd = writer->get();
-    writer.reset();
+    EXPECT_EQ(writer.get(), -1);
     EXPECT_NE(::fcntl(fd, F_GETFD), -1);
+
+    int other[2];
+    ASSERT_EQ(::pipe2(other, O_CLOEXEC), 0);
+    FileDescriptor next(other[1]);
+    const std::vector<UInt8> bytes{0x00, 0xC1};
+    EXPECT_EQ(reports.write(next, bytes, 300ms), kIOReturnSuccess);
+    ::close(other[0]);
+
     EXPECT_TRUE(writerClosedWithin(2000ms)); // reading makes room for the write, which ends
 }
 
 TEST_F(Pipe, BrokenPipeIsAnErrorAndNoSignal) {
     ::close(reader);
     reader = -1;
-    EXPECT_EQ(writeWithin(writer, {0x00}, 1000ms), kIOReturnError);
+    EXPECT_EQ(write({0x00}, 1000ms), kIOReturnError);
+}
+
+TEST_F(Pipe, OversizedReportIsRefusedUntouched) {
+    const std::vector<UInt8> tooMany(ReportWriter::sMaxBytes + 1, 0);
+    EXPECT_EQ(reports.write(writer, tooMany, 1000ms), kIOReturnBadArgument);
+    UInt8 byte;
+    EXPECT_EQ(::read(reader, &byte, 1), -1);
 }
 
 } // namespace

@@ -201,13 +201,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper";
         sysfs.add({.index = 0});
-        interface = new device::HidrawInterface(tally, MockSysfs::node(0));
+        interface = new device::HidrawInterface(tally, MockSysfs::node(0), writer);
     }
     void TearDown() override { interface->Release(); }
 
     static constexpr UInt8 sReport[6] = {0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00};
     MockSysfs sysfs;
     std::shared_ptr<device::LiveTally> tally = std::make_shared<device::LiveTally>();
+    device::ReportWriter writer;
     device::HidrawInterface* interface = nullptr;
 };
 

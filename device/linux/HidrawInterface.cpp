@@ -1,11 +1,11 @@
 #include "device/linux/HidrawInterface.h"
 
 #include "device/IOReturn.h"
-#include "device/linux/BoundedWrite.h"
 #include "device/linux/ErrnoStatus.h"
 
+#include <array>
 #include <cerrno>
-#include <vector>
+#include <cstring>
 
 #include <fcntl.h>
 
@@ -13,13 +13,14 @@ namespace device {
 
 namespace {
 
-// A hidraw output report is at most a USB full-speed packet.
-constexpr UInt32 sMaxReportSize = 64;
+// A hidraw output report is at most a USB full-speed packet, after its report ID byte.
+constexpr UInt32 sMaxReportSize = ReportWriter::sMaxBytes - 1;
 
 } // namespace
 
-HidrawInterface::HidrawInterface(std::shared_ptr<LiveTally> inTally, std::string inNode)
-    : CountedHIDInterface(std::move(inTally)), mNode(std::move(inNode)) {
+HidrawInterface::HidrawInterface(std::shared_ptr<LiveTally> inTally, std::string inNode,
+                                 ReportWriter& inWriter)
+    : CountedHIDInterface(std::move(inTally)), mNode(std::move(inNode)), mWriter(inWriter) {
 }
 
 IOReturn HidrawInterface::openNode(const std::string& inNode, int* outFd) {
@@ -29,29 +30,31 @@ IOReturn HidrawInterface::openNode(const std::string& inNode, int* outFd) {
 }
 
 IOReturn HidrawInterface::open(UInt32 /*inOptions*/) {
-    if (mFile) {
+    if (mOpen) {
         return kIOReturnExclusiveAccess;
     }
     int fd = -1;
     const IOReturn status = openNode(mNode, &fd);
     if (status == kIOReturnSuccess) {
-        mFile = std::make_shared<const FileDescriptor>(fd);
+        mFile = FileDescriptor(fd);
+        mOpen = true;
     }
     return status;
 }
 
 IOReturn HidrawInterface::close() {
-    if (!mFile) {
+    if (!mOpen) {
         return kIOReturnNotOpen;
     }
-    mFile.reset();
-    return kIOReturnSuccess;
+    mOpen = false;
+    // A write that outlived its limit has taken the descriptor: nothing is left to close.
+    return mFile.reset() ? kIOReturnSuccess : ioReturnFromErrno(errno);
 }
 
 IOReturn HidrawInterface::setReport(IOHIDReportType inReportType, UInt32 inReportID,
                                     const UInt8* inReportBuffer, UInt32 inReportBufferSize,
                                     UInt32 inTimeoutMS) {
-    if (!mFile) {
+    if (!mOpen || mFile.get() < 0) {
         return kIOReturnNotOpen;
     }
     // hidraw writes output reports only.
@@ -63,11 +66,11 @@ IOReturn HidrawInterface::setReport(IOHIDReportType inReportType, UInt32 inRepor
         return kIOReturnBadArgument;
     }
     // hidraw takes the report ID as the first byte, 0 for a device without numbered reports.
-    std::vector<UInt8> bytes;
-    bytes.reserve(inReportBufferSize + 1);
-    bytes.push_back(static_cast<UInt8>(inReportID));
-    bytes.insert(bytes.end(), inReportBuffer, inReportBuffer + inReportBufferSize);
-    return writeWithin(mFile, std::move(bytes), std::chrono::milliseconds(inTimeoutMS));
+    std::array<UInt8, ReportWriter::sMaxBytes> bytes{};
+    bytes[0] = static_cast<UInt8>(inReportID);
+    std::memcpy(bytes.data() + 1, inReportBuffer, inReportBufferSize);
+    return mWriter.write(mFile, std::span(bytes.data(), inReportBufferSize + 1),
+                         std::chrono::milliseconds(inTimeoutMS));
 }
 
 } // namespace device

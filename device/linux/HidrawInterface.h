@@ -2,6 +2,7 @@
 
 #include "device/CountedInterfaces.h"
 #include "device/linux/FileDescriptor.h"
+#include "device/linux/ReportWriter.h"
 
 #include <memory>
 #include <string>
@@ -12,7 +13,8 @@ namespace device {
 // the report ID byte followed by the report, close lets go of the node.
 class HidrawInterface final : public CountedHIDInterface {
 public:
-    HidrawInterface(std::shared_ptr<LiveTally> inTally, std::string inNode);
+    // Reports go through inWriter, which must outlive the interface.
+    HidrawInterface(std::shared_ptr<LiveTally> inTally, std::string inNode, ReportWriter& inWriter);
 
     IOReturn open(UInt32 inOptions) override;
     IOReturn close() override;
@@ -24,7 +26,9 @@ public:
 
 private:
     std::string mNode;
-    std::shared_ptr<const FileDescriptor> mFile; // shared with a write still under way
+    ReportWriter& mWriter;
+    FileDescriptor mFile{-1}; // open between open and close, unless a held write took it
+    bool mOpen = false;
 };
 
 } // namespace device

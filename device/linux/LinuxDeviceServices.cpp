@@ -88,8 +88,8 @@ IOReturn LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
         return access;
     }
     FileDescriptor probe(fd);
-    *outFactory = [tally = tally(), node = *node](IOHIDDeviceInterface** outInterface) {
-        *outInterface = new HidrawInterface(tally, node);
+    *outFactory = [this, tally = tally(), node = *node](IOHIDDeviceInterface** outInterface) {
+        *outInterface = new HidrawInterface(tally, node, mWriter);
         return kIOReturnSuccess;
     };
     return kIOReturnSuccess;

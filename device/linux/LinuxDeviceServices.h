@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/ServiceRegistry.h"
+#include "device/linux/ReportWriter.h"
 #include "device/linux/Udev.h"
 
 #include <memory>
@@ -29,6 +30,7 @@ private:
     void scan();
     void receive();
 
+    ReportWriter mWriter; // shared by the transmitters' interfaces
     UdevPtr<udev> mUdev;
     UdevPtr<udev_monitor> mMonitor;
     std::unique_ptr<QSocketNotifier> mNotifier;

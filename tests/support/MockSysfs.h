@@ -39,6 +39,9 @@ public:
     static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
     // Everything written to the node since the last call.
     std::vector<UInt8> written(unsigned inIndex);
+    // The other end of the node's terminal, where what is written to the node can be read;
+    // -1 when the node has none.
+    int writtenFd(unsigned inIndex) const;
 
 private:
     UMockdevTestbed* mTestbed;

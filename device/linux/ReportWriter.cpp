@@ -1,0 +1,176 @@
+#include "device/linux/ReportWriter.h"
+
+#include "device/IOReturn.h"
+#include "device/linux/ErrnoStatus.h"
+
+#include <array>
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include <poll.h>
+#include <pthread.h>
+#include <unistd.h>
+
+namespace device {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Writes everything, waiting for writability while the descriptor says it would block.
+IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
+                  Clock::time_point inDeadline) {
+    std::size_t done = 0;
+    while (done < inSize) {
+        const ssize_t written = ::write(inFd, inBytes + done, inSize - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written == 0) {
+            return kIOReturnError;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            return ioReturnFromErrno(errno);
+        }
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(inDeadline - Clock::now()).count();
+        if (left <= 0) {
+            return kIOReturnTimeout;
+        }
+        pollfd writable{inFd, POLLOUT, 0};
+        if (::poll(&writable, 1, static_cast<int>(left)) == 0) {
+            return kIOReturnTimeout;
+        }
+    }
+    return kIOReturnSuccess;
+}
+
+} // namespace
+
+struct ReportWriter::Worker {
+    enum class State { Idle, Queued, Writing, Finished };
+
+    std::mutex mutex;
+    std::condition_variable wake;     // a report is queued, or the writer is going
+    std::condition_variable finished; // the report is written, or failed
+    State state = State::Idle;
+    int fd = -1;
+    std::array<UInt8, sMaxBytes> bytes{};
+    std::size_t size = 0;
+    Clock::time_point deadline;
+    IOReturn status = kIOReturnSuccess;
+    bool abandoned = false; // the caller gave up waiting and left the descriptor here
+    bool retired = false;   // no more reports come: end after the current one
+
+    void run() {
+        // A write to something that is no longer a device must not take the program down.
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+
+        std::unique_lock lock(mutex);
+        while (true) {
+            wake.wait(lock, [this] { return state == State::Queued || retired; });
+            if (state != State::Queued) {
+                return;
+            }
+            state = State::Writing;
+            lock.unlock();
+            const IOReturn result = writeAll(fd, bytes.data(), size, deadline);
+            lock.lock();
+            if (abandoned) {
+                ::close(fd);
+                abandoned = false;
+                state = State::Idle;
+                if (retired) {
+                    return;
+                }
+                continue;
+            }
+            status = result;
+            state = State::Finished;
+            finished.notify_one();
+        }
+    }
+};
+
+ReportWriter::ReportWriter() = default;
+
+ReportWriter::~ReportWriter() {
+    if (mWorker == nullptr) {
+        return;
+    }
+    {
+        const std::lock_guard lock(mWorker->mutex);
+        mWorker->retired = true;
+    }
+    mWorker->wake.notify_one();
+}
+
+void ReportWriter::startWorker() {
+    if (mWorker != nullptr) {
+        const std::lock_guard lock(mWorker->mutex);
+        mWorker->retired = true; // ends once the kernel lets go of its write
+    }
+    mWorker = std::make_shared<Worker>();
+    // Detached: a thread held in the kernel must not hold up whoever destroys the writer; it
+    // owns its share of the state and ends by itself.
+    std::thread([worker = mWorker] { worker->run(); }).detach();
+}
+
+IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
+                             std::chrono::milliseconds inLimit) {
+    if (inBytes.size() > sMaxBytes || inFile.get() < 0) {
+        return kIOReturnBadArgument;
+    }
+    const Clock::time_point deadline = Clock::now() + inLimit;
+    try {
+        if (mWorker == nullptr) {
+            startWorker();
+        } else {
+            const std::lock_guard lock(mWorker->mutex);
+            if (mWorker->state != Worker::State::Idle) {
+                mWorker->retired = true;
+            }
+        }
+        if (mWorker->retired) {
+            startWorker();
+        }
+    } catch (const std::system_error&) {
+        return kIOReturnNoResources;
+    }
+
+    Worker& worker = *mWorker;
+    std::unique_lock lock(worker.mutex);
+    worker.fd = inFile.get();
+    std::memcpy(worker.bytes.data(), inBytes.data(), inBytes.size());
+    worker.size = inBytes.size();
+    worker.deadline = deadline;
+    worker.state = Worker::State::Queued;
+    worker.wake.notify_one();
+    if (!worker.finished.wait_until(
+            lock, deadline, [&worker] { return worker.state == Worker::State::Finished; })) {
+        // Still queued (the thread never got to it) or held in the kernel.
+        if (worker.state == Worker::State::Queued) {
+            worker.state = Worker::State::Idle;
+        } else {
+            worker.abandoned = true;
+            inFile.release();
+        }
+        return kIOReturnTimeout;
+    }
+    worker.state = Worker::State::Idle;
+    return worker.status;
+}
+
+} // namespace device

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "device/linux/FileDescriptor.h"
+#include "host/Types.h"
+
+#include <chrono>
+#include <memory>
+#include <span>
+
+namespace device {
+
+// Writes reports on a thread of its own and waits at most a limit for each. A hidraw node
+// ignores O_NONBLOCK and the kernel may hold write() for its own USB timeout of several seconds;
+// the caller must get its answer within the limit all the same.
+//
+// The thread lives as long as the writer, so a report costs two thread hand-overs and no
+// allocation. When a write outlives its limit, the writer takes its descriptor over and closes it
+// once the kernel lets go; the next report gets a fresh thread meanwhile.
+class ReportWriter {
+public:
+    static constexpr std::size_t sMaxBytes = 65; // report ID and a full-speed packet
+
+    ReportWriter();
+    ~ReportWriter();
+    ReportWriter(const ReportWriter&) = delete;
+    ReportWriter& operator=(const ReportWriter&) = delete;
+
+    // Writes inBytes (sMaxBytes at most) to inFile. kIOReturnTimeout when inFile has not taken
+    // them all within inLimit; inFile is then empty, its descriptor kept by the writer.
+    IOReturn write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
+                   std::chrono::milliseconds inLimit);
+
+private:
+    struct Worker;
+    void startWorker();
+
+    std::shared_ptr<Worker> mWorker; // shared with its thread, which may outlive the writer
+};
+
+} // namespace device
