@@ -14,7 +14,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
     clang libclang-rt-dev
     # packaging checks
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file groff-base man-db
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -1,0 +1,224 @@
+#include "cli/Commands.h"
+
+#include "cli/Band.h"
+#include "cli/Inventory.h"
+#include "cli/Output.h"
+#include "device/xr_device.h"
+#include "pane/Settings.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+// The settings panel always sends this power level.
+constexpr SInt32 sPower = 1;
+
+QString resultText(IOReturn inStatus) {
+    return QString::asprintf("(result %08x)", static_cast<unsigned>(inStatus));
+}
+
+// The transmitters plugged in and, when one of them can be used, the link with it adopted.
+struct Link {
+    IOReturn searchStatus = kIOReturnSuccess;
+    std::vector<Transmitter> found;
+    std::optional<std::size_t> chosen; // the first the link can take up, as it would
+    std::unique_ptr<xr_device> device;
+    IOReturn startStatus = kIOReturnSuccess;
+
+    bool connected() const { return device && device->connected(); }
+    std::optional<std::string> node() const { return chosen ? found[*chosen].node : std::nullopt; }
+};
+
+// The link is started only when a transmitter can be taken up: otherwise its adoption would fail
+// with a system-log line that says less than the one line this program writes.
+Link connect(device::DeviceServices& inServices) {
+    Link link;
+    link.searchStatus = findTransmitters(inServices, &link.found);
+    for (std::size_t i = 0; i < link.found.size(); ++i) {
+        if (link.found[i].access == kIOReturnSuccess) {
+            link.chosen = i;
+            break;
+        }
+    }
+    if (link.chosen) {
+        link.device = std::make_unique<xr_device>(inServices);
+        link.startStatus = link.device->start();
+    }
+    return link;
+}
+
+// Why a link is not connected, in one sentence.
+QString notConnectedProblem(const Link& inLink, const UdevRuleFiles& inUdevRule) {
+    if (inLink.searchStatus != kIOReturnSuccess) {
+        return "could not look for transmitters " + resultText(inLink.searchStatus);
+    }
+    if (inLink.found.empty()) {
+        return "no transmitter found";
+    }
+    if (!inLink.chosen) {
+        const Transmitter& first = inLink.found.front();
+        return deviceProblem(first.access, first.node, inUdevRule);
+    }
+    if (inLink.startStatus != kIOReturnSuccess) {
+        return "could not watch for transmitters " + resultText(inLink.startStatus);
+    }
+    return transmitterText(inLink.node()) + " could not be taken up (see the system log)";
+}
+
+QString stereoText(bool inStereo) {
+    return inStereo ? "stereo" : "mono";
+}
+
+} // namespace
+
+int status(Context& inContext) {
+    const Link link = connect(inContext.services);
+    const settings::Stored stored = settings::read(inContext.settingsPath);
+
+    StatusReport report;
+    if (link.connected()) {
+        const auto node = link.node();
+        report.transmitter = QString("connected%1, hardware version %2")
+                                 .arg(node ? " at " + QString::fromStdString(*node) : QString(),
+                                      hardwareVersionText(link.device->hardwareVersion()));
+    } else if (link.found.empty()) {
+        report.transmitter = "none found";
+    } else {
+        const Transmitter& first = link.found[link.chosen.value_or(0)];
+        report.transmitter =
+            QString("found%1 (hardware version %2), not connected")
+                .arg(first.node ? " at " + QString::fromStdString(*first.node) : QString(),
+                     hardwareVersionText(first.hardwareVersion));
+    }
+    // What the panel starts with when the file lacks a key.
+    report.frequency = stored.frequency.value_or(88100);
+    report.frequencySaved = stored.frequency.has_value();
+    report.style = stored.style.value_or(0);
+    report.styleSaved = stored.style.has_value();
+    report.stereo = stored.stereo.value_or(true);
+    report.stereoSaved = stored.stereo.has_value();
+    report.settingsPath = inContext.settingsPath;
+    writeStatus(inContext.out, report);
+
+    if (!link.connected()) {
+        writeProblem(inContext.err, notConnectedProblem(link, inContext.udevRule));
+        return sExitDevice;
+    }
+    return sExitDone;
+}
+
+int tune(Context& inContext, const QString& inFrequencyText, const Frequency& inFrequency,
+         std::optional<bool> inStereo) {
+    const settings::Stored stored = settings::read(inContext.settingsPath);
+    const SInt32 style = stored.style.value_or(0);
+    const Band band = bandForStyle(style);
+    const QString typed = describeAsTyped(inFrequencyText, inFrequency);
+    switch (fitFrequency(inFrequency, band)) {
+    case Fit::OutsideBand:
+        writeProblem(inContext.err, QString("%1 is outside the band %2 (style %3%4)")
+                                        .arg(typed, bandText(band))
+                                        .arg(style)
+                                        .arg(stored.style ? " in " + inContext.settingsPath
+                                                          : QString(", the default")));
+        return sExitUsage;
+    case Fit::OffGrid: {
+        const std::int64_t below = inFrequency.hertz - inFrequency.hertz % sStepHertz;
+        writeProblem(inContext.err,
+                     QString("%1 is not on the 100 kHz grid: %2 or %3 MHz")
+                         .arg(typed, formatMHz(below), formatMHz(below + sStepHertz)));
+        return sExitUsage;
+    }
+    case Fit::Fits:
+        break;
+    }
+
+    const auto frequency = static_cast<SInt32>(inFrequency.hertz / 1000);
+    const bool stereo = inStereo.value_or(stored.stereo.value_or(true));
+    const QString setting =
+        QString("%1 MHz, %2").arg(formatMHzFromKHz(frequency), stereoText(stereo));
+
+    const Link link = connect(inContext.services);
+    QString problem;
+    if (!link.connected()) {
+        problem = notConnectedProblem(link, inContext.udevRule);
+    } else if (const IOReturn sent = link.device->sendTuningReport(frequency, sPower, stereo);
+               sent != kIOReturnSuccess) {
+        problem = deviceProblem(sent, link.node(), inContext.udevRule);
+    }
+    // Saved whatever became of the report: the panel opens on the user's choice and sends it
+    // when it connects the transmitter.
+    const bool saved = settings::write(inContext.settingsPath, frequency, stereo);
+
+    if (problem.isEmpty() && saved) {
+        writeLine(inContext.out, "Tuned to " + setting + ".");
+        return sExitDone;
+    }
+    if (problem.isEmpty()) {
+        writeProblem(inContext.err, QString("tuned to %1, but the settings file %2 could not be "
+                                            "written")
+                                        .arg(setting, inContext.settingsPath));
+    } else if (saved) {
+        writeProblem(inContext.err,
+                     QString("%1; saved %2, for the settings panel").arg(problem, setting));
+    } else {
+        writeProblem(inContext.err, QString("%1; the settings file %2 could not be written either")
+                                        .arg(problem, inContext.settingsPath));
+    }
+    return sExitDevice;
+}
+
+int list(Context& inContext) {
+    std::vector<Transmitter> found;
+    const IOReturn searched = findTransmitters(inContext.services, &found);
+    if (searched != kIOReturnSuccess) {
+        writeProblem(inContext.err, "could not look for transmitters " + resultText(searched));
+        return sExitDevice;
+    }
+    if (found.empty()) {
+        writeProblem(inContext.err, "no transmitter found");
+        return sExitDevice;
+    }
+    const Transmitter* unusable = nullptr;
+    for (const Transmitter& transmitter : found) {
+        QString line = QString("%1  hardware version %2")
+                           .arg(transmitter.node ? QString::fromStdString(*transmitter.node)
+                                                 : QString("(no device node)"),
+                                hardwareVersionText(transmitter.hardwareVersion));
+        if (transmitter.access == kIOReturnNotPrivileged) {
+            line += "  (no permission to write to it)";
+        } else if (transmitter.access != kIOReturnSuccess) {
+            line += "  (cannot be used " + resultText(transmitter.access) + ")";
+        }
+        writeLine(inContext.out, line);
+        if (transmitter.access != kIOReturnSuccess && unusable == nullptr) {
+            unusable = &transmitter;
+        }
+    }
+    const bool anyUsable = std::any_of(found.begin(), found.end(), [](const Transmitter& t) {
+        return t.access == kIOReturnSuccess;
+    });
+    if (unusable != nullptr) {
+        writeProblem(inContext.err,
+                     deviceProblem(unusable->access, unusable->node, inContext.udevRule));
+    }
+    return anyUsable ? sExitDone : sExitDevice;
+}
+
+int run(const Invocation& inInvocation, Context& inContext) {
+    switch (inInvocation.command) {
+    case Command::Status:
+        return status(inContext);
+    case Command::Tune:
+        return tune(inContext, inInvocation.frequencyText, inInvocation.frequency,
+                    inInvocation.stereo);
+    case Command::List:
+        return list(inContext);
+    }
+    return sExitUsage;
+}
+
+} // namespace cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "cli/UdevRule.h"
+#include "device/DeviceServices.h"
+
+#include <QString>
+
+#include <optional>
+#include <ostream>
+
+namespace cli {
+
+inline constexpr int sExitDone = 0;
+inline constexpr int sExitDevice = 1; // no transmitter, a device error, settings not written
+inline constexpr int sExitUsage = 2;
+
+// What the commands work with: the device services the link runs on, the settings file the
+// panel uses, and where their words go. Each problem that ends a command is one line on err.
+struct Context {
+    device::DeviceServices& services;
+    QString settingsPath;
+    UdevRuleFiles udevRule;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// The transmitter's state and the saved settings; sExitDevice when no transmitter is connected.
+int status(Context& inContext);
+// Checks the frequency against the band of the settings file, sends it with the stereo choice
+// (the saved one unless given) and saves both, also when no transmitter could be tuned.
+int tune(Context& inContext, const QString& inFrequencyText, const Frequency& inFrequency,
+         std::optional<bool> inStereo);
+// Every transmitter plugged in; sExitDevice when none of them can be used.
+int list(Context& inContext);
+
+// Runs the command of inInvocation, which asks for neither help nor the version.
+int run(const Invocation& inInvocation, Context& inContext);
+
+} // namespace cli

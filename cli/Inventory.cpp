@@ -1,0 +1,71 @@
+#include "cli/Inventory.h"
+
+#include "device/linux/HidrawEntry.h"
+
+namespace cli {
+
+namespace {
+
+// The link's matching criteria.
+constexpr long sVendorID = 0x0F5A;
+constexpr long sProductID = 0x0B17;
+
+// The port is never added to a run loop, so this is never called; the registration wants one.
+void ignoreArrival(void*, io_iterator_t) {
+}
+
+UInt16 versionNumber(const PropertyDictionary& inProperties) {
+    const PropertyValue* value = CFDictionaryGetValue(inProperties, "VersionNumber");
+    if (value == nullptr) {
+        return 0xFFFF;
+    }
+    SInt16 number = 0;
+    return CFNumberGetValue(*value, &number) ? static_cast<UInt16>(number) : 0xFFFE;
+}
+
+Transmitter describe(device::DeviceServices& inServices, io_service_t inService) {
+    Transmitter transmitter;
+    PropertyDictionary properties;
+    if (inServices.IORegistryEntryCreateCFProperties(inService, &properties) == kIOReturnSuccess) {
+        transmitter.hardwareVersion = versionNumber(properties);
+        const PropertyValue* node = CFDictionaryGetValue(properties, device::kDeviceNodeKey);
+        if (const auto* path = node != nullptr ? std::get_if<std::string>(node) : nullptr) {
+            transmitter.node = *path;
+        }
+    } else {
+        transmitter.hardwareVersion = 0xFFFF;
+    }
+    std::unique_ptr<IOCFPlugInInterface> plugIn;
+    SInt32 score = 0;
+    transmitter.access = inServices.IOCreatePlugInInterfaceForService(
+        inService, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &plugIn, &score);
+    return transmitter;
+}
+
+} // namespace
+
+IOReturn findTransmitters(device::DeviceServices& inServices, std::vector<Transmitter>* outFound) {
+    outFound->clear();
+    std::unique_ptr<MatchingDictionary> matching = inServices.IOServiceMatching("IOHIDDevice");
+    if (!matching) {
+        return kIOReturnError;
+    }
+    matching->setObject("ProductID", sProductID);
+    matching->setObject("VendorID", sVendorID);
+
+    IONotificationPortRef port = inServices.IONotificationPortCreate();
+    io_iterator_t iterator = IO_OBJECT_NULL;
+    const IOReturn status = inServices.IOServiceAddMatchingNotification(
+        port, kIOFirstMatchNotification, std::move(matching), ignoreArrival, nullptr, &iterator);
+    if (status == kIOReturnSuccess) {
+        while (const io_service_t service = inServices.IOIteratorNext(iterator)) {
+            outFound->push_back(describe(inServices, service));
+            inServices.IOObjectRelease(service);
+        }
+        inServices.IOObjectRelease(iterator);
+    }
+    inServices.IONotificationPortDestroy(port);
+    return status;
+}
+
+} // namespace cli

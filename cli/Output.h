@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cli/Band.h"
+#include "cli/UdevRule.h"
+#include "host/Types.h"
+
+#include <QString>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace cli {
+
+// One line, UTF-8.
+void writeLine(std::ostream& inStream, const QString& inLine);
+// One line on the error stream, after the program's name.
+void writeProblem(std::ostream& inStream, const QString& inProblem);
+
+// Four hexadecimal digits, as the settings panel shows the hardware version.
+QString hardwareVersionText(UInt16 inVersion);
+// "88.1 to 107.9 MHz".
+QString bandText(const Band& inBand);
+// "the transmitter at /dev/hidraw0", or without a node "the transmitter".
+QString transmitterText(const std::optional<std::string>& inNode);
+
+// Why a transmitter could not be used, in one sentence; a missing permission comes with what to
+// do about the udev rule.
+QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNode,
+                      const UdevRuleFiles& inUdevRule);
+
+// What status shows.
+struct StatusReport {
+    QString transmitter; // its state in a few words
+    SInt32 frequency = 0;
+    bool frequencySaved = false;
+    SInt32 style = 0;
+    bool styleSaved = false;
+    bool stereo = true;
+    bool stereoSaved = false;
+    QString settingsPath;
+};
+
+void writeStatus(std::ostream& inStream, const StatusReport& inReport);
+
+} // namespace cli

@@ -1,0 +1,42 @@
+#include "cli/UdevRule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+
+UdevRuleFiles programUdevRuleFiles() {
+    UdevRuleFiles files;
+    files.fileName = TAVRO_UDEV_RULE_NAME;
+    // systemd-udevd's search path; /lib is still a folder of its own on unmerged systems.
+    files.systemFolders = {"/etc/udev/rules.d", "/run/udev/rules.d", "/usr/local/lib/udev/rules.d",
+                           "/usr/lib/udev/rules.d", "/lib/udev/rules.d"};
+    // Relative to the program, so that it holds for whatever prefix it was installed under.
+    files.installedCopy = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(TAVRO_INSTALLED_UDEV_RULE));
+    return files;
+}
+
+QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
+    for (const QString& folder : inFiles.systemFolders) {
+        const QString rule = QDir(folder).filePath(inFiles.fileName);
+        if (QFileInfo::exists(rule)) {
+            return QString("the udev rule %1 is in place, but it gives access only to the user "
+                           "logged in at the seat and only to a transmitter plugged in after it "
+                           "was installed: unplug the transmitter and plug it in again")
+                .arg(rule);
+        }
+    }
+    const QString reload = "run 'sudo udevadm control --reload-rules', then unplug the "
+                           "transmitter and plug it in again";
+    if (!inFiles.installedCopy.isEmpty() && QFileInfo::exists(inFiles.installedCopy)) {
+        return QString("install the udev rule with 'sudo cp %1 /etc/udev/rules.d/', %2")
+            .arg(inFiles.installedCopy, reload);
+    }
+    return QString(
+               "install the udev rule %1 (in packaging/ of the source) in /etc/udev/rules.d, %2")
+        .arg(inFiles.fileName, reload);
+}
+
+} // namespace cli
