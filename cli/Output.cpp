@@ -47,6 +47,8 @@ QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNod
         return QString("%1 went away %2").arg(transmitter, result);
     case kIOReturnExclusiveAccess:
         return QString("%1 is in use by another program %2").arg(transmitter, result);
+    case kIOReturnTimeout:
+        return QString("%1 did not take the report in time %2").arg(transmitter, result);
     default:
         return QString("%1 could not be reached %2").arg(transmitter, result);
     }

@@ -157,6 +157,11 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
 }
 
 IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
+    IOReturn written = kIOReturnSuccess;
+    return writeReport(inReport, &written);
+}
+
+IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
@@ -164,9 +169,10 @@ IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
     if (status != kIOReturnSuccess) {
         return status;
     }
-    // A failed or late write is not reported: the device is closed as usual, and a transmitter
-    // that has gone is torn down by the removal message that follows.
-    mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
+    // The device is closed whatever the write did; a transmitter that has gone is torn down by
+    // the removal message that follows.
+    *outWritten = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize,
+                                           sReportTimeoutMS);
     return mHIDInterface->close();
 }
 
@@ -196,7 +202,9 @@ IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inSt
         0,
         0,
     };
-    return sendUSBReport(report.data());
+    IOReturn written = kIOReturnSuccess;
+    const IOReturn closed = writeReport(report.data(), &written);
+    return written != kIOReturnSuccess ? written : closed;
 }
 
 void xr_device::postConnectionNotification() {

@@ -42,7 +42,8 @@ public:
     // Sends the tuning report for the frequency, power level and stereo choice.
     void setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
     // setFrequency with its status: kIOReturnBadArgument, with nothing sent, for a frequency
-    // whose 100 kHz count does not fit the report's 11-bit field; else as sendUSBReport.
+    // whose 100 kHz count does not fit the report's 11-bit field; else the first failure of
+    // opening, writing and closing, so that a caller who asks learns of a failed write too.
     IOReturn sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
 
     bool connected() const { return mDeviceConnected; }
@@ -52,6 +53,9 @@ public:
 
 private:
     void postConnectionNotification();
+    // Opens, writes and closes: returns what sendUSBReport does, the write's status in
+    // *outWritten.
+    IOReturn writeReport(const UInt8* inReport, IOReturn* outWritten);
 
     io_service_t mUSBDevice = IO_OBJECT_NULL;
     io_iterator_t mDeviceIterator = IO_OBJECT_NULL;

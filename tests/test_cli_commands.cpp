@@ -280,17 +280,22 @@ TEST_F(Cli, NoPermissionNamesTheUdevRuleInOneLineAndLogsNothing) {
 struct OpenFailureCase {
     IOReturn status;
     const char* problem;
+    bool whileWriting = false; // the open succeeds and the write fails
 };
 
 void PrintTo(const OpenFailureCase& inCase, std::ostream* outStream) {
     *outStream << std::hex << static_cast<UInt32>(inCase.status);
 }
 
-class TuneOpenFails : public Cli, public ::testing::WithParamInterface<OpenFailureCase> {};
+class TuneSendFails : public Cli, public ::testing::WithParamInterface<OpenFailureCase> {};
 
-TEST_P(TuneOpenFails, IsADeviceErrorInOneLineAndTheChoiceIsSaved) {
+TEST_P(TuneSendFails, IsADeviceErrorInOneLineAndTheChoiceIsSaved) {
     services.plug({"tx"});
-    services.failOpen(GetParam().status);
+    if (GetParam().whileWriting) {
+        services.failSetReport(GetParam().status);
+    } else {
+        services.failOpen(GetParam().status);
+    }
 
     EXPECT_EQ(tune("88.1"), cli::sExitDevice);
 
@@ -301,14 +306,17 @@ TEST_P(TuneOpenFails, IsADeviceErrorInOneLineAndTheChoiceIsSaved) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Statuses, TuneOpenFails,
+    Statuses, TuneSendFails,
     ::testing::Values(
         OpenFailureCase{kIOReturnNotPrivileged,
                         "no permission to write to the transmitter: install the udev rule"},
         OpenFailureCase{kIOReturnNoDevice, "the transmitter went away (result e00002c0)"},
         OpenFailureCase{kIOReturnExclusiveAccess,
                         "the transmitter is in use by another program (result e00002c5)"},
-        OpenFailureCase{kIOReturnError, "the transmitter could not be reached (result e00002bc)"}));
+        OpenFailureCase{kIOReturnError, "the transmitter could not be reached (result e00002bc)"},
+        OpenFailureCase{kIOReturnTimeout,
+                        "the transmitter did not take the report in time (result e00002d6)", true},
+        OpenFailureCase{kIOReturnNoDevice, "the transmitter went away (result e00002c0)", true}));
 
 TEST_F(Cli, SettingsThatCannotBeWrittenFailTheTuneButTheReportIsSent) {
     // Its folder is a file: not even root can write there.

@@ -108,6 +108,7 @@ struct SendCase {
     IOReturn close;
     IOReturn result;
     std::vector<HIDCall::Kind> calls;
+    IOReturn tuningResult; // what the caller who asks for a status learns
 };
 
 void PrintTo(const SendCase& inCase, std::ostream* outStream) {
@@ -127,6 +128,9 @@ TEST_P(Send, ReturnsTheOpenOrCloseStatusAndClosesWhatItOpened) {
     StreamCapture log(STDERR_FILENO);
     EXPECT_EQ(link.sendUSBReport(report), c.result);
     EXPECT_EQ(kinds(), c.calls);
+    services.clearHIDCalls();
+    EXPECT_EQ(link.sendTuningReport(88100, 1, true), c.tuningResult);
+    EXPECT_EQ(kinds(), c.calls);
     EXPECT_EQ(log.text(), ""); // nothing about a report is ever logged
 }
 
@@ -136,22 +140,32 @@ INSTANTIATE_TEST_SUITE_P(
                                kIOReturnSuccess,
                                kIOReturnSuccess,
                                kIOReturnSuccess,
-                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close}},
+                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close},
+                               kIOReturnSuccess},
                       SendCase{kIOReturnExclusiveAccess,
                                kIOReturnSuccess,
                                kIOReturnSuccess,
                                kIOReturnExclusiveAccess,
-                               {HIDCall::Open}},
+                               {HIDCall::Open},
+                               kIOReturnExclusiveAccess},
                       SendCase{kIOReturnSuccess,
                                kIOReturnTimeout,
                                kIOReturnSuccess,
                                kIOReturnSuccess,
-                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close}},
+                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close},
+                               kIOReturnTimeout},
+                      SendCase{kIOReturnSuccess,
+                               kIOReturnSuccess,
+                               kIOReturnNoDevice,
+                               kIOReturnNoDevice,
+                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close},
+                               kIOReturnNoDevice},
                       SendCase{kIOReturnSuccess,
                                kIOReturnNoDevice,
-                               kIOReturnNoDevice,
-                               kIOReturnNoDevice,
-                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close}}));
+                               kIOReturnError,
+                               kIOReturnError,
+                               {HIDCall::Open, HIDCall::SetReport, HIDCall::Close},
+                               kIOReturnNoDevice}));
 
 TEST(ReportWhileDisconnected, SendsNothingAndSucceeds) {
     FakeDeviceServices services;
