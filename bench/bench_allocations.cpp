@@ -1,6 +1,6 @@
 // Heap allocations per drag event, in layers: what Qt's own delivery of a mouse move costs, what
 // the dial adds, what the pane controller and the device link add, and per tuning report. The
-// transmitter is the real Linux HID interface and report writer, writing to /dev/null.
+// transmitter is the real Linux HID interface and report writer, writing to a file.
 #include "device/ServiceRegistry.h"
 #include "device/linux/HidrawInterface.h"
 #include "device/linux/ReportWriter.h"
@@ -10,6 +10,7 @@
 #include "support/AllocationCounter.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -17,10 +18,12 @@
 
 namespace {
 
-// A transmitter that is always plugged in, whose HID interface writes to /dev/null.
+// A transmitter that is always plugged in, whose HID interface writes to a plain file (no device
+// node: the program runs under umockdev's preload library, which would take those over).
 class NullTransmitter final : public device::ServiceRegistry {
 public:
-    NullTransmitter() {
+    NullTransmitter() : mSink(mFolder.filePath("reports").toStdString()) {
+        QFile(QString::fromStdString(mSink)).open(QIODevice::WriteOnly);
         device::RegistryEntry entry{"null-transmitter", "IOHIDDevice", {}};
         entry.properties["VendorID"] = 0x0F5ALL;
         entry.properties["ProductID"] = 0x0B17LL;
@@ -32,11 +35,13 @@ private:
     IOReturn makeInterfaceFactory(const device::RegistryEntry&,
                                   device::HIDInterfaceFactory* outFactory) override {
         *outFactory = [this](IOHIDDeviceInterface** outInterface) {
-            *outInterface = new device::HidrawInterface(tally(), "/dev/null", mWriter);
+            *outInterface = new device::HidrawInterface(tally(), mSink, mWriter);
             return kIOReturnSuccess;
         };
         return kIOReturnSuccess;
     }
+    QTemporaryDir mFolder;
+    std::string mSink;
     device::ReportWriter mWriter;
 };
 
