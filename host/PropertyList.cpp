@@ -7,14 +7,200 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace host {
 
 namespace {
 
-// Larger files are not settings or bundle dictionaries; reading them would only waste memory.
-constexpr qint64 sMaxFileSize = 16 * 1024 * 1024;
+constexpr std::size_t sBinaryHeaderSize = 8;
+constexpr std::size_t sBinaryTrailerSize = 32;
+
+// Big-endian; of a field wider than eight bytes libplist reads only the last eight.
+std::uint64_t bigEndian(const unsigned char* inBytes, std::uint64_t inSize) {
+    if (inSize > 8) {
+        inBytes += inSize - 8;
+        inSize = 8;
+    }
+    std::uint64_t value = 0;
+    for (std::uint64_t i = 0; i < inSize; ++i) {
+        value = value << 8 | inBytes[i];
+    }
+    return value;
+}
+
+// Walks a binary list's objects as libplist reads them, shared ones once per reference. A list
+// that is malformed on the way is refused: libplist refuses it as well.
+bool binaryWithinBounds(const QByteArray& inData) {
+    const auto* data = reinterpret_cast<const unsigned char*>(inData.constData());
+    const auto size = static_cast<std::uint64_t>(inData.size());
+    if (size < sBinaryHeaderSize + sBinaryTrailerSize) {
+        return false;
+    }
+    const unsigned char* trailer = data + size - sBinaryTrailerSize;
+    const std::uint64_t offsetSize = trailer[6];
+    const std::uint64_t refSize = trailer[7];
+    const std::uint64_t objectCount = bigEndian(trailer + 8, 8);
+    const std::uint64_t root = bigEndian(trailer + 16, 8);
+    const std::uint64_t table = bigEndian(trailer + 24, 8); // objects end where it starts
+    const std::uint64_t tableEnd = size - sBinaryTrailerSize;
+    if (offsetSize == 0 || refSize == 0 || objectCount == 0 || root >= objectCount ||
+        table < sBinaryHeaderSize || table >= tableEnd ||
+        objectCount > (tableEnd - table) / offsetSize) {
+        return false;
+    }
+
+    struct Pending {
+        std::uint64_t index;
+        bool isKey;
+    };
+    std::vector<Pending> pending{{root, false}};
+    std::uint64_t values = 0;
+    std::uint64_t containers = 0;
+    std::uint64_t payload = 0; // bytes of strings and data
+    while (!pending.empty()) {
+        const auto [index, isKey] = pending.back();
+        pending.pop_back();
+        ++values;
+        std::uint64_t at = bigEndian(data + table + index * offsetSize, offsetSize);
+        if (at < sBinaryHeaderSize || at >= table) {
+            return false;
+        }
+        const unsigned type = data[at] & 0xF0u;
+        std::uint64_t count = data[at] & 0x0Fu;
+        ++at;
+        const bool counted = type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 ||
+                             type == 0xC0 || type == 0xD0;
+        if (!counted) {
+            continue;
+        }
+        if (count == 0x0F) { // the count follows as an integer object
+            if (at >= table || (data[at] & 0xF0u) != 0x10) {
+                return false;
+            }
+            const std::uint64_t width = std::uint64_t{1} << (data[at] & 0x0Fu);
+            ++at;
+            if (width > table - at) {
+                return false;
+            }
+            count = bigEndian(data + at, width);
+            at += width;
+        }
+        const std::uint64_t room = table - at;
+        if (type == 0x40 || type == 0x50 || type == 0x60) {
+            const std::uint64_t unit = type == 0x60 ? 2 : 1; // UTF-16 characters
+            if (count > room / unit) {
+                return false;
+            }
+            payload += count * unit;
+            if (payload > Dictionary::sMaxBinaryPayload) {
+                return false;
+            }
+            // libplist's key getter asserts on a key holding U+0000, and takes the process down.
+            if (isKey && type == 0x60) {
+                for (std::uint64_t i = 0; i < count; ++i) {
+                    if (data[at + 2 * i] == 0 && data[at + 2 * i + 1] == 0) {
+                        return false;
+                    }
+                }
+            }
+            continue;
+        }
+        if (++containers > Dictionary::sMaxContainers) {
+            return false;
+        }
+        const std::uint64_t refs = type == 0xD0 ? 2 : 1; // a dictionary's keys, then its values
+        if (count > Dictionary::sMaxBinaryValues ||
+            count * refs > Dictionary::sMaxBinaryValues - values - pending.size() ||
+            count * refs > room / refSize) {
+            return false;
+        }
+        for (std::uint64_t i = 0; i < count * refs; ++i) {
+            const std::uint64_t child = bigEndian(data + at + i * refSize, refSize);
+            if (child >= objectCount) {
+                return false;
+            }
+            pending.push_back({child, type == 0xD0 && i < count});
+        }
+    }
+    return true;
+}
+
+// Every dictionary and array libplist makes of XML starts at one of these in the text, so their
+// number bounds both how many it makes and how deep they nest, however the text is laid out.
+bool xmlWithinBounds(const QByteArray& inData) {
+    // libplist 2.2 reads XML only, which starts with a tag; nothing else reaches its parser.
+    const qsizetype first = [&inData] {
+        qsizetype i = 0;
+        while (i < inData.size() &&
+               (inData[i] == ' ' || inData[i] == '\t' || inData[i] == '\r' || inData[i] == '\n')) {
+            ++i;
+        }
+        return i;
+    }();
+    if (first == inData.size() || inData[first] != '<') {
+        return false;
+    }
+    const std::uint64_t containers = static_cast<std::uint64_t>(inData.count("<dict")) +
+                                     static_cast<std::uint64_t>(inData.count("<array"));
+    return containers <= Dictionary::sMaxContainers;
+}
+
+// A binary dictionary may hold one key twice, and lookups find the first. libplist reads XML
+// keeping only the last: written out and read back, the pane's own value would be lost.
+bool hasRepeatedKey(plist_t inRoot) {
+    std::vector<plist_t> pending{inRoot};
+    while (!pending.empty()) {
+        plist_t node = pending.back();
+        pending.pop_back();
+        if (plist_get_node_type(node) == PLIST_ARRAY) {
+            // By iterator: libplist finds an item by its index from the front.
+            plist_array_iter it = nullptr;
+            plist_array_new_iter(node, &it);
+            for (plist_t item = nullptr; plist_array_next_item(node, it, &item), item != nullptr;) {
+                pending.push_back(item);
+            }
+            free(it);
+        } else if (plist_get_node_type(node) == PLIST_DICT) {
+            std::set<std::string> keys;
+            plist_dict_iter it = nullptr;
+            plist_dict_new_iter(node, &it);
+            bool repeated = false;
+            for (;;) {
+                char* key = nullptr;
+                plist_t value = nullptr;
+                plist_dict_next_item(node, it, &key, &value);
+                if (value == nullptr) {
+                    break;
+                }
+                repeated = repeated || (key != nullptr && !keys.insert(key).second);
+                free(key);
+                pending.push_back(value);
+            }
+            free(it);
+            if (repeated) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// libplist 2.2 follows nesting by recursion, and it copies a binary list's shared object once
+// for every reference to it: deep nesting overflows the stack, and a few hundred bytes of
+// shared references expand to gigabytes. A list beyond the bounds is refused before it gets
+// there.
+bool withinBounds(const QByteArray& inData) {
+    return inData.startsWith("bplist") ? binaryWithinBounds(inData) : xmlWithinBounds(inData);
+}
 
 plist_t item(void* inRoot, const char* inKey) {
     return plist_dict_get_item(static_cast<plist_t>(inRoot), inKey);
@@ -66,12 +252,12 @@ std::int64_t realValue(plist_t inNode) {
     return static_cast<std::int64_t>(value); // toward zero
 }
 
+// Up to the first U+0000, which a string of either form may hold. libplist's own getter asserts
+// that there is none and takes the whole process down.
 std::string stringOf(plist_t inNode) {
-    char* text = nullptr;
-    plist_get_string_val(inNode, &text);
-    std::string result = text != nullptr ? text : "";
-    free(text);
-    return result;
+    std::uint64_t length = 0;
+    const char* text = plist_get_string_ptr(inNode, &length);
+    return text != nullptr ? std::string(text, strnlen(text, length)) : std::string();
 }
 
 // The leading decimal integer of a string, after blanks and an optional sign; saturating.
@@ -141,7 +327,7 @@ Dictionary& Dictionary::operator=(Dictionary&& inOther) noexcept {
 }
 
 std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
-    if (inData.isEmpty() || inData.size() > sMaxFileSize) {
+    if (inData.isEmpty() || inData.size() > sMaxSize || !withinBounds(inData)) {
         return std::nullopt;
     }
     plist_t root = nullptr;
@@ -149,7 +335,8 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     if (root == nullptr) {
         return std::nullopt;
     }
-    if (plist_get_node_type(root) != PLIST_DICT) {
+    if (plist_get_node_type(root) != PLIST_DICT ||
+        (inData.startsWith("bplist") && hasRepeatedKey(root))) {
         plist_free(root);
         return std::nullopt;
     }
@@ -157,11 +344,20 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
 }
 
 std::optional<Dictionary> Dictionary::dictionaryWithContentsOfFile(const QString& inPath) {
-    QFile file(inPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > sMaxFileSize) {
+    // Not blocking, and a regular file only: opening a pipe would wait for a writer for ever,
+    // and a device could be read without end.
+    const int fd = ::open(QFile::encodeName(inPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    return fromData(file.read(sMaxFileSize + 1));
+    QFile file;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > sMaxSize ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return fromData(file.read(sMaxSize + 1));
 }
 
 bool Dictionary::hasKey(const char* inKey) const {
@@ -252,6 +448,9 @@ QByteArray Dictionary::toXML() const {
 
 bool Dictionary::writeToFile(const QString& inPath, bool inAtomically) const {
     const QByteArray xml = toXML();
+    if (xml.size() > sMaxSize) {
+        return false;
+    }
     if (inAtomically) {
         // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
         // flushes at commit and commits a truncated file without reporting it.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -21,10 +22,20 @@ public:
     Dictionary& operator=(const Dictionary&) = delete;
 
     // The dictionary in inData, or nothing when it is not a property list with a dictionary
-    // at its root.
+    // at its root, or is beyond the bounds below.
     static std::optional<Dictionary> fromData(const QByteArray& inData);
-    // The same for a file; a missing or unreadable file gives nothing.
+    // The same for a file; a missing or unreadable file gives nothing, and so does anything but
+    // a regular file.
     static std::optional<Dictionary> dictionaryWithContentsOfFile(const QString& inPath);
+
+    // Bounds beyond which a list gives nothing: its size (larger is no settings file or bundle
+    // dictionary; nor is it written), the dictionaries and arrays in it, and for a binary list,
+    // which may refer to one object many times, its values (keys included) and the bytes of its
+    // strings and data, each reference counted.
+    static constexpr qsizetype sMaxSize = 16 * 1024 * 1024;
+    static constexpr std::size_t sMaxContainers = 512;
+    static constexpr std::size_t sMaxBinaryValues = 65536;
+    static constexpr std::size_t sMaxBinaryPayload = sMaxSize;
 
     bool hasKey(const char* inKey) const;
 
@@ -44,7 +55,8 @@ public:
 
     QByteArray toXML() const;
     // Writes the XML form; atomically means through a temporary file renamed over the old one,
-    // so the file is the whole old or the whole new dictionary. False when it failed.
+    // so the file is the whole old or the whole new dictionary. False when it failed, and when
+    // the XML would be too large to be read back.
     bool writeToFile(const QString& inPath, bool inAtomically) const;
 
 private:

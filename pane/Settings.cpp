@@ -48,16 +48,17 @@ QString prefPath() {
     return folder + "/" + sBundleIdentifier + ".plist";
 }
 
+Stored fromDictionary(const host::Dictionary& inDict) {
+    Stored stored;
+    stored.frequency = clampedLong(inDict, sFrequencyKey);
+    stored.style = clampedLong(inDict, sStyleKey);
+    stored.stereo = inDict.boolValue(sStereoKey);
+    return stored;
+}
+
 Stored read(const QString& inPath) {
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath);
-    if (!dict) {
-        return {};
-    }
-    Stored stored;
-    stored.frequency = clampedLong(*dict, sFrequencyKey);
-    stored.style = clampedLong(*dict, sStyleKey);
-    stored.stereo = dict->boolValue(sStereoKey);
-    return stored;
+    return dict ? fromDictionary(*dict) : Stored{};
 }
 
 bool write(const QString& inPath, SInt32 inFrequency, bool inStereo) {

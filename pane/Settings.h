@@ -6,6 +6,10 @@
 
 #include <optional>
 
+namespace host {
+class Dictionary;
+}
+
 // The pane's settings file: the user's last frequency and stereo choice, and the band.
 namespace settings {
 
@@ -27,7 +31,10 @@ struct Stored {
     std::optional<bool> stereo;
 };
 
-// A missing or unreadable file holds nothing. Numbers beyond 32 bits are clamped.
+// What a settings dictionary holds. Numbers beyond 32 bits are clamped.
+Stored fromDictionary(const host::Dictionary& inDict);
+
+// The same for the file; a missing or unreadable file holds nothing.
 Stored read(const QString& inPath);
 
 // Stores the frequency and stereo choice, keeping every other key of the file, and replaces the

@@ -1,0 +1,120 @@
+// The settings reader over arbitrary bytes: the bounds a list must keep before libplist parses
+// it, libplist itself, the pane's value conversions, and writing back what was read.
+#include "host/PropertyList.h"
+#include "pane/Settings.h"
+
+#include <plist/plist.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Shape {
+    std::size_t containers = 0;
+    std::size_t values = 0; // keys included
+};
+
+// Measured on the tree libplist builds, without recursion.
+Shape shapeOf(plist_t inRoot) {
+    Shape shape;
+    std::vector<plist_t> pending{inRoot};
+    while (!pending.empty()) {
+        plist_t node = pending.back();
+        pending.pop_back();
+        ++shape.values;
+        if (plist_get_node_type(node) == PLIST_DICT) {
+            ++shape.containers;
+            plist_dict_iter it = nullptr;
+            plist_dict_new_iter(node, &it);
+            for (;;) {
+                plist_t value = nullptr;
+                // Without the key: libplist's key getter asserts on a key holding U+0000.
+                plist_dict_next_item(node, it, nullptr, &value);
+                if (value == nullptr) {
+                    break;
+                }
+                ++shape.values;
+                pending.push_back(value);
+            }
+            std::free(it);
+        } else if (plist_get_node_type(node) == PLIST_ARRAY) {
+            ++shape.containers;
+            plist_array_iter it = nullptr;
+            plist_array_new_iter(node, &it);
+            for (plist_t item = nullptr; plist_array_next_item(node, it, &item), item != nullptr;) {
+                pending.push_back(item);
+            }
+            std::free(it);
+        }
+    }
+    return shape;
+}
+
+[[noreturn]] void fail(const char* inWhat) {
+    std::fprintf(stderr, "fuzz_settings: %s\n", inWhat);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t inSize) {
+    const QByteArray bytes(reinterpret_cast<const char*>(inData), static_cast<qsizetype>(inSize));
+    auto dict = host::Dictionary::fromData(bytes);
+    if (!dict) {
+        return 0;
+    }
+
+    // What was let through is within the bounds as libplist really builds it.
+    plist_t root = nullptr;
+    plist_from_memory(bytes.constData(), static_cast<std::uint32_t>(bytes.size()), &root);
+    if (root == nullptr) {
+        fail("read once, but not a second time");
+    }
+    const Shape shape = shapeOf(root);
+    const std::uint32_t keys = plist_dict_get_size(root);
+    plist_free(root);
+    if (shape.containers > host::Dictionary::sMaxContainers) {
+        fail("more dictionaries and arrays than the bounds allow");
+    }
+    if (bytes.startsWith("bplist") && shape.values > host::Dictionary::sMaxBinaryValues) {
+        fail("more values than the bounds allow");
+    }
+
+    // As the pane does: read, then write back the frequency and a changed stereo choice.
+    const settings::Stored stored = settings::fromDictionary(*dict);
+    const SInt32 frequency = stored.frequency.value_or(88100);
+    const bool stereo = !stored.stereo.value_or(true);
+    const std::uint32_t added = (dict->hasKey(settings::sFrequencyKey) ? 0 : 1) +
+                                (dict->hasKey(settings::sStereoKey) ? 0 : 1);
+    dict->setLong(settings::sFrequencyKey, frequency);
+    dict->setBool(settings::sStereoKey, stereo);
+    const QByteArray written = dict->toXML();
+    if (written.size() > host::Dictionary::sMaxSize) {
+        return 0; // never written: it would not be read back
+    }
+    const auto again = host::Dictionary::fromData(written);
+    if (!again) {
+        fail("a settings file as written does not read back");
+    }
+    const settings::Stored reread = settings::fromDictionary(*again);
+    if (reread.frequency != frequency || reread.stereo != stereo) {
+        fail("the frequency or stereo choice written does not read back");
+    }
+    if (reread.style != stored.style) {
+        fail("the style changed on the way through a write");
+    }
+    // Every other key survives. (Some values do not come through libplist's XML unchanged: a
+    // string holding U+0000, a date beyond its calendar. Those are left as libplist has them.)
+    plist_t writtenRoot = nullptr;
+    plist_from_memory(written.constData(), static_cast<std::uint32_t>(written.size()),
+                      &writtenRoot);
+    const std::uint32_t keysWritten = plist_dict_get_size(writtenRoot);
+    plist_free(writtenRoot);
+    if (keysWritten != keys + added) {
+        fail("a key was lost or doubled on the way through a write");
+    }
+    return 0;
+}
