@@ -57,14 +57,18 @@ TEST(SettingsCrash, AKilledWriterLeavesTheWholeOldOrTheWholeNewFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.plist");
     writeStartingFile(path);
+    const auto started = std::chrono::steady_clock::now();
     const QByteArray a = expectedAfter(path, sA);
     const QByteArray b = expectedAfter(path, sB);
+    const auto write = (std::chrono::steady_clock::now() - started) / 2;
     ASSERT_NE(a, b);
 
     std::random_device seed;
     std::mt19937 random(seed());
-    // Kills land anywhere in the first few writes after start-up.
-    std::uniform_int_distribution<int> delayUs(0, 8000);
+    // Kills land anywhere in the first four writes after start-up, however long a write takes
+    // on this machine and build.
+    std::uniform_int_distribution<long long> delayUs(
+        0, 4 * std::chrono::duration_cast<std::chrono::microseconds>(write).count());
     int sawA = 0;
     int sawB = 0;
     QStringList strays;
@@ -100,7 +104,8 @@ TEST(SettingsCrash, AKilledWriterLeavesTheWholeOldOrTheWholeNewFile) {
     }
     std::printf("%d kills: %d left the first choice, %d the second, %lld a temporary file\n",
                 sKills, sawA, sawB, static_cast<long long>(strays.size()));
-    // Both sides of the alternation were hit, so the kills did land in the middle of writing.
+    // The writer does nothing but write, so every kill lands in a write; both choices were
+    // seen, so the kills fell at different points of the alternation.
     EXPECT_GT(sawA, 0);
     EXPECT_GT(sawB, 0);
     EXPECT_LE(strays.size(), sKills / 4);

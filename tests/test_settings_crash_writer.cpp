@@ -3,14 +3,20 @@
 //   test_settings_crash_writer <path> <frequency A> <stereo A> <frequency B> <stereo B>
 #include "pane/Settings.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+#include <sys/prctl.h>
 
 int main(int argc, char** argv) {
     if (argc != 6) {
         std::fprintf(stderr, "usage: %s path frequencyA stereoA frequencyB stereoB\n", argv[0]);
         return 2;
     }
+    // Dies with the test that started it, so that a test that fails on the way leaves no writer
+    // running.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     const QString path = QString::fromLocal8Bit(argv[1]);
     const SInt32 frequencies[2] = {std::atoi(argv[2]), std::atoi(argv[4])};
     const bool stereos[2] = {std::atoi(argv[3]) != 0, std::atoi(argv[5]) != 0};
