@@ -4,7 +4,6 @@
 #include "device/linux/ErrnoStatus.h"
 
 #include <array>
-#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <csignal>
@@ -22,16 +21,6 @@ namespace device {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// How long the caller waits awake for a report to be written before it sleeps: a healthy write
-// takes microseconds, and being woken from sleep costs more than that.
-constexpr auto sSpin = std::chrono::microseconds(200);
-
-void relax() {
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#endif
-}
 
 // Writes everything, waiting for writability while the descriptor says it would block.
 IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
@@ -74,7 +63,6 @@ struct ReportWriter::Worker {
     std::condition_variable wake;     // a report is queued, or the writer is going
     std::condition_variable finished; // the report is written, or failed
     State state = State::Idle;
-    std::atomic<bool> done{false}; // state is Finished; read without the lock while spinning
     int fd = -1;
     std::array<UInt8, sMaxBytes> bytes{};
     std::size_t size = 0;
@@ -111,7 +99,6 @@ struct ReportWriter::Worker {
             }
             status = result;
             state = State::Finished;
-            done.store(true, std::memory_order_release);
             finished.notify_one();
         }
     }
@@ -171,13 +158,10 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
         worker.size = inBytes.size();
         worker.deadline = deadline;
         worker.state = Worker::State::Queued;
-        worker.done.store(false, std::memory_order_relaxed);
     }
     worker.wake.notify_one();
-    const Clock::time_point awakeUntil = std::min(deadline, Clock::now() + sSpin);
-    while (!worker.done.load(std::memory_order_acquire) && Clock::now() < awakeUntil) {
-        relax();
-    }
+    // Sleeping, not spinning, while the write runs: on two cores a spinning caller takes the
+    // time the kernel needs to deliver the report.
     std::unique_lock lock(worker.mutex);
     if (!worker.finished.wait_until(
             lock, deadline, [&worker] { return worker.state == Worker::State::Finished; })) {
