@@ -36,19 +36,6 @@ using Clock = std::chrono::steady_clock;
 constexpr HeldReferences sWatching{0, 1, 0, 1, 0, 0, 0};
 constexpr HeldReferences sConnected{1, 1, 1, 1, 0, 1, 0};
 
-// Open descriptors, leaving out those of the test bed: the pseudo-terminal masters umockdev keeps
-// for every device node it ever made, and the wake-up eventfds of its GLib threads, which come
-// and go on their own.
-std::size_t openDescriptors() {
-    std::size_t count = 0;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        const std::string target = std::filesystem::read_symlink(fd.path(), error);
-        count += target != "/dev/ptmx" && target != "anon_inode:[eventfd]" ? 1 : 0;
-    }
-    return count;
-}
-
 class LinuxLink : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
@@ -178,7 +165,7 @@ TEST_F(LinuxLink, TransmitterGoneBeforeTheReportIsNoErrorAndTheRemovalTearsDown)
 
 TEST_F(LinuxLink, HundredPlugCyclesLeaveNoDescriptorOrReferenceBehind) {
     startLink();
-    const std::size_t before = openDescriptors();
+    const std::size_t before = MockSysfs::openDescriptors();
 
     // umockdev makes a node name only once, so each cycle's transmitter gets the next one.
     for (unsigned cycle = 0; cycle < 100; ++cycle) {
@@ -190,7 +177,7 @@ TEST_F(LinuxLink, HundredPlugCyclesLeaveNoDescriptorOrReferenceBehind) {
         settle(false);
     }
 
-    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_EQ(MockSysfs::openDescriptors(), before);
     EXPECT_EQ(observer->seen.size(), 200u);
     EXPECT_EQ(services->held(), sWatching);
 }

@@ -44,37 +44,6 @@ constexpr HeldReferences sAdopting{1, 1, 1, 1, 1, 1, 0};
 constexpr HeldReferences sRemoving{1, 1, 1, 1, 0, 0, 0};
 constexpr std::size_t sReportBytes = 7; // report ID 0 and the six report bytes
 
-// Whether inFd is an end of a connection to umockdev's ioctl emulation, which runs in this
-// process. Its preload library connects one at every open of a mock device node, and when the
-// open fails (the node is gone) it keeps both ends: a leak of the test bed's, one per failed
-// open, which also fills a table of 50 in the preload library and then aborts the process.
-bool isTestBedIoctlSocket(int inFd) {
-    for (const auto name : {&::getsockname, &::getpeername}) {
-        sockaddr_un address{};
-        socklen_t length = sizeof address;
-        if (name(inFd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
-            address.sun_family == AF_UNIX && std::strstr(address.sun_path, "/ioctl/") != nullptr) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Open descriptors, leaving out those of the test bed: the pseudo-terminal masters umockdev keeps
-// for every device node it ever made, the wake-up eventfds of its GLib threads, and its ioctl
-// sockets.
-std::size_t openDescriptors() {
-    std::size_t count = 0;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        const std::string target = std::filesystem::read_symlink(fd.path(), error);
-        const bool testBed = target == "/dev/ptmx" || target == "anon_inode:[eventfd]" ||
-                             isTestBedIoctlSocket(std::stoi(fd.path().filename().string()));
-        count += testBed ? 0 : 1;
-    }
-    return count;
-}
-
 class HotplugStorm : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
@@ -110,7 +79,7 @@ protected:
 TEST_F(HotplugStorm, TwoHundredCyclesLeaveNothingBehindAndWriteNothingToARemovedNode) {
     constexpr unsigned sCycles = 200;
     startLink();
-    const std::size_t descriptorsBefore = openDescriptors();
+    const std::size_t descriptorsBefore = MockSysfs::openDescriptors();
     std::random_device seed;
     const unsigned seedValue = seed();
     SCOPED_TRACE("seed " + std::to_string(seedValue));
@@ -171,7 +140,7 @@ TEST_F(HotplugStorm, TwoHundredCyclesLeaveNothingBehindAndWriteNothingToARemoved
         EXPECT_EQ(seen.connected, i % 2 == 0) << "notification " << i;
         EXPECT_EQ(seen.held, seen.connected ? sAdopting : sRemoving) << "notification " << i;
     }
-    EXPECT_EQ(openDescriptors(), descriptorsBefore);
+    EXPECT_EQ(MockSysfs::openDescriptors(), descriptorsBefore);
 
     link.reset();
     EXPECT_EQ(services->held(), HeldReferences{});

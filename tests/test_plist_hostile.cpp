@@ -5,6 +5,7 @@
 // Such lists are refused before or after it parses them, and lists within the bounds are read
 // as before.
 #include "host/PropertyList.h"
+#include "support/BinaryPlist.h"
 
 #include <QTemporaryDir>
 
@@ -234,12 +235,7 @@ TEST(SharedObjects, ListsFromOrdinaryWritersAreRead) {
     }
     plist_dict_set_item(root, "List", list);
     plist_dict_set_item(root, "Frequency", plist_new_uint(101100));
-    char* bin = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(root, &bin, &length);
-    const QByteArray data(bin, static_cast<qsizetype>(length));
-    plist_to_bin_free(bin);
-    plist_free(root);
+    const QByteArray data = binaryPlist(root);
 
     const auto read = Dictionary::fromData(data);
     ASSERT_TRUE(read);

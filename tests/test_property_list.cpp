@@ -1,4 +1,5 @@
 #include "host/PropertyList.h"
+#include "support/BinaryPlist.h"
 
 #include <QTemporaryDir>
 
@@ -98,12 +99,7 @@ TEST(PropertyList, ReadsBinaryPropertyLists) {
     plist_t root = plist_new_dict();
     plist_dict_set_item(root, "Frequency", plist_new_uint(static_cast<std::uint64_t>(-300)));
     plist_dict_set_item(root, "Stereo", plist_new_bool(0));
-    char* bin = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(root, &bin, &length);
-    const QByteArray data(bin, static_cast<qsizetype>(length));
-    plist_to_bin_free(bin);
-    plist_free(root);
+    const QByteArray data = binaryPlist(root);
 
     const auto dict = host::Dictionary::fromData(data);
     ASSERT_TRUE(dict.has_value());

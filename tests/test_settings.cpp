@@ -1,5 +1,6 @@
 #include "host/PropertyList.h"
 #include "pane/Settings.h"
+#include "support/BinaryPlist.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"
 
@@ -105,12 +106,7 @@ TEST_F(SettingsFile, BinaryFileIsReadAndItsKeysSurviveAWrite) {
     plist_dict_set_item(root, "Frequency", plist_new_uint(101100));
     plist_dict_set_item(root, "Style", plist_new_uint(0));
     plist_dict_set_item(root, "Stereo", plist_new_bool(0));
-    char* bin = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(root, &bin, &length);
-    writeText(path, QByteArray(bin, static_cast<qsizetype>(length)));
-    plist_to_bin_free(bin);
-    plist_free(root);
+    writeText(path, binaryPlist(root));
 
     const settings::Stored stored = settings::read(path);
     EXPECT_EQ(stored.frequency, 101100);

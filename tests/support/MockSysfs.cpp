@@ -3,10 +3,14 @@
 #include <umockdev.h>
 
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <stdexcept>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -79,6 +83,35 @@ void MockSysfs::remove(unsigned inIndex) {
     umockdev_testbed_remove_device(mTestbed, mUSBPaths.at(inIndex).c_str());
     mUSBPaths.erase(inIndex);
     mNodePaths.erase(inIndex);
+}
+
+namespace {
+
+// Whether inFd is an end of a connection to umockdev's ioctl emulation, which runs in this process.
+bool isTestBedIoctlSocket(int inFd) {
+    for (const auto name : {&::getsockname, &::getpeername}) {
+        sockaddr_un address{};
+        socklen_t length = sizeof address;
+        if (name(inFd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
+            address.sun_family == AF_UNIX && std::strstr(address.sun_path, "/ioctl/") != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::size_t MockSysfs::openDescriptors() {
+    std::size_t count = 0;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        const std::string target = std::filesystem::read_symlink(fd.path(), error);
+        const bool testBed = target == "/dev/ptmx" || target == "anon_inode:[eventfd]" ||
+                             isTestBedIoctlSocket(std::stoi(fd.path().filename().string()));
+        count += testBed ? 0 : 1;
+    }
+    return count;
 }
 
 int MockSysfs::writtenFd(unsigned inIndex) const {

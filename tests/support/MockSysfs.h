@@ -2,6 +2,7 @@
 
 #include "host/Types.h"
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,12 @@ public:
     MockSysfs& operator=(const MockSysfs&) = delete;
 
     static bool isActive();
+
+    // This process's open descriptors, leaving out those of the test bed: the pseudo-terminal
+    // masters umockdev keeps for every device node it ever made, the wake-up eventfds of its
+    // GLib threads, and the sockets of its ioctl emulation (its preload library keeps both ends
+    // of one for every failed open of a mock node).
+    static std::size_t openDescriptors();
 
     // The USB device, its interface, its HID device and the hidraw node, each with its uevent.
     // A node with a device file can be made once per test bed: umockdev keeps its terminal.
