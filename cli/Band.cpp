@@ -1,22 +1,17 @@
 #include "cli/Band.h"
 
-#include <array>
+#include "dial/xr_bands.h"
 
 namespace cli {
 
-namespace {
-
-// The dial's table: the command line must accept exactly what the dial shows.
-constexpr std::array<Band, 2> sBands{{{88100, 107900}, {76100, 89900}}};
-
-} // namespace
-
+// The dial's own table: the command line must accept exactly what the dial shows.
 bool isKnownStyle(SInt32 inStyle) {
-    return inStyle == 0 || inStyle == 1;
+    return bandOfStyle(inStyle).has_value();
 }
 
 Band bandForStyle(SInt32 inStyle) {
-    return sBands[isKnownStyle(inStyle) ? static_cast<std::size_t>(inStyle) : 0];
+    const TuningBand band = bandOfStyle(inStyle).value_or(sTuningBands[0]);
+    return {band.minFreq, band.maxFreq};
 }
 
 Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {

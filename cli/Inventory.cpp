@@ -1,5 +1,6 @@
 #include "cli/Inventory.h"
 
+#include "device/TransmitterIDs.h"
 #include "device/linux/HidrawEntry.h"
 
 namespace cli {
@@ -7,8 +8,6 @@ namespace cli {
 namespace {
 
 // The link's matching criteria.
-constexpr long sVendorID = 0x0F5A;
-constexpr long sProductID = 0x0B17;
 
 // The port is never added to a run loop, so this is never called; the registration wants one.
 void ignoreArrival(void*, io_iterator_t) {
@@ -50,8 +49,8 @@ IOReturn findTransmitters(device::DeviceServices& inServices, std::vector<Transm
     if (!matching) {
         return kIOReturnError;
     }
-    matching->setObject("ProductID", sProductID);
-    matching->setObject("VendorID", sVendorID);
+    matching->setObject("ProductID", sTransmitterProductID);
+    matching->setObject("VendorID", sTransmitterVendorID);
 
     IONotificationPortRef port = inServices.IONotificationPortCreate();
     io_iterator_t iterator = IO_OBJECT_NULL;

@@ -1,5 +1,6 @@
 #include "device/xr_device.h"
 
+#include "device/TransmitterIDs.h"
 #include "host/NotificationCenter.h"
 #include "host/SystemLog.h"
 
@@ -10,8 +11,6 @@ const QLatin1String gConnectionNotification("xr_connection_notification");
 
 namespace {
 
-constexpr long sVendorID = 0x0F5A;
-constexpr long sProductID = 0x0B17;
 constexpr UInt32 sReportSize = 6;
 constexpr UInt32 sReportTimeoutMS = 1000;
 // The frequency field of the report holds this many 100 kHz steps at most; above it the count
@@ -54,8 +53,8 @@ IOReturn xr_device::start() {
         host::systemLog("IOServiceMatching failed File %s Line %d", __FILE__, __LINE__);
         return kIOReturnError;
     }
-    matchingDict->setObject("ProductID", sProductID);
-    matchingDict->setObject("VendorID", sVendorID);
+    matchingDict->setObject("ProductID", sTransmitterProductID);
+    matchingDict->setObject("VendorID", sTransmitterVendorID);
 
     mNotifyPort = mServices.IONotificationPortCreate();
     const IOReturn result = mServices.IOServiceAddMatchingNotification(

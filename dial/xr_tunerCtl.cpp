@@ -1,18 +1,7 @@
 #include "dial/xr_tunerCtl.h"
 
+#include "dial/xr_bands.h"
 #include "dial/xr_tunerLayout.h"
-
-namespace {
-
-struct Band {
-    SInt32 minFreq;
-    SInt32 maxFreq;
-};
-
-// Tuning style -> band; other styles select no band.
-constexpr std::array<Band, 2> sBands{{{88100, 107900}, {76100, 89900}}};
-
-} // namespace
 
 xr_tunerCtl::xr_tunerCtl(QWidget* inParent) : View(inParent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -34,10 +23,9 @@ void xr_tunerCtl::setTuningStyle(SInt32 inStyle) {
         return;
     }
     mTuneStyle = inStyle;
-    if (inStyle == 0 || inStyle == 1) {
-        const Band& band = sBands[static_cast<std::size_t>(inStyle)];
-        mMinFreq = band.minFreq;
-        mMaxFreq = band.maxFreq;
+    if (const auto band = bandOfStyle(inStyle)) {
+        mMinFreq = band->minFreq;
+        mMaxFreq = band->maxFreq;
         mFreqRange = mMaxFreq - mMinFreq;
     }
     // A frequency that stays inside the new band keeps its knob position until the next

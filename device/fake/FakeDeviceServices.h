@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/ServiceRegistry.h"
+#include "device/TransmitterIDs.h"
 
 #include <optional>
 #include <string>
@@ -25,8 +26,8 @@ public:
 
     struct Device {
         std::string name;
-        long long vendorID = 0x0F5A;
-        long long productID = 0x0B17;
+        long long vendorID = sTransmitterVendorID;
+        long long productID = sTransmitterProductID;
         // No value: the device has no "VersionNumber" property.
         std::optional<PropertyValue> versionNumber = PropertyValue{0x0100LL};
         std::string serviceClass = "IOHIDDevice";

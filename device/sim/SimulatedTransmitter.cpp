@@ -1,5 +1,6 @@
 #include "device/sim/SimulatedTransmitter.h"
 
+#include "device/TransmitterIDs.h"
 #include "device/sim/ReportDescription.h"
 
 #include <cstdio>
@@ -75,8 +76,8 @@ void SimulatedTransmitter::plug() {
     mPlugged = true;
     ++mPlugging;
     RegistryEntry entry{keyOf(mPlugging), "IOHIDDevice", {}};
-    entry.properties["VendorID"] = 0x0F5ALL;
-    entry.properties["ProductID"] = 0x0B17LL;
+    entry.properties["VendorID"] = static_cast<long long>(sTransmitterVendorID);
+    entry.properties["ProductID"] = static_cast<long long>(sTransmitterProductID);
     entry.properties["VersionNumber"] = static_cast<long long>(mHardwareVersion);
     publish(std::move(entry));
 }
