@@ -13,4 +13,5 @@ inline constexpr IOReturn kIOReturnBadArgument = static_cast<IOReturn>(0xE00002C
 inline constexpr IOReturn kIOReturnExclusiveAccess = static_cast<IOReturn>(0xE00002C5u);
 inline constexpr IOReturn kIOReturnUnsupported = static_cast<IOReturn>(0xE00002C7u);
 inline constexpr IOReturn kIOReturnNotOpen = static_cast<IOReturn>(0xE00002CDu);
+inline constexpr IOReturn kIOReturnBusy = static_cast<IOReturn>(0xE00002D5u);
 inline constexpr IOReturn kIOReturnTimeout = static_cast<IOReturn>(0xE00002D6u);

@@ -9,9 +9,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -126,6 +129,7 @@ TEST_F(Pipe, WriteTheKernelHoldsReturnsAtTheLimitAndClosesWhenItEnds) {
     EXPECT_LT(Clock::now() - start, 500ms);
     EXPECT_EQ(writer.get(), -1);
     EXPECT_NE(::fcntl(fd, F_GETFD), -1);
+    EXPECT_TRUE(reports.stalled());
 
     int other[2];
     ASSERT_EQ(::pipe2(other, O_CLOEXEC), 0);
@@ -135,12 +139,59 @@ TEST_F(Pipe, WriteTheKernelHoldsReturnsAtTheLimitAndClosesWhenItEnds) {
     ::close(other[0]);
 
     EXPECT_TRUE(writerClosedWithin(2000ms)); // reading makes room for the write, which ends
+    const auto deadline = Clock::now() + 2000ms;
+    while (reports.stalled() && Clock::now() < deadline) {
+        ::usleep(1000);
+    }
+    EXPECT_FALSE(reports.stalled());
 }
 
 TEST_F(Pipe, BrokenPipeIsAnErrorAndNoSignal) {
     ::close(reader);
     reader = -1;
     EXPECT_EQ(write({0x00}, 1000ms), kIOReturnError);
+}
+
+// No thread can be made while the process limit is zero, as for a user that has used up its
+// processes; a report then fails with kIOReturnNoResources, and the next report after the limit is
+// lifted is written. Run in a child, as an unprivileged user, since root is never limited.
+TEST(ReportWriterThreads, ThreadThatCannotBeMadeIsTriedAgainAtTheNextReport) {
+    constexpr int sSkipped = 77;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0)) {
+            ::_exit(sSkipped);
+        }
+        rlimit limit{};
+        ::getrlimit(RLIMIT_NPROC, &limit);
+        const rlimit none{0, limit.rlim_max};
+        int ends[2];
+        if (::setrlimit(RLIMIT_NPROC, &none) != 0 || ::pipe2(ends, O_CLOEXEC) != 0) {
+            ::_exit(sSkipped);
+        }
+        FileDescriptor file(ends[1]);
+        const std::vector<UInt8> bytes{0x00, 0xC0};
+        ReportWriter reports;
+        if (reports.write(file, bytes, 1000ms) != kIOReturnNoResources) {
+            ::_exit(1);
+        }
+        ::setrlimit(RLIMIT_NPROC, &limit);
+        if (reports.write(file, bytes, 1000ms) != kIOReturnSuccess) {
+            ::_exit(2);
+        }
+        UInt8 read[4];
+        ::_exit(::read(ends[0], read, sizeof read) == 2 ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == sSkipped) {
+        GTEST_SKIP() << "cannot become an unprivileged user here";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the failed start was not reported, 2: the next "
+                                         "report was not written, 3: its bytes are missing";
 }
 
 TEST_F(Pipe, OversizedReportIsRefusedUntouched) {

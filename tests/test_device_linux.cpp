@@ -15,9 +15,11 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <unistd.h>
 
 // umockdev's preload library comes before the sanitizer runtime; that order is intended here.
 extern "C" __attribute__((used)) const char* __asan_default_options() {
@@ -220,6 +222,39 @@ TEST_F(HidrawNode, NodeThatDoesNotTakeTheReportTimesOutAfterItsTimeout) {
 
     EXPECT_GE(waited, std::chrono::milliseconds(1000));
     EXPECT_LT(waited, std::chrono::milliseconds(1200));
+}
+
+// A write held in the kernel (a full blocking pipe stands in for a hidraw node) holds the lock
+// that every hidraw open takes: the interface answers at once instead of waiting behind it, and
+// opens again once the write is let go.
+TEST_F(HidrawNode, OpenAnswersAtOnceWhileAnEarlierWriteIsHeld) {
+    int ends[2];
+    ASSERT_EQ(::pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
+    const device::FileDescriptor reader(ends[0]);
+    device::FileDescriptor held(ends[1]);
+    const char block[4096] = {};
+    for (std::size_t size : {sizeof block, std::size_t{1}}) {
+        while (::write(held.get(), block, size) > 0) {
+        }
+    }
+    ASSERT_EQ(::fcntl(held.get(), F_SETFL, 0), 0);
+    const std::vector<UInt8> bytes{0x00, 0xC0};
+    ASSERT_EQ(writer.write(held, bytes, std::chrono::milliseconds(100)), kIOReturnTimeout);
+
+    const auto start = Clock::now();
+    EXPECT_EQ(interface->open(kIOHIDOptionsTypeNone), kIOReturnBusy);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(50));
+
+    char drain[4096];
+    while (::read(reader.get(), drain, sizeof drain) > 0) {
+    }
+    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    while (writer.stalled() && Clock::now() < deadline) {
+        QTest::qWait(1);
+    }
+    ASSERT_EQ(interface->open(kIOHIDOptionsTypeNone), kIOReturnSuccess);
+    EXPECT_EQ(interface->setReport(kIOHIDReportTypeOutput, 0, sReport, 6, 1000), kIOReturnSuccess);
+    EXPECT_EQ(interface->close(), kIOReturnSuccess);
 }
 
 } // namespace

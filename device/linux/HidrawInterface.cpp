@@ -33,6 +33,10 @@ IOReturn HidrawInterface::open(UInt32 /*inOptions*/) {
     if (mOpen) {
         return kIOReturnExclusiveAccess;
     }
+    // The open would wait in the kernel behind the held write, for seconds.
+    if (mWriter.stalled()) {
+        return kIOReturnBusy;
+    }
     int fd = -1;
     const IOReturn status = openNode(mNode, &fd);
     if (status == kIOReturnSuccess) {

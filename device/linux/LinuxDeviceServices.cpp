@@ -81,13 +81,16 @@ IOReturn LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
         return kIOReturnNoDevice;
     }
     // A transmitter that cannot be written to would look connected while every report failed;
-    // without a udev rule giving the user access this says so now, as EACCES.
-    int fd = -1;
-    const IOReturn access = HidrawInterface::openNode(*node, &fd);
-    if (access != kIOReturnSuccess) {
-        return access;
+    // without a udev rule giving the user access this says so now, as EACCES. While an earlier
+    // write is held in the kernel the open would wait behind it, so the reports will tell.
+    if (!mWriter.stalled()) {
+        int fd = -1;
+        const IOReturn access = HidrawInterface::openNode(*node, &fd);
+        if (access != kIOReturnSuccess) {
+            return access;
+        }
+        FileDescriptor probe(fd);
     }
-    FileDescriptor probe(fd);
     *outFactory = [this, tally = tally(), node = *node](IOHIDDeviceInterface** outInterface) {
         *outInterface = new HidrawInterface(tally, node, mWriter);
         return kIOReturnSuccess;

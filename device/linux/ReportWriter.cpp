@@ -59,6 +59,8 @@ IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
 struct ReportWriter::Worker {
     enum class State { Idle, Queued, Writing, Finished };
 
+    explicit Worker(std::shared_ptr<std::atomic<int>> inHeld) : held(std::move(inHeld)) {}
+
     std::mutex mutex;
     std::condition_variable wake;     // a report is queued, or the writer is going
     std::condition_variable finished; // the report is written, or failed
@@ -70,6 +72,7 @@ struct ReportWriter::Worker {
     IOReturn status = kIOReturnSuccess;
     bool abandoned = false; // the caller gave up waiting and left the descriptor here
     bool retired = false;   // no more reports come: end after the current one
+    std::shared_ptr<std::atomic<int>> held; // the writer's count of abandoned writes
 
     void run() {
         // A write to something that is no longer a device must not take the program down.
@@ -90,6 +93,7 @@ struct ReportWriter::Worker {
             lock.lock();
             if (abandoned) {
                 ::close(fd);
+                held->fetch_sub(1, std::memory_order_release);
                 abandoned = false;
                 state = State::Idle;
                 if (retired) {
@@ -118,14 +122,16 @@ ReportWriter::~ReportWriter() {
 }
 
 void ReportWriter::startWorker() {
+    auto fresh = std::make_shared<Worker>(mHeld);
+    // Detached: a thread held in the kernel must not hold up whoever destroys the writer; it
+    // owns its share of the state and ends by itself. Started before anything changes, so that
+    // a thread that cannot be made leaves the writer to try again at the next report.
+    std::thread([worker = fresh] { worker->run(); }).detach();
     if (mWorker != nullptr) {
         const std::lock_guard lock(mWorker->mutex);
         mWorker->retired = true; // ends once the kernel lets go of its write
     }
-    mWorker = std::make_shared<Worker>();
-    // Detached: a thread held in the kernel must not hold up whoever destroys the writer; it
-    // owns its share of the state and ends by itself.
-    std::thread([worker = mWorker] { worker->run(); }).detach();
+    mWorker = std::move(fresh);
 }
 
 IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
@@ -135,15 +141,13 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
     }
     const Clock::time_point deadline = Clock::now() + inLimit;
     try {
-        if (mWorker == nullptr) {
-            startWorker();
-        } else {
+        bool fresh = mWorker == nullptr;
+        if (!fresh) {
+            // A worker still held in the kernel, or one that has ended after such a write.
             const std::lock_guard lock(mWorker->mutex);
-            if (mWorker->state != Worker::State::Idle) {
-                mWorker->retired = true;
-            }
+            fresh = mWorker->state != Worker::State::Idle || mWorker->retired;
         }
-        if (mWorker->retired) {
+        if (fresh) {
             startWorker();
         }
     } catch (const std::system_error&) {
@@ -170,6 +174,7 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
             worker.state = Worker::State::Idle;
         } else {
             worker.abandoned = true;
+            mHeld->fetch_add(1, std::memory_order_relaxed);
             inFile.release();
         }
         return kIOReturnTimeout;

@@ -3,6 +3,7 @@
 #include "device/linux/FileDescriptor.h"
 #include "host/Types.h"
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <span>
@@ -16,6 +17,9 @@ namespace device {
 // The thread lives as long as the writer, so a report costs two thread hand-overs and no
 // allocation. When a write outlives its limit, the writer takes its descriptor over and closes it
 // once the kernel lets go; the next report gets a fresh thread meanwhile.
+//
+// While such a write is held, the kernel also holds the lock that every hidraw open and close
+// takes, so callers ask stalled() before opening a node rather than wait behind it.
 class ReportWriter {
 public:
     static constexpr std::size_t sMaxBytes = 65; // report ID and a full-speed packet
@@ -30,11 +34,16 @@ public:
     IOReturn write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
                    std::chrono::milliseconds inLimit);
 
+    // Whether a write that outlived its limit is still held in the kernel.
+    bool stalled() const { return mHeld->load(std::memory_order_acquire) > 0; }
+
 private:
     struct Worker;
     void startWorker();
 
     std::shared_ptr<Worker> mWorker; // shared with its thread, which may outlive the writer
+    // Writes given up on and not yet let go by the kernel, counted down by their threads.
+    std::shared_ptr<std::atomic<int>> mHeld = std::make_shared<std::atomic<int>>(0);
 };
 
 } // namespace device
