@@ -4,7 +4,9 @@
 #include "dial/xr_tunerLayout.h"
 
 xr_tunerCtl::xr_tunerCtl(QWidget* inParent) : View(inParent) {
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab only: Qt would give click focus to the whole frame, corners included, while a press
+    // outside the circle is not the dial's. The view takes click focus for the presses it takes.
+    setFocusPolicy(Qt::TabFocus);
     // The drawing is laid out for exactly this frame.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

@@ -91,11 +91,15 @@ void View::pressOrPassOn(QMouseEvent* inEvent) {
     if (hitTest(fromQtPoint(super, inSuper)) == nullptr) {
         mMouseTaken = false;
         mPassedOnTo = widgetBeneath(inEvent->position());
+        giveClickFocus(mPassedOnTo);
         passOn(inEvent);
         return;
     }
     mMouseTaken = true;
     mPassedOnTo = nullptr;
+    if (acceptsFirstResponder()) {
+        setFocus(Qt::MouseFocusReason);
+    }
     mouseDown(mouseEventFrom(inEvent));
     inEvent->accept();
 }
@@ -132,6 +136,20 @@ void View::mouseReleaseEvent(QMouseEvent* inEvent) {
         inEvent->accept();
     } else {
         inEvent->ignore();
+    }
+}
+
+// Focus follows the press to where it really goes, as Qt does for the widget it delivers to: the
+// first enabled widget up from inWidget that takes focus by clicking, unless one on the way has it.
+void View::giveClickFocus(QWidget* inWidget) {
+    for (QWidget* widget = inWidget; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            widget->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (widget->isWindow() || widget->hasFocus()) {
+            return;
+        }
     }
 }
 

@@ -84,6 +84,7 @@ protected:
 private:
     Event mouseEventFrom(const QMouseEvent* inEvent) const;
     void pressOrPassOn(QMouseEvent* inEvent);
+    static void giveClickFocus(QWidget* inWidget);
     QWidget* widgetBeneath(QPointF inLocalPos);
     void passOn(QMouseEvent* inEvent);
 

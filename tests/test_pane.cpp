@@ -87,6 +87,7 @@ TEST_F(Pane, WithoutASettingsFileStartsAtDefaultsAndSavesNoStyle) {
     EXPECT_TRUE(pane->stereo());
     EXPECT_EQ(host::RadioMatrix::tag(stereoCtl()->selectedCell()), 2);
     EXPECT_EQ(text("mHWVersField"), "Hardware version: unknown");
+    EXPECT_EQ(pane->initialKeyView(), dial()); // the arrow keys tune from the start
 
     pane->didUnselect();
     const auto saved = savedSettings();

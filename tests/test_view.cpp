@@ -2,6 +2,8 @@
 #include "dial/xr_tunerLayout.h"
 #include "support/DialProbe.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,8 +26,13 @@ protected:
         dial->raise();
         dial->setWheelTarget(&target, host::Selector("handleFreqWheel"));
         dial->setConnected(true);
+        // Something else holds the keyboard focus before each click.
+        field = new QLineEdit(&window);
+        field->setGeometry(200, 10, 80, 24);
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        field->setFocus();
     }
 
     // A point in the dial's own coordinates (y up), as a position in the window's Qt coordinates.
@@ -36,6 +43,7 @@ protected:
     const QPoint dialPos{20, 30};
     QWidget window;
     QPushButton* button = nullptr;
+    QLineEdit* field = nullptr;
     ProbeDial* dial = nullptr;
     WheelTarget target;
 };
@@ -73,6 +81,18 @@ TEST_F(DialInWindow, PressOutsideTheCircleReachesTheWidgetBeneath) {
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(dial->frequency(), 88100);
     EXPECT_EQ(target.calls(), 0u);
+    // The keyboard focus goes where the click went, as if the dial were not there.
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_FALSE(dial->hasFocus());
+}
+
+TEST_F(DialInWindow, PressOutsideTheCircleOverNothingLeavesTheFocusWhereItWas) {
+    const QPoint corner = inWindow({132, 139}); // the frame's upper right, over the bare window
+    ASSERT_EQ(window.childAt(corner), dial);
+
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, corner);
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(target.calls(), 0u);
 }
 
 TEST_F(DialInWindow, PressInsideTheCircleStaysWithTheDial) {
@@ -86,6 +106,7 @@ TEST_F(DialInWindow, PressInsideTheCircleStaysWithTheDial) {
     QTest::mousePress(handle, Qt::LeftButton, {}, inWindow(inside));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, inWindow(inside));
     EXPECT_EQ(clicked.count(), 0);
+    EXPECT_TRUE(dial->hasFocus());
 }
 
 } // namespace
