@@ -13,8 +13,9 @@ class Dictionary;
 // The pane's settings file: the user's last frequency and stereo choice, and the band.
 namespace settings {
 
-// The product's reverse-DNS identifier; it names the settings file and the bundle.
-inline constexpr char sBundleIdentifier[] = "io.github.usbtavro.USB_Tavro";
+// The product's reverse-DNS identifier, set once by the build; it names the settings file and
+// the bundle.
+inline constexpr char sBundleIdentifier[] = TAVRO_BUNDLE_IDENTIFIER;
 
 inline constexpr char sFrequencyKey[] = "Frequency";
 inline constexpr char sStyleKey[] = "Style";
