@@ -248,10 +248,7 @@ TEST_F(HidrawNode, OpenAnswersAtOnceWhileAnEarlierWriteIsHeld) {
     char drain[4096];
     while (::read(reader.get(), drain, sizeof drain) > 0) {
     }
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
-    while (writer.stalled() && Clock::now() < deadline) {
-        QTest::qWait(1);
-    }
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !writer.stalled(); }, 2000));
     ASSERT_EQ(interface->open(kIOHIDOptionsTypeNone), kIOReturnSuccess);
     EXPECT_EQ(interface->setReport(kIOHIDReportTypeOutput, 0, sReport, 6, 1000), kIOReturnSuccess);
     EXPECT_EQ(interface->close(), kIOReturnSuccess);

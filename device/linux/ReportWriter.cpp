@@ -143,9 +143,10 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
     try {
         bool fresh = mWorker == nullptr;
         if (!fresh) {
-            // A worker still held in the kernel, or one that has ended after such a write.
+            // Not idle: still held in the kernel by a write given up on. (Only replaced workers
+            // are retired, so the current one is never.)
             const std::lock_guard lock(mWorker->mutex);
-            fresh = mWorker->state != Worker::State::Idle || mWorker->retired;
+            fresh = mWorker->state != Worker::State::Idle;
         }
         if (fresh) {
             startWorker();
