@@ -4,7 +4,7 @@
 #include "cli/Inventory.h"
 #include "cli/Output.h"
 #include "device/xr_device.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "cli/Output.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/SimulatedTransmitter.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <QCoreApplication>
 

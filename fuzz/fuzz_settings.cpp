@@ -1,7 +1,7 @@
 // The settings reader over arbitrary bytes: the bounds a list must keep before libplist parses
 // it, libplist itself, the pane's value conversions, and writing back what was read.
 #include "host/PropertyList.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <plist/plist.h>
 

@@ -1,6 +1,6 @@
 // The controller's settings: read once at start-up, written each time the pane is deselected.
-#include "pane/Settings.h"
 #include "pane/USB_TavroPref.h"
+#include "settings/Settings.h"
 
 void USB_TavroPref::readPrefs() {
     const settings::Stored stored = settings::read(settings::prefPath());

@@ -2,7 +2,7 @@
 // transmitter, what is saved for the settings panel, what is said, and the exit status.
 #include "cli/Commands.h"
 #include "device/fake/FakeDeviceServices.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 #include "support/StreamCapture.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // nodes whose written bytes are read back; in this process, and the program itself.
 #include "cli/Commands.h"
 #include "device/linux/LinuxDeviceServices.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 #include "support/MockSysfs.h"
 #include "support/StreamCapture.h"
 

@@ -1,6 +1,6 @@
 // The usb-tavro program as a user runs it: help, version, usage errors and the simulated
 // transmitter, with their exit statuses. Nothing here reaches real hardware.
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

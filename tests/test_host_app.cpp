@@ -1,12 +1,12 @@
 // The host program: in this process for what the user does in its window, as a child process
 // for its command line, its exit codes and its ways of leaving.
+#include "app/HostWindow.h"
+#include "app/PaneLoader.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "dial/xr_tunerLayout.h"
 #include "host/PreferencePane.h"
 #include "host/View.h"
-#include "host/app/HostWindow.h"
-#include "host/app/PaneLoader.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 #include "support/ScopedEnv.h"
 
 #include <QAction>

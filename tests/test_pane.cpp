@@ -7,8 +7,8 @@
 #include "host/NotificationCenter.h"
 #include "host/PropertyList.h"
 #include "host/RadioMatrix.h"
-#include "pane/Settings.h"
 #include "pane/USB_TavroPref.h"
+#include "settings/Settings.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"
 

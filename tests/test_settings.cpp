@@ -1,5 +1,5 @@
 #include "host/PropertyList.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 #include "support/BinaryPlist.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"

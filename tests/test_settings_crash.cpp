@@ -2,7 +2,7 @@
 // SIGKILL at random moments, and each time the file must be the whole dictionary before or the
 // whole dictionary after the write under way.
 #include "host/PropertyList.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

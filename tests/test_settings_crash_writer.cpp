@@ -1,7 +1,7 @@
 // Writes the settings file without end, alternating two frequency and stereo choices, until it
 // is killed. Prints "ready" once the first write is complete. Run by test_settings_crash.
 //   test_settings_crash_writer <path> <frequency A> <stereo A> <frequency B> <stereo B>
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <csignal>
 #include <cstdio>

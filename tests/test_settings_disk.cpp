@@ -9,8 +9,8 @@
 #include "device/fake/FakeDeviceServices.h"
 #include "dial/xr_tunerCtl.h"
 #include "host/PropertyList.h"
-#include "pane/Settings.h"
 #include "pane/USB_TavroPref.h"
+#include "settings/Settings.h"
 #include "support/ScopedEnv.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "host/app/DisplayCheck.h"
+#include "app/DisplayCheck.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include "host/PropertyList.h"
 #include "host/SystemLog.h"

@@ -1,13 +1,13 @@
 // usb-tavro-prefs: shows the USB_Tavro pane in a window, as the settings application would.
+#include "app/DisplayCheck.h"
+#include "app/HostWindow.h"
+#include "app/PaneLoader.h"
+#include "app/QuitSignals.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/PreferencePane.h"
 #include "host/Snapshot.h"
-#include "host/app/DisplayCheck.h"
-#include "host/app/HostWindow.h"
-#include "host/app/PaneLoader.h"
-#include "host/app/QuitSignals.h"
-#include "pane/Settings.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "host/app/HostWindow.h"
+#include "app/HostWindow.h"
 
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/PreferencePane.h"

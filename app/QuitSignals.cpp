@@ -1,4 +1,4 @@
-#include "host/app/QuitSignals.h"
+#include "app/QuitSignals.h"
 
 #include <QSocketNotifier>
 

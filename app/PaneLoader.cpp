@@ -1,4 +1,4 @@
-#include "host/app/PaneLoader.h"
+#include "app/PaneLoader.h"
 
 #include "host/PreferencePane.h"
 #include "pane/PaneModule.h"
