@@ -77,7 +77,7 @@ QString stereoText(bool inStereo) {
 
 int status(Context& inContext) {
     const Link link = connect(inContext.services);
-    const settings::Stored stored = settings::read(inContext.settingsPath);
+    const settings::Stored stored = settings::read(inContext.settingsPath).stored;
 
     StatusReport report;
     if (link.connected()) {
@@ -113,7 +113,7 @@ int status(Context& inContext) {
 
 int tune(Context& inContext, const QString& inFrequencyText, const Frequency& inFrequency,
          std::optional<bool> inStereo) {
-    const settings::Stored stored = settings::read(inContext.settingsPath);
+    const settings::Stored stored = settings::read(inContext.settingsPath).stored;
     const SInt32 style = stored.style.value_or(0);
     const Band band = bandForStyle(style);
     const QString typed = describeAsTyped(inFrequencyText, inFrequency);
@@ -151,7 +151,7 @@ int tune(Context& inContext, const QString& inFrequencyText, const Frequency& in
     }
     // Saved whatever became of the report: the panel opens on the user's choice and sends it
     // when it connects the transmitter.
-    const bool saved = settings::write(inContext.settingsPath, frequency, stereo);
+    const bool saved = settings::write(inContext.settingsPath, frequency, stereo).saved();
 
     if (problem.isEmpty() && saved) {
         writeLine(inContext.out, "Tuned to " + setting + ".");

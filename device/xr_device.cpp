@@ -11,7 +11,6 @@ const QLatin1String gConnectionNotification("xr_connection_notification");
 
 namespace {
 
-constexpr UInt32 sReportSize = 6;
 constexpr UInt32 sReportTimeoutMS = 1000;
 // The frequency field of the report holds this many 100 kHz steps at most; above it the count
 // would run into the stereo bit.
@@ -179,13 +178,10 @@ void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
     sendTuningReport(inFreqkHz, inPower, inStereo);
 }
 
-IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    if (!mDeviceConnected) {
-        return kIOReturnSuccess;
-    }
+std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
     const SInt32 count = inFreqkHz / 100;
     if (count < 0 || count > sMaxFrequencyCount) {
-        return kIOReturnBadArgument;
+        return std::nullopt;
     }
     UInt16 reportFreq = static_cast<UInt16>(count + 0x4000);
     if (inStereo) {
@@ -193,7 +189,7 @@ IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inSt
     }
     // Unsigned, so that any power level wraps rather than overflows; only the low bits count.
     const UInt32 power = static_cast<UInt32>(inPower);
-    const std::array<UInt8, sReportSize> report{
+    return TuningReport{
         0xC0,
         static_cast<UInt8>(reportFreq >> 8),
         static_cast<UInt8>(reportFreq & 0xFF),
@@ -201,8 +197,18 @@ IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inSt
         0,
         0,
     };
+}
+
+IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
+    if (!mDeviceConnected) {
+        return kIOReturnSuccess;
+    }
+    const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo);
+    if (!report) {
+        return kIOReturnBadArgument;
+    }
     IOReturn written = kIOReturnSuccess;
-    const IOReturn closed = writeReport(report.data(), &written);
+    const IOReturn closed = writeReport(report->data(), &written);
     return written != kIOReturnSuccess ? written : closed;
 }
 

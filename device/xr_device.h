@@ -6,9 +6,19 @@
 #include <QLatin1String>
 #include <QObject>
 
+#include <array>
+#include <optional>
+
 // The name of the notification the link posts, with itself as the object, after each adoption
 // and each removal of the transmitter.
 extern const QLatin1String gConnectionNotification;
+
+// The transmitter's 6-byte output report for a frequency, a power level (its low three bits) and
+// the stereo choice; nothing for a frequency whose 100 kHz count does not fit the report's 11-bit
+// field.
+inline constexpr UInt32 sReportSize = 6;
+using TuningReport = std::array<UInt8, sReportSize>;
+std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
     if (shape.containers > host::Dictionary::sMaxContainers) {
         fail("more dictionaries and arrays than the bounds allow");
     }
-    if (bytes.startsWith("bplist") && shape.values > host::Dictionary::sMaxBinaryValues) {
+    if (shape.values > host::Dictionary::sMaxValues) {
         fail("more values than the bounds allow");
     }
 
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
     dict->setBool(settings::sStereoKey, stereo);
     const QByteArray written = dict->toXML();
     if (written.size() > host::Dictionary::sMaxSize) {
-        return 0; // never written: it would not be read back
+        fail("a settings file as read is too large to be written back");
     }
     const auto again = host::Dictionary::fromData(written);
     if (!again) {

@@ -5,7 +5,9 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -101,7 +103,7 @@ bool binaryWithinBounds(const QByteArray& inData) {
                 return false;
             }
             payload += count * unit;
-            if (payload > Dictionary::sMaxBinaryPayload) {
+            if (payload > Dictionary::sMaxPayload) {
                 return false;
             }
             // libplist's key getter asserts on a key holding U+0000, and takes the process down.
@@ -118,8 +120,8 @@ bool binaryWithinBounds(const QByteArray& inData) {
             return false;
         }
         const std::uint64_t refs = type == 0xD0 ? 2 : 1; // a dictionary's keys, then its values
-        if (count > Dictionary::sMaxBinaryValues ||
-            count * refs > Dictionary::sMaxBinaryValues - values - pending.size() ||
+        if (count > Dictionary::sMaxValues ||
+            count * refs > Dictionary::sMaxValues - values - pending.size() ||
             count * refs > room / refSize) {
             return false;
         }
@@ -135,7 +137,10 @@ bool binaryWithinBounds(const QByteArray& inData) {
 }
 
 // Every dictionary and array libplist makes of XML starts at one of these in the text, so their
-// number bounds both how many it makes and how deep they nest, however the text is laid out.
+// number bounds both how many it makes and how deep they nest, however the text is laid out. Each
+// value takes one or two tags, so the tags bound the values, and with them the time libplist
+// takes; the exact count is checked once it has parsed. libplist decodes each entity by moving
+// the rest of its text, so their number times the size is its time.
 bool xmlWithinBounds(const QByteArray& inData) {
     // libplist 2.2 reads XML only, which starts with a tag; nothing else reaches its parser.
     const qsizetype first = [&inData] {
@@ -149,31 +154,66 @@ bool xmlWithinBounds(const QByteArray& inData) {
     if (first == inData.size() || inData[first] != '<') {
         return false;
     }
+    constexpr std::uint64_t sProlog = 8; // <?xml, <!DOCTYPE, <plist>, </plist> and some to spare
     const std::uint64_t containers = static_cast<std::uint64_t>(inData.count("<dict")) +
                                      static_cast<std::uint64_t>(inData.count("<array"));
-    return containers <= Dictionary::sMaxContainers;
+    return containers <= Dictionary::sMaxContainers &&
+           static_cast<std::uint64_t>(inData.count('<')) <= 2 * Dictionary::sMaxValues + sProlog &&
+           static_cast<std::uint64_t>(inData.count('&')) <= Dictionary::sMaxEscapes;
 }
 
-// A binary dictionary may hold one key twice, and lookups find the first. libplist reads XML
-// keeping only the last: written out and read back, the pane's own value would be lost.
-bool hasRepeatedKey(plist_t inRoot) {
-    std::vector<plist_t> pending{inRoot};
+// What libplist made of a list, counted as the bounds count it.
+struct Shape {
+    std::size_t values = 0;
+    std::size_t containers = 0;
+    std::size_t depth = 0;
+    std::size_t payload = 0;
+    std::size_t escapes = 0;
+    bool repeatedKey = false; // a dictionary holds one key twice
+
+    void addText(const char* inText, std::size_t inLength) {
+        payload += inLength;
+        escapes += static_cast<std::size_t>(std::count_if(
+            inText, inText + inLength, [](char c) { return c == '&' || c == '<' || c == '>'; }));
+    }
+};
+
+Shape shapeOf(plist_t inRoot) {
+    Shape shape;
+    std::vector<std::pair<plist_t, std::size_t>> pending{{inRoot, 0}};
     while (!pending.empty()) {
-        plist_t node = pending.back();
+        const auto [node, depth] = pending.back();
         pending.pop_back();
-        if (plist_get_node_type(node) == PLIST_ARRAY) {
+        ++shape.values;
+        std::uint64_t length = 0;
+        switch (plist_get_node_type(node)) {
+        case PLIST_STRING:
+            if (const char* text = plist_get_string_ptr(node, &length)) {
+                shape.addText(text, length);
+            }
+            break;
+        case PLIST_DATA:
+            plist_get_data_ptr(node, &length);
+            shape.payload += length;
+            break;
+        case PLIST_ARRAY: {
+            ++shape.containers;
+            shape.depth = std::max(shape.depth, depth + 1);
             // By iterator: libplist finds an item by its index from the front.
             plist_array_iter it = nullptr;
             plist_array_new_iter(node, &it);
             for (plist_t item = nullptr; plist_array_next_item(node, it, &item), item != nullptr;) {
-                pending.push_back(item);
+                pending.emplace_back(item, depth + 1);
             }
             free(it);
-        } else if (plist_get_node_type(node) == PLIST_DICT) {
+            break;
+        }
+        case PLIST_DICT: {
+            ++shape.containers;
+            shape.depth = std::max(shape.depth, depth + 1);
             std::set<std::string> keys;
             plist_dict_iter it = nullptr;
             plist_dict_new_iter(node, &it);
-            bool repeated = false;
             for (;;) {
                 char* key = nullptr;
                 plist_t value = nullptr;
@@ -181,17 +221,22 @@ bool hasRepeatedKey(plist_t inRoot) {
                 if (value == nullptr) {
                     break;
                 }
-                repeated = repeated || (key != nullptr && !keys.insert(key).second);
+                if (key != nullptr) {
+                    ++shape.values;
+                    shape.addText(key, std::strlen(key));
+                    shape.repeatedKey = shape.repeatedKey || !keys.insert(key).second;
+                }
                 free(key);
-                pending.push_back(value);
+                pending.emplace_back(value, depth + 1);
             }
             free(it);
-            if (repeated) {
-                return true;
-            }
+            break;
+        }
+        default:
+            break;
         }
     }
-    return false;
+    return shape;
 }
 
 // libplist 2.2 follows nesting by recursion, and it copies a binary list's shared object once
@@ -201,6 +246,24 @@ bool hasRepeatedKey(plist_t inRoot) {
 bool withinBounds(const QByteArray& inData) {
     return inData.startsWith("bplist") ? binaryWithinBounds(inData) : xmlWithinBounds(inData);
 }
+
+// libplist reads and writes reals with the C library's numeric locale, which Qt sets from the
+// environment: under a decimal-comma locale "0.25" reads as 0 and is written back so. Its calls
+// run in the "C" locale, on this thread only.
+class CLocale {
+public:
+    CLocale() : mPrevious(uselocale(locale())) {}
+    ~CLocale() { uselocale(mPrevious); }
+    CLocale(const CLocale&) = delete;
+    CLocale& operator=(const CLocale&) = delete;
+
+private:
+    static locale_t locale() {
+        static const locale_t sC = newlocale(LC_ALL_MASK, "C", nullptr);
+        return sC;
+    }
+    locale_t mPrevious;
+};
 
 plist_t item(void* inRoot, const char* inKey) {
     return plist_dict_get_item(static_cast<plist_t>(inRoot), inKey);
@@ -215,6 +278,7 @@ bool isNegativeInteger(plist_t inNode, std::uint64_t inBits) {
     plist_t copy = plist_copy(inNode);
     char* xml = nullptr;
     std::uint32_t length = 0;
+    const CLocale cLocale;
     plist_to_xml(copy, &xml, &length);
     const bool negative = xml != nullptr && std::string_view(xml, length).find("<integer>-") !=
                                                 std::string_view::npos;
@@ -331,12 +395,20 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
         return std::nullopt;
     }
     plist_t root = nullptr;
-    plist_from_memory(inData.constData(), static_cast<std::uint32_t>(inData.size()), &root);
+    {
+        const CLocale cLocale;
+        plist_from_memory(inData.constData(), static_cast<std::uint32_t>(inData.size()), &root);
+    }
     if (root == nullptr) {
         return std::nullopt;
     }
-    if (plist_get_node_type(root) != PLIST_DICT ||
-        (inData.startsWith("bplist") && hasRepeatedKey(root))) {
+    const Shape shape = shapeOf(root);
+    // A binary dictionary may hold one key twice, and lookups find the first. libplist reads XML
+    // keeping only the last: written out and read back, the pane's own value would be lost.
+    if (plist_get_node_type(root) != PLIST_DICT || shape.values > sMaxValues ||
+        shape.containers > sMaxContainers || shape.depth > sMaxDepth ||
+        shape.payload > sMaxPayload || shape.escapes > sMaxEscapes ||
+        (inData.startsWith("bplist") && shape.repeatedKey)) {
         plist_free(root);
         return std::nullopt;
     }
@@ -440,26 +512,37 @@ void Dictionary::setString(const char* inKey, const QString& inValue) {
 QByteArray Dictionary::toXML() const {
     char* xml = nullptr;
     std::uint32_t length = 0;
+    const CLocale cLocale;
     plist_to_xml(static_cast<plist_t>(mRoot), &xml, &length);
     QByteArray result(xml, static_cast<qsizetype>(length));
     plist_to_xml_free(xml);
     return result;
 }
 
-bool Dictionary::writeToFile(const QString& inPath, bool inAtomically) const {
+bool Dictionary::writeToFile(const QString& inPath, bool inAtomically, QString* outError) const {
     const QByteArray xml = toXML();
+    QString error;
     if (xml.size() > sMaxSize) {
-        return false;
-    }
-    if (inAtomically) {
+        error = "too large to be read back";
+    } else if (inAtomically) {
         // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
         // flushes at commit and commits a truncated file without reporting it.
         QSaveFile file(inPath);
-        return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-               file.write(xml) == xml.size() && file.commit();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(xml) != xml.size() || !file.commit()) {
+            error = file.errorString();
+        }
+    } else {
+        QFile file(inPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(xml) != xml.size()) {
+            error = file.errorString();
+        }
     }
-    QFile file(inPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size();
+    if (outError != nullptr) {
+        *outError = error;
+    }
+    return error.isEmpty();
 }
 
 } // namespace host

@@ -28,14 +28,19 @@ public:
     // a regular file.
     static std::optional<Dictionary> dictionaryWithContentsOfFile(const QString& inPath);
 
-    // Bounds beyond which a list gives nothing: its size (larger is no settings file or bundle
-    // dictionary; nor is it written), the dictionaries and arrays in it, and for a binary list,
-    // which may refer to one object many times, its values (keys included) and the bytes of its
-    // strings and data, each reference counted.
-    static constexpr qsizetype sMaxSize = 16 * 1024 * 1024;
-    static constexpr std::size_t sMaxContainers = 512;
-    static constexpr std::size_t sMaxBinaryValues = 65536;
-    static constexpr std::size_t sMaxBinaryPayload = sMaxSize;
+    // Bounds beyond which a list gives nothing. They keep libplist safe (it follows nesting by
+    // recursion and copies a binary list's shared object once per reference), keep the worst
+    // list quick to read (libplist's time grows faster than linearly with the values, and with
+    // the XML entities times the size), and keep every list read writable: within them, the XML
+    // written back stays within sMaxSize, so a file that was read can be saved and read again.
+    // A binary list's shared object counts once per reference to it.
+    static constexpr qsizetype sMaxSize = 1024 * 1024;     // bytes of the list, read or written
+    static constexpr std::size_t sMaxContainers = 512;     // dictionaries and arrays
+    static constexpr std::size_t sMaxDepth = 32;           // of their nesting
+    static constexpr std::size_t sMaxValues = 4096;        // keys included
+    static constexpr std::size_t sMaxPayload = 256 * 1024; // bytes of strings, keys and data
+    // XML entities read ("&"), and characters that are written as one ("&", "<", ">").
+    static constexpr std::size_t sMaxEscapes = 256;
 
     bool hasKey(const char* inKey) const;
 
@@ -55,9 +60,9 @@ public:
 
     QByteArray toXML() const;
     // Writes the XML form; atomically means through a temporary file renamed over the old one,
-    // so the file is the whole old or the whole new dictionary. False when it failed, and when
-    // the XML would be too large to be read back.
-    bool writeToFile(const QString& inPath, bool inAtomically) const;
+    // so the file is the whole old or the whole new dictionary. False when it failed, with the
+    // reason in *outError if given.
+    bool writeToFile(const QString& inPath, bool inAtomically, QString* outError = nullptr) const;
 
 private:
     explicit Dictionary(void* inRoot);

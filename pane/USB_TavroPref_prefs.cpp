@@ -3,7 +3,7 @@
 #include "settings/Settings.h"
 
 void USB_TavroPref::readPrefs() {
-    const settings::Stored stored = settings::read(settings::prefPath());
+    const settings::Stored stored = settings::read(settings::prefPath()).stored;
     mFrequency = stored.frequency.value_or(mFrequency);
     mStyle = stored.style.value_or(mStyle);
     mStereo = stored.stereo.value_or(mStereo);

@@ -9,6 +9,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace settings {
 
@@ -23,8 +27,9 @@ std::optional<SInt32> clampedLong(const host::Dictionary& inDict, const char* in
                                                         std::numeric_limits<SInt32>::max()));
 }
 
-// Moves an unreadable settings file out of the way without overwriting an earlier one.
-void keepUnreadable(const QString& inPath) {
+// Moves an unreadable settings file out of the way without overwriting an earlier one; where it
+// went, or nothing when it could not be moved.
+QString keepUnreadable(const QString& inPath) {
     QString aside = inPath + ".unreadable";
     for (int n = 2; QFileInfo::exists(aside); ++n) {
         aside = inPath + ".unreadable." + QString::number(n);
@@ -32,10 +37,27 @@ void keepUnreadable(const QString& inPath) {
     if (QFile::rename(inPath, aside)) {
         host::systemLog("Settings file %s could not be read; kept as %s", qUtf8Printable(inPath),
                         qUtf8Printable(aside));
-    } else {
-        host::systemLog("Settings file %s could not be read and could not be kept aside",
-                        qUtf8Printable(inPath));
+        return aside;
     }
+    return {};
+}
+
+// HOME, or where the user database says it is when HOME is unset or relative (a service or a
+// stripped environment): never the current folder, never "/".
+QString homeFolder() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home)) {
+        return home;
+    }
+    const long hint = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(hint > 0 ? static_cast<std::size_t>(hint) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return QFile::decodeName(found->pw_dir);
 }
 
 } // namespace
@@ -43,7 +65,11 @@ void keepUnreadable(const QString& inPath) {
 QString prefPath() {
     QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (folder.isEmpty() || QDir::isRelativePath(folder)) {
-        folder = QDir::homePath() + "/.config";
+        const QString home = homeFolder();
+        if (home.isEmpty()) {
+            return {};
+        }
+        folder = QDir::cleanPath(home) + "/.config";
     }
     return folder + "/" + sBundleIdentifier + ".plist";
 }
@@ -53,19 +79,33 @@ Stored fromDictionary(const host::Dictionary& inDict) {
     stored.frequency = clampedLong(inDict, sFrequencyKey);
     stored.style = clampedLong(inDict, sStyleKey);
     stored.stereo = inDict.boolValue(sStereoKey);
+    stored.applyOnPlug = inDict.boolValue(sApplyOnPlugKey);
     return stored;
 }
 
-Stored read(const QString& inPath) {
-    const auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath);
-    return dict ? fromDictionary(*dict) : Stored{};
+Contents read(const QString& inPath) {
+    if (const auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath)) {
+        return {FileState::Read, fromDictionary(*dict)};
+    }
+    const bool present = !inPath.isEmpty() && QFileInfo(inPath).exists();
+    return {present ? FileState::Unreadable : FileState::Missing, {}};
 }
 
-bool write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+    WriteResult result;
+    if (inPath.isEmpty()) {
+        result.problem = "there is no home folder to keep it in";
+        return result;
+    }
     auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath);
     if (!dict) {
-        if (QFileInfo::exists(inPath)) {
-            keepUnreadable(inPath);
+        if (QFileInfo(inPath).exists()) {
+            result.keptAside = keepUnreadable(inPath);
+            if (result.keptAside.isEmpty()) {
+                // Written over, what it holds would be lost.
+                result.problem = "the file there cannot be read, nor moved aside";
+                return result;
+            }
         }
         dict.emplace();
     }
@@ -73,7 +113,8 @@ bool write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
     dict->setBool(sStereoKey, inStereo);
     // A fresh account may not have its configuration folder yet.
     QDir().mkpath(QFileInfo(inPath).absolutePath());
-    return dict->writeToFile(inPath, true);
+    dict->writeToFile(inPath, true, &result.problem);
+    return result;
 }
 
 } // namespace settings

@@ -20,9 +20,12 @@ inline constexpr char sBundleIdentifier[] = TAVRO_BUNDLE_IDENTIFIER;
 inline constexpr char sFrequencyKey[] = "Frequency";
 inline constexpr char sStyleKey[] = "Style";
 inline constexpr char sStereoKey[] = "Stereo";
+// Whether a transmitter plugged in while the panel is closed gets the saved settings.
+inline constexpr char sApplyOnPlugKey[] = "ApplyOnPlug";
 
 // The file's path, worked out anew at each use: "$XDG_CONFIG_HOME/<identifier>.plist", or under
-// "~/.config" when XDG_CONFIG_HOME is unset or not absolute.
+// "$HOME/.config", the home folder of the user database standing in for a HOME that is unset or
+// relative; a relative XDG_CONFIG_HOME is ignored. Empty when no home folder can be found.
 QString prefPath();
 
 // What the file holds; a key that is absent or of an unusable type is nothing.
@@ -30,18 +33,35 @@ struct Stored {
     std::optional<SInt32> frequency;
     std::optional<SInt32> style;
     std::optional<bool> stereo;
+    std::optional<bool> applyOnPlug;
 };
 
 // What a settings dictionary holds. Numbers beyond 32 bits are clamped.
 Stored fromDictionary(const host::Dictionary& inDict);
 
-// The same for the file; a missing or unreadable file holds nothing.
-Stored read(const QString& inPath);
+enum class FileState {
+    Missing,    // no file: every setting has its default
+    Read,       // a settings dictionary
+    Unreadable, // a file that is no settings dictionary, or cannot be read
+};
+
+struct Contents {
+    FileState state = FileState::Missing;
+    Stored stored;
+};
+
+Contents read(const QString& inPath);
+
+struct WriteResult {
+    QString problem;   // why the file could not be written; empty when it was
+    QString keptAside; // where an unreadable file was moved before the write, if one was
+
+    bool saved() const { return problem.isEmpty(); }
+};
 
 // Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
 // file atomically. A file that exists but cannot be read as settings is moved aside first (to
 // "<path>.unreadable", or a numbered name when that is taken) so that nothing in it is lost.
-// False when the file could not be written.
-bool write(const QString& inPath, SInt32 inFrequency, bool inStereo);
+WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
 } // namespace settings

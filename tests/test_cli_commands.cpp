@@ -113,7 +113,7 @@ TEST_P(Tune, SendsTheReportAndSavesWhatThePaneReads) {
     EXPECT_EQ(tune(c.text, c.stereo), cli::sExitDone);
 
     EXPECT_THAT(services.reports(), ElementsAre(c.report));
-    const settings::Stored stored = settings::read(settingsPath);
+    const settings::Stored stored = settings::read(settingsPath).stored;
     EXPECT_EQ(stored.frequency, c.savedFrequency);
     EXPECT_EQ(stored.stereo, c.savedStereo);
     EXPECT_EQ(stored.style, c.saved.style); // never written, never lost
@@ -243,7 +243,7 @@ TEST_F(Cli, NoTransmitterSavesTheChoiceAndSaysSoInOneLine) {
 
     EXPECT_EQ(err.str(),
               "usb-tavro: no transmitter found; saved 90.1 MHz, mono, for the settings panel\n");
-    const settings::Stored stored = settings::read(settingsPath);
+    const settings::Stored stored = settings::read(settingsPath).stored;
     EXPECT_EQ(stored.frequency, 90100);
     EXPECT_EQ(stored.stereo, false);
     EXPECT_EQ(stored.style, 0);
@@ -301,7 +301,7 @@ TEST_P(TuneSendFails, IsADeviceErrorInOneLineAndTheChoiceIsSaved) {
 
     ASSERT_EQ(lines(err).size(), 1u);
     EXPECT_THAT(err.str(), StartsWith(std::string("usb-tavro: ") + GetParam().problem));
-    EXPECT_EQ(settings::read(settingsPath).frequency, 88100);
+    EXPECT_EQ(settings::read(settingsPath).stored.frequency, 88100);
     EXPECT_EQ(out.str(), "");
 }
 

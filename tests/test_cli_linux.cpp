@@ -94,7 +94,7 @@ TEST_F(CliOnLinux, TuneWritesTheReportToTheNodeAndSavesIt) {
     EXPECT_EQ(tune("88.1"), cli::sExitDone);
 
     EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00));
-    EXPECT_EQ(settings::read(settingsPath).frequency, 88100);
+    EXPECT_EQ(settings::read(settingsPath).stored.frequency, 88100);
     EXPECT_EQ(err.str(), "");
 }
 
@@ -114,7 +114,7 @@ TEST_F(CliOnLinux, NodeWithoutPermissionNamesItAndTheUdevRuleAndIsNotWritten) {
                                       "/dev/hidraw0: install the udev rule 70-usb-tavro.rules"));
     EXPECT_EQ(log.text(), "");
     EXPECT_THAT(sysfs.written(0), IsEmpty());
-    EXPECT_EQ(settings::read(settingsPath).stereo, false);
+    EXPECT_EQ(settings::read(settingsPath).stored.stereo, false);
 }
 
 TEST_F(CliOnLinux, ListShowsNodesAndVersionsAndWhichCannotBeWritten) {
@@ -170,7 +170,7 @@ TEST_F(CliProgramOnLinux, TunesTheTransmitterAndThePanesReaderFindsTheSettings) 
     EXPECT_EQ(tuned.exitCode, cli::sExitDone) << tuned.err;
     EXPECT_EQ(tuned.out, "Tuned to 107.9 MHz, mono.\n");
     EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x44, 0x37, 0x0C, 0x00, 0x00));
-    const settings::Stored stored = settings::read(programSettings());
+    const settings::Stored stored = settings::read(programSettings()).stored;
     EXPECT_EQ(stored.frequency, 107900);
     EXPECT_EQ(stored.stereo, false);
 

@@ -68,7 +68,7 @@ TEST_F(CliProgram, SimulatedTransmitterIsTunedAndPrintsTheReport) {
     EXPECT_EQ(tuned.exitCode, 0) << tuned.err;
     EXPECT_EQ(tuned.out, "report: C0 4B 71 0C 00 00  88.1 MHz stereo power 1\n"
                          "Tuned to 88.1 MHz, stereo.\n");
-    EXPECT_EQ(settings::read(settingsPath()).frequency, 88100);
+    EXPECT_EQ(settings::read(settingsPath()).stored.frequency, 88100);
 
     const Outcome status = run({"--simulate", "status"});
     EXPECT_EQ(status.exitCode, 0);

@@ -58,7 +58,7 @@ TEST(HostWindow, DragAndMonoReachTheTransmitterAndClosingSavesThem) {
 
     EXPECT_EQ(simulator.reports(), (std::vector<Report>{sStereo881, sStereo940, sMono940}));
     window.close();
-    const settings::Stored saved = settings::read(settings::prefPath());
+    const settings::Stored saved = settings::read(settings::prefPath()).stored;
     EXPECT_EQ(saved.frequency, 94000);
     EXPECT_EQ(saved.stereo, false);
 }
@@ -175,7 +175,7 @@ TEST_F(HostProgram, TerminatingSignalSavesTheSettings) {
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << signal;
         EXPECT_EQ(process.exitCode(), 0) << signal;
         ScopedEnv xdg("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        EXPECT_EQ(settings::read(settings::prefPath()).frequency, 88100) << signal;
+        EXPECT_EQ(settings::read(settings::prefPath()).stored.frequency, 88100) << signal;
     }
 }
 

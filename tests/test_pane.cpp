@@ -201,8 +201,8 @@ TEST_F(Pane, DialMovesAndStereoChangesGoToTheTransmitterAndTheFile) {
     EXPECT_EQ(fake.reports(), (std::vector<Report>{report(94000, true), report(94000, false)}));
 
     pane->didUnselect();
-    EXPECT_EQ(settings::read(settings::prefPath()).frequency, 94000);
-    EXPECT_EQ(settings::read(settings::prefPath()).stereo, false);
+    EXPECT_EQ(settings::read(settings::prefPath()).stored.frequency, 94000);
+    EXPECT_EQ(settings::read(settings::prefPath()).stored.stereo, false);
 }
 
 TEST_F(Pane, StereoCellWithAnotherTagMeansMono) {

@@ -190,12 +190,12 @@ TEST_P(ListBound, IsReadUpToItAndNotBeyond) {
     EXPECT_FALSE(Dictionary::fromData(GetParam().beyond()));
 }
 
-constexpr std::size_t sContainers = Dictionary::sMaxContainers;
+constexpr std::size_t sContainers = Dictionary::sMaxDepth;
 // The root, the key and the array come before the references.
-constexpr std::size_t sReferences = Dictionary::sMaxBinaryValues - 3;
+constexpr std::size_t sReferences = Dictionary::sMaxValues - 3;
 // The key "k" is one byte of it.
 constexpr std::size_t sStringBytes = 4096;
-constexpr std::size_t sStringCopies = (Dictionary::sMaxBinaryPayload - 1) / sStringBytes;
+constexpr std::size_t sStringCopies = (Dictionary::sMaxPayload - 1) / sStringBytes;
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, ListBound,

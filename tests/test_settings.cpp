@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(SettingsFile, MissingFileHoldsNothing) {
-    const settings::Stored stored = settings::read(path);
+    const settings::Stored stored = settings::read(path).stored;
     EXPECT_FALSE(stored.frequency);
     EXPECT_FALSE(stored.style);
     EXPECT_FALSE(stored.stereo);
@@ -66,7 +66,7 @@ TEST_F(SettingsFile, MissingFileHoldsNothing) {
 
 TEST_F(SettingsFile, ReadsEachKeyOnItsOwnAndClampsTo32Bits) {
     writeText(path, plist("<key>Style</key><integer>1</integer>"));
-    settings::Stored stored = settings::read(path);
+    settings::Stored stored = settings::read(path).stored;
     EXPECT_EQ(stored.style, 1);
     EXPECT_FALSE(stored.frequency);
     EXPECT_FALSE(stored.stereo);
@@ -74,7 +74,7 @@ TEST_F(SettingsFile, ReadsEachKeyOnItsOwnAndClampsTo32Bits) {
     writeText(path, plist("<key>Frequency</key><integer>99999999999</integer>"
                           "<key>Style</key><integer>-99999999999</integer>"
                           "<key>Stereo</key><string>NO</string>"));
-    stored = settings::read(path);
+    stored = settings::read(path).stored;
     EXPECT_EQ(stored.frequency, std::numeric_limits<SInt32>::max());
     EXPECT_EQ(stored.style, std::numeric_limits<SInt32>::min());
     EXPECT_EQ(stored.stereo, false);
@@ -82,7 +82,7 @@ TEST_F(SettingsFile, ReadsEachKeyOnItsOwnAndClampsTo32Bits) {
 
 TEST_F(SettingsFile, WriteKeepsEveryOtherKeyAndCreatesTheFolder) {
     const QString nested = dir.filePath("fresh/account/settings.plist");
-    ASSERT_TRUE(settings::write(nested, 98000, false));
+    ASSERT_TRUE(settings::write(nested, 98000, false).saved());
     auto dict = host::Dictionary::dictionaryWithContentsOfFile(nested);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->longValue("Frequency"), 98000);
@@ -91,7 +91,7 @@ TEST_F(SettingsFile, WriteKeepsEveryOtherKeyAndCreatesTheFolder) {
 
     writeText(path, plist("<key>Style</key><integer>1</integer>"
                           "<key>Other</key><string>kept</string>"));
-    ASSERT_TRUE(settings::write(path, 76500, true));
+    ASSERT_TRUE(settings::write(path, 76500, true).saved());
     dict = host::Dictionary::dictionaryWithContentsOfFile(path);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->longValue("Style"), 1);
@@ -108,13 +108,13 @@ TEST_F(SettingsFile, BinaryFileIsReadAndItsKeysSurviveAWrite) {
     plist_dict_set_item(root, "Stereo", plist_new_bool(0));
     writeText(path, binaryPlist(root));
 
-    const settings::Stored stored = settings::read(path);
+    const settings::Stored stored = settings::read(path).stored;
     EXPECT_EQ(stored.frequency, 101100);
     EXPECT_EQ(stored.style, 0);
     EXPECT_EQ(stored.stereo, false);
-    ASSERT_TRUE(settings::write(path, 101200, false));
-    EXPECT_EQ(settings::read(path).style, 0);
-    EXPECT_EQ(settings::read(path).frequency, 101200);
+    ASSERT_TRUE(settings::write(path, 101200, false).saved());
+    EXPECT_EQ(settings::read(path).stored.style, 0);
+    EXPECT_EQ(settings::read(path).stored.frequency, 101200);
 }
 
 // A damaged file is not silently replaced: it is kept beside the new one, each time under a
@@ -123,12 +123,12 @@ TEST_F(SettingsFile, UnreadableFileIsKeptBesideTheNewOne) {
     for (const char* damaged : {"<plist><dict><key>Style</key><integer>1", "garbage"}) {
         writeText(path, damaged);
         StreamCapture err(2);
-        ASSERT_TRUE(settings::write(path, 88100, true));
+        ASSERT_TRUE(settings::write(path, 88100, true).saved());
         EXPECT_NE(err.text().find("could not be read"), std::string::npos);
     }
     EXPECT_EQ(readAll(path + ".unreadable"), "<plist><dict><key>Style</key><integer>1");
     EXPECT_EQ(readAll(path + ".unreadable.2"), "garbage");
-    EXPECT_EQ(settings::read(path).frequency, 88100);
+    EXPECT_EQ(settings::read(path).stored.frequency, 88100);
 }
 
 // A disk that fills up half-way through the write: the file size limit stands in for it, and
@@ -143,7 +143,7 @@ TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
     rlimit tiny = saved;
     tiny.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = settings::write(path, 100000, true);
+    const bool written = settings::write(path, 100000, true).saved();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

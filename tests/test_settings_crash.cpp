@@ -45,7 +45,7 @@ QByteArray expectedAfter(const QString& inStart, const Choice& inChoice) {
     QTemporaryDir scratch;
     const QString copy = scratch.filePath("copy.plist");
     QFile::copy(inStart, copy);
-    EXPECT_TRUE(settings::write(copy, inChoice.frequency, inChoice.stereo));
+    EXPECT_TRUE(settings::write(copy, inChoice.frequency, inChoice.stereo).saved());
     return contents(copy);
 }
 

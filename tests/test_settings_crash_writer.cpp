@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     const SInt32 frequencies[2] = {std::atoi(argv[2]), std::atoi(argv[4])};
     const bool stereos[2] = {std::atoi(argv[3]) != 0, std::atoi(argv[5]) != 0};
     for (unsigned long n = 0;; ++n) {
-        if (!settings::write(path, frequencies[n % 2], stereos[n % 2])) {
+        if (!settings::write(path, frequencies[n % 2], stereos[n % 2]).saved()) {
             std::fprintf(stderr, "write %lu failed\n", n);
             return 1;
         }

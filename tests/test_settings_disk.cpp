@@ -305,7 +305,7 @@ TEST_P(UnwritableFolder, KeepsTheOldFileAndThePaneWorksOn) {
         EXPECT_TRUE(entry == name || entry == "filler") << "left behind: " << entry.toStdString();
     }
     pane->didUnselect();
-    const settings::Stored saved = settings::read(path);
+    const settings::Stored saved = settings::read(path).stored;
     EXPECT_EQ(saved.frequency, 96000);
     EXPECT_EQ(saved.stereo, false);
     EXPECT_EQ(host::Dictionary::dictionaryWithContentsOfFile(path)->stringValue("Note"),
@@ -365,7 +365,7 @@ TEST_P(UnreadableFile, StartsAtTheDefaultsAndKeepsItAside) {
         expectTuning(95000);
         pane->didUnselect();
     }
-    const settings::Stored saved = settings::read(path);
+    const settings::Stored saved = settings::read(path).stored;
     EXPECT_EQ(saved.frequency, 95000);
     EXPECT_EQ(saved.stereo, true);
     EXPECT_EQ(entries(), (QStringList{name, name + ".unreadable"}));
