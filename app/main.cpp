@@ -5,6 +5,7 @@
 #include "app/QuitSignals.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/SimulatedTransmitter.h"
+#include "host/KeyRepeat.h"
 #include "host/PreferencePane.h"
 #include "host/Snapshot.h"
 #include "settings/Settings.h"
@@ -106,6 +107,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("usb-tavro-prefs");
     QApplication::setApplicationVersion(TAVRO_VERSION);
     QGuiApplication::setDesktopFileName(settings::sBundleIdentifier);
+    // The dial repeats a held arrow at its own pace, whatever the X server's repeat settings.
+    host::requestDetectableAutoRepeat();
 
     std::unique_ptr<device::DeviceServices> services;
     device::SimulatedTransmitter* simulator = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -23,6 +24,8 @@ bool isFlippedWidget(const QWidget* inWidget) {
 
 View::View(QWidget* inParent) : QWidget(inParent) {
 }
+
+View::~View() = default;
 
 Rect View::bounds() const {
     return Rect{{0.0f, 0.0f}, {static_cast<Float32>(width()), static_cast<Float32>(height())}};
@@ -209,6 +212,14 @@ bool View::resignFirstResponder() {
 
 void View::keyPressEvent(QKeyEvent* inEvent) {
     inEvent->accept();
+    if (mPendingRelease != nullptr &&
+        mPendingRelease->nativeScanCode() == inEvent->nativeScanCode() &&
+        mPendingRelease->timestamp() == inEvent->timestamp()) {
+        // The pair was the X server's repeat: the key is still held.
+        mPendingRelease.reset();
+    } else {
+        deliverPendingRelease();
+    }
     keyDown(keyEventFrom(*inEvent).withNativeEvent(inEvent));
 }
 
@@ -219,7 +230,24 @@ void View::keyReleaseEvent(QKeyEvent* inEvent) {
         return;
     }
     inEvent->accept();
+    // An X server that does not repeat keys as presses only sends a release and a press with one
+    // timestamp, which Qt does not always flag: the release waits until the events that came with
+    // it have been seen.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        deliverPendingRelease();
+        mPendingRelease.reset(inEvent->clone());
+        QMetaObject::invokeMethod(this, &View::deliverPendingRelease, Qt::QueuedConnection);
+        return;
+    }
     keyUp(keyEventFrom(*inEvent).withNativeEvent(inEvent));
+}
+
+void View::deliverPendingRelease() {
+    if (mPendingRelease == nullptr) {
+        return;
+    }
+    const std::unique_ptr<QKeyEvent> release = std::move(mPendingRelease);
+    keyUp(keyEventFrom(*release).withNativeEvent(release.get()));
 }
 
 void View::focusInEvent(QFocusEvent* inEvent) {

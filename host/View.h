@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
@@ -31,12 +33,14 @@ class GraphicsContext;
 //
 // Key presses arrive as keyDown(), releases as keyUp(); what a view does not handle it hands to
 // the base implementation, which passes the event on to the parent widget. The window system's
-// own repeat comes as extra presses; its synthetic releases never reach keyUp().
+// own repeat comes as extra presses; its synthetic releases never reach keyUp(). Under X11 a
+// release reaches keyUp() once the events that came with it have been seen.
 // Painting calls drawRect() with a context in the view's coordinates.
 class View : public QWidget {
     Q_OBJECT
 public:
     explicit View(QWidget* inParent = nullptr);
+    ~View() override;
 
     virtual bool isFlipped() const { return false; }
     QWidget* superview() const { return parentWidget(); }
@@ -87,10 +91,12 @@ private:
     static void giveClickFocus(QWidget* inWidget);
     QWidget* widgetBeneath(QPointF inLocalPos);
     void passOn(QMouseEvent* inEvent);
+    void deliverPendingRelease();
 
     FocusRingCache mFocusRingCache;
-    bool mMouseTaken = false;      // the current press was accepted by the hit test
-    QPointer<QWidget> mPassedOnTo; // where the current declined press went
+    bool mMouseTaken = false;                   // the current press was accepted by the hit test
+    QPointer<QWidget> mPassedOnTo;              // where the current declined press went
+    std::unique_ptr<QKeyEvent> mPendingRelease; // an X11 release that may be half of a repeat
 };
 
 } // namespace host

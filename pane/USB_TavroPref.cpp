@@ -7,6 +7,10 @@
 #include "host/RadioMatrix.h"
 #include "host/SystemLog.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
+
 namespace {
 
 constexpr int sMonoTag = 1;
@@ -51,6 +55,7 @@ void USB_TavroPref::mainViewDidLoad() {
     }
     if (mHWVersField != nullptr) {
         mHWVersField->setText("Hardware version: unknown");
+        reserveHardwareVersionWidth();
     }
 
     // A transmitter that is already plugged in is adopted, and announced, inside start.
@@ -60,6 +65,19 @@ void USB_TavroPref::mainViewDidLoad() {
     showBundleVersion();
     setInitialKeyView(mTunerCtl);
     host::systemLog("mainViewDidLoad");
+}
+
+// The field is as wide as the widest text it can show, so that plugging the transmitter in and
+// out never resizes the window or moves anything in it.
+void USB_TavroPref::reserveHardwareVersionWidth() {
+    const QFontMetrics metrics(mHWVersField->font());
+    int widestDigit = 0;
+    for (const char digit : QByteArray("0123456789abcdef")) {
+        widestDigit = std::max(widestDigit, metrics.horizontalAdvance(QLatin1Char(digit)));
+    }
+    const int known = metrics.horizontalAdvance("Hardware version: ") + 4 * widestDigit;
+    const int unknown = metrics.horizontalAdvance(mHWVersField->text());
+    mHWVersField->setMinimumWidth(std::max(known, unknown));
 }
 
 void USB_TavroPref::showBundleVersion() {

@@ -58,6 +58,7 @@ protected:
 
 private:
     void showHardwareVersion();
+    void reserveHardwareVersionWidth();
     void showBundleVersion();
 
     xr_tunerCtl* mTunerCtl = nullptr;

@@ -8,10 +8,14 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     # toolkit: widgets, Designer interface files, the TIFF image plug-in
     qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-image-formats-plugins libgl-dev
+    # the X server's key-repeat mode, on Qt's own connection
+    libxcb-xkb-dev
     # property lists, device registry
     libplist-dev libudev-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
+    # a real X server with real input, for the tests
+    xvfb libx11-dev libxtst-dev
     clang libclang-rt-dev
     # packaging checks
     desktop-file-utils appstream dpkg-dev file groff-base man-db

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/HostWindow.h"
+#include "app/PaneLoader.h"
+#include "device/sim/SimulatedTransmitter.h"
+#include "host/PreferencePane.h"
+#include "host/View.h"
+#include "support/ScopedEnv.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The real pane from the real bundle in the host program's window, on the simulated transmitter
+// (plugged in), with a settings folder of its own.
+struct PaneWindow {
+    explicit PaneWindow(UInt16 inHardwareVersion = 0x0100) : simulator(inHardwareVersion) {
+        simulator.plug();
+        pane = loader.load(TAVRO_BUNDLE_PATH, simulator);
+        if (pane == nullptr) {
+            ADD_FAILURE() << loader.errorString().toStdString();
+            return;
+        }
+        pane->mainViewDidLoad();
+        window = std::make_unique<HostWindow>(*pane, &simulator);
+        dial = window->findChild<host::View*>("mTunerCtl");
+    }
+    ~PaneWindow() {
+        window.reset();
+        pane.reset();
+    }
+    template <class T> T* find(const char* inName) const { return window->findChild<T*>(inName); }
+
+    QTemporaryDir config;
+    ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
+    device::SimulatedTransmitter simulator;
+    PaneLoader loader;
+    std::unique_ptr<host::PreferencePane> pane;
+    std::unique_ptr<HostWindow> window;
+    host::View* dial = nullptr; // the module has its own copy of the dial class
+};

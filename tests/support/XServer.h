@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+typedef struct _XDisplay Display;
+
+// A real X server of the test's own: Xvfb on a display it picks itself, with the server's own
+// key repeat on, driven through XTest as a person's keyboard and mouse would drive it.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    // The one a test program runs its window on (see x_gtest_main.cpp).
+    static XServer& current() { return *sCurrent; }
+    static inline XServer* sCurrent = nullptr;
+
+    // Empty when Xvfb could not be started.
+    const std::string& name() const { return mName; }
+
+    // As "xset r rate inDelay inRate": the first repeat after inDelay, then inRate a second.
+    void setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond);
+
+    // Keys by their X names ("Up", "Tab", "Control_L"), pressed, held and released.
+    void press(const char* inKey);
+    void release(const char* inKey);
+    void hold(const char* inKey, std::chrono::milliseconds inFor);
+    // Presses the keys in order, then releases them in reverse: "Control_L", "p".
+    void chord(std::initializer_list<const char*> inKeys);
+
+    void movePointer(int inX, int inY);
+    void button(bool inDown);
+
+    // The top-level window with this title, waiting for it to be mapped; 0 if none comes.
+    unsigned long findWindow(const std::string& inTitle,
+                             std::chrono::milliseconds inWait = std::chrono::seconds(10));
+    void focus(unsigned long inWindow);
+    // Asks the window to close, as a window manager's close button does.
+    void close(unsigned long inWindow);
+    // Its size in pixels.
+    std::pair<int, int> size(unsigned long inWindow);
+
+private:
+    void flush();
+
+    int mPid = -1;
+    std::string mName;
+    Display* mDisplay = nullptr;
+};

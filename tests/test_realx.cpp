@@ -1,0 +1,217 @@
+// On a real X server with its own key repeat, driven through XTest: the real program, and the real
+// pane in a window of this process.
+#include "device/sim/ReportDescription.h"
+#include "dial/xr_tunerLayout.h"
+#include "support/PaneWindow.h"
+#include "support/QtPrinters.h"
+#include "support/XServer.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The frequencies (in MHz, as printed) of the simulated transmitter's reports.
+QStringList frequencies(const QByteArray& inOutput) {
+    static const QRegularExpression sReport(R"(^report: .*  ([0-9.]+ MHz \w+))",
+                                            QRegularExpression::MultilineOption);
+    QStringList found;
+    for (auto match = sReport.globalMatch(QString::fromUtf8(inOutput)); match.hasNext();) {
+        found << match.next().captured(1);
+    }
+    return found;
+}
+
+// usb-tavro-prefs --simulate on the test's X server, as a person starts it.
+class Program {
+public:
+    explicit Program(const QString& inConfig) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", inConfig);
+        env.remove("QT_QPA_PLATFORM");
+        mProcess.setProcessEnvironment(env);
+        mProcess.start(TAVRO_HOST_PROGRAM, {"--simulate"});
+        mWindow = XServer::current().findWindow("USB_Tavro");
+        XServer::current().focus(mWindow);
+    }
+    // The reports printed so far, after the program has had inSettle to print them.
+    QStringList reports(std::chrono::milliseconds inSettle = 300ms) {
+        std::this_thread::sleep_for(inSettle);
+        mProcess.waitForReadyRead(0);
+        mOutput += mProcess.readAllStandardOutput();
+        return frequencies(mOutput);
+    }
+    unsigned long window() const { return mWindow; }
+    bool closeAndWait() {
+        XServer::current().close(mWindow);
+        return mProcess.waitForFinished(5000) && mProcess.exitCode() == 0;
+    }
+
+private:
+    QProcess mProcess;
+    QByteArray mOutput;
+    unsigned long mWindow = 0;
+};
+
+QString stepped(QString inFrom, int inSteps) {
+    return QString::number(inFrom.section(' ', 0, 0).toDouble() + inSteps * 0.1, 'f', 1) + " MHz " +
+           inFrom.section(' ', 2);
+}
+
+struct Repeat {
+    const char* name;
+    unsigned delayMs;
+    unsigned rate;
+};
+
+class KeyHold : public ::testing::TestWithParam<Repeat> {};
+
+// Seven steps, due at 0, 0.4, 0.8, 0.85, 0.9, 0.95 and 1.0 s, whatever the server's repeat.
+TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheServersRepeat) {
+    XServer& x = XServer::current();
+    x.setKeyRepeat(GetParam().delayMs, GetParam().rate);
+    QTemporaryDir config;
+    Program panel(config.path());
+    ASSERT_NE(panel.window(), 0u);
+    QStringList reports = panel.reports();
+    ASSERT_EQ(reports, QStringList{"88.1 MHz stereo"}); // sent on plugging in
+    for (const char* key : {"Up", "Up", "Up", "Up", "Up", "Down"}) {
+        const qsizetype before = reports.size();
+        x.hold(key, 1020ms);
+        reports = panel.reports();
+        ASSERT_EQ(reports.size() - before, 7) << key << " after " << before << " reports";
+        const int step = std::strcmp(key, "Up") == 0 ? 1 : -1;
+        for (qsizetype i = before; i < reports.size(); ++i) {
+            EXPECT_EQ(reports[i], stepped(reports[i - 1], step));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, KeyHold,
+                         ::testing::Values(Repeat{"Default", 660, 25}, Repeat{"Fast", 200, 50},
+                                           Repeat{"Slow", 300, 10}),
+                         [](const auto& inInfo) { return std::string(inInfo.param.name); });
+
+TEST(Program, SavesOnClosingAndSendsWhatItSavedAtTheNextStart) {
+    QTemporaryDir config;
+    {
+        Program panel(config.path());
+        ASSERT_EQ(panel.reports(), QStringList{"88.1 MHz stereo"});
+        for (int i = 0; i < 3; ++i) {
+            XServer::current().hold("Up", 50ms);
+            std::this_thread::sleep_for(50ms); // a release and a press in one millisecond repeat
+        }
+        EXPECT_EQ(panel.reports().constLast(), "88.4 MHz stereo");
+        ASSERT_TRUE(panel.closeAndWait());
+    }
+    Program again(config.path());
+    EXPECT_EQ(again.reports(), QStringList{"88.4 MHz stereo"});
+}
+
+// The pane in a window of this process: its widgets tell where to click.
+class PaneOnX : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(pane.window, nullptr);
+        pane.window->present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
+        XServer::current().focus(pane.window->winId()); // as a window manager would
+        ASSERT_TRUE(QTest::qWaitForWindowActive(pane.window.get()));
+        size = pane.window->size();
+    }
+    // The screen point of the dial's point at inDegrees clockwise from north, inRadius out.
+    QPoint aroundDial(double inDegrees, double inRadius) const {
+        const double radians = inDegrees * M_PI / 180.0;
+        const host::Point at{sCenterPt.x + static_cast<Float32>(inRadius * std::sin(radians)),
+                             sCenterPt.y + static_cast<Float32>(inRadius * std::cos(radians))};
+        return pane.dial->mapToGlobal(host::View::toQtPoint(pane.dial, at).toPoint());
+    }
+    void moveTo(QPoint inAt) {
+        XServer::current().movePointer(inAt.x(), inAt.y());
+        QTest::qWait(20);
+    }
+    // Turns the pointer from north to inDegrees, pressed inside the dial's circle.
+    void drag(double inDegrees) {
+        moveTo(aroundDial(0, 40));
+        XServer::current().button(true);
+        for (double angle = 10; angle < inDegrees; angle += 10) {
+            moveTo(aroundDial(angle, 40));
+        }
+        moveTo(aroundDial(inDegrees, 200)); // farther out, for a finer angle
+        XServer::current().button(false);
+        QTest::qWait(50);
+    }
+    QStringList reports() const {
+        QByteArray printed;
+        for (const auto& report : pane.simulator.reports()) {
+            printed += "report: " + device::describeTuningReport(report.data(), 6) + "\n";
+        }
+        return frequencies(printed);
+    }
+
+    PaneWindow pane;
+    QSize size;
+};
+
+TEST_F(PaneOnX, DragOf150DegreesAndAClickOnMonoTuneTheTransmitter) {
+    drag(150.5);
+    EXPECT_EQ(reports().constLast(), "98.0 MHz stereo");
+    const auto* mono = pane.find<QRadioButton>("monoCell");
+    moveTo(mono->mapToGlobal(QPoint(8, mono->height() / 2)));
+    XServer::current().button(true);
+    XServer::current().button(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "98.0 MHz mono"; }));
+}
+
+TEST_F(PaneOnX, TabMovesFromTheDialToStereoAndMonoAndBack) {
+    XServer& x = XServer::current();
+    ASSERT_EQ(QApplication::focusWidget(), pane.dial);
+    x.hold("Tab", 30ms);
+    x.hold("Down", 30ms); // in the group: from stereo to mono
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.1 MHz mono"; }));
+    x.press("Shift_L");
+    x.hold("Tab", 30ms);
+    x.release("Shift_L");
+    QTest::qWait(100); // a person's pause: Qt learns of the release from a later event
+    x.hold("Up", 30ms);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.2 MHz mono"; }));
+    EXPECT_EQ(QApplication::focusWidget(), pane.dial);
+}
+
+TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
+    XServer::current().chord({"Control_L", "p"}); // the Device menu's shortcut
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
+    const qsizetype sent = reports().size();
+    drag(90);
+    EXPECT_EQ(reports().size(), sent);
+    EXPECT_EQ(pane.window->size(), size);
+
+    XServer::current().chord({"Control_L", "p"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
+    EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
+    QTest::qWait(50);
+    EXPECT_EQ(pane.window->size(), size);
+}
+
+// This process never asks for the server's detectable auto-repeat: the views' own recognition of
+// its release and press pairs holds the cadence.
+TEST_F(PaneOnX, KeyHoldIsSevenStepsWithoutTheServersHelp) {
+    XServer::current().setKeyRepeat(200, 50);
+    std::thread holding([] { XServer::current().hold("Up", 1020ms); });
+    QTest::qWait(1400);
+    holding.join();
+    EXPECT_EQ(reports().size(), 8);
+    EXPECT_EQ(reports().constLast(), "88.8 MHz stereo");
+}
+
+} // namespace
