@@ -12,7 +12,7 @@
 
 HostWindow::HostWindow(host::PreferencePane& inPane, device::SimulatedTransmitter* inSimulator)
     : mPane(inPane) {
-    setWindowTitle("USB_Tavro");
+    setWindowTitle("USB_Tavro FM Transmitter");
     QWidget* view = mPane.mainView();
     view->setParent(this);
     setCentralWidget(view);

@@ -4,26 +4,28 @@
 
 #include <memory>
 
-class QSocketNotifier;
-
-// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the main thread, through a signalfd, so
-// that the program leaves the normal way (saving the settings) instead of dying on the spot.
-// Construct it before any thread starts: the signals are blocked for the whole process.
+// SIGTERM, SIGINT and SIGHUP, waited for on a thread of their own. Once the event loop runs, each
+// becomes a Qt signal on the main thread, so that the program leaves the normal way, saving the
+// settings; before that, and after this object is gone, one ends the program at once, as if it
+// were not caught (nothing is unsaved then, and a start-up that hangs must not need SIGKILL).
 class QuitSignals : public QObject {
     Q_OBJECT
 public:
+    // Blocks the signals; call first thing in main, so that every thread started later (Qt's,
+    // the report writer's) inherits the mask and the waiting thread alone receives them.
+    static void block();
+
+    // Starts waiting for the signals.
     QuitSignals();
     ~QuitSignals() override;
 
-    // Blocks the signals; call first thing in main, so that threads started later inherit it.
-    static void block();
+    // From the next pass of the event loop on, the signals ask it to quit.
+    void handleInEventLoop();
 
 signals:
     void quitRequested(int inSignal);
 
 private:
-    void readSignal();
-
-    int mFd = -1;
-    std::unique_ptr<QSocketNotifier> mNotifier;
+    struct Shared;
+    std::shared_ptr<Shared> mShared; // with the waiting thread, which outlives this object
 };

@@ -3,6 +3,7 @@
 #include "app/HostWindow.h"
 #include "app/PaneLoader.h"
 #include "app/QuitSignals.h"
+#include "app/SingleInstance.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/KeyRepeat.h"
@@ -14,8 +15,11 @@
 #include <QCommandLineParser>
 #include <QSessionManager>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -25,7 +29,11 @@ struct Options {
     bool simulate = false;
     QString bundlePath;
     QString screenshotPath;
+    double scale = 0.0; // 0: the screen's
 };
+
+// The simulated transmitter's menu, for the status line's "Plug in the transmitter."
+constexpr char sSimulatorHint[] = "Or the simulated one: Device, Plug In Simulated Transmitter.";
 
 void printLine(FILE* inStream, const QString& inText) {
     std::fprintf(inStream, "%s\n", qUtf8Printable(inText));
@@ -53,7 +61,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
                                     "path");
     const QCommandLineOption screenshot(
         "screenshot", "Render the pane to <file> as PNG, without a display, and exit.", "file");
-    parser.addOptions({simulate, bundle, screenshot});
+    const QCommandLineOption scale("scale",
+                                   "With --screenshot: <factor> pixels per point (1 to 8; default: "
+                                   "the screen's, as QT_SCALE_FACTOR sets it).",
+                                   "factor");
+    parser.addOptions({simulate, bundle, screenshot, scale});
     const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
     const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
     parser.addOptions({help, version});
@@ -78,22 +90,54 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
                               parser.positionalArguments().constFirst());
         return sExitUsage;
     }
+    if (parser.isSet(scale)) {
+        bool number = false;
+        outOptions.scale = parser.value(scale).toDouble(&number);
+        if (!number || !(outOptions.scale >= 1.0 && outOptions.scale <= 8.0)) {
+            printLine(stderr, "usb-tavro-prefs: --scale takes a number from 1 to 8, not " +
+                                  parser.value(scale));
+            return sExitUsage;
+        }
+        if (!parser.isSet(screenshot)) {
+            printLine(stderr, "usb-tavro-prefs: --scale applies to --screenshot only");
+            return sExitUsage;
+        }
+    }
     outOptions.simulate = parser.isSet(simulate);
     outOptions.bundlePath = parser.value(bundle);
     outOptions.screenshotPath = parser.value(screenshot);
     return std::nullopt;
 }
 
+// Qt ends the program with exit() from inside the event loop when it loses its display; an exit
+// handler is the last chance to save what the user set. It is the one thing such a handler can
+// reach, so it lives here.
+void saveAtExit(HostWindow* inWindow) {
+    static HostWindow* sWindow = nullptr;
+    static const bool sRegistered = [] {
+        return std::atexit([] {
+                   if (sWindow != nullptr) {
+                       sWindow->deselect();
+                   }
+               }) == 0;
+    }();
+    sWindow = sRegistered ? inWindow : nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QuitSignals::block();
+    QuitSignals quitSignals;
+    // A closed standard output (the simulator's reports piped into head) must not end the panel.
+    std::signal(SIGPIPE, SIG_IGN);
 
     Options options;
     if (const auto exitCode = parseOptions(argc, argv, options)) {
         return *exitCode;
     }
-    if (!options.screenshotPath.isEmpty()) {
+    const bool screenshot = !options.screenshotPath.isEmpty();
+    if (screenshot) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
@@ -109,6 +153,14 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(settings::sBundleIdentifier);
     // The dial repeats a held arrow at its own pace, whatever the X server's repeat settings.
     host::requestDetectableAutoRepeat();
+
+    std::optional<SingleInstance> instance;
+    if (!screenshot) {
+        instance.emplace();
+        if (instance->anotherIsRunning()) {
+            return 0; // it has come forward
+        }
+    }
 
     std::unique_ptr<device::DeviceServices> services;
     device::SimulatedTransmitter* simulator = nullptr;
@@ -129,25 +181,36 @@ int main(int argc, char** argv) {
         printLine(stderr, "usb-tavro-prefs: " + loader.errorString());
         return 1;
     }
+    if (simulator != nullptr) {
+        pane->setProperty("plugInHint", sSimulatorHint);
+    }
     pane->mainViewDidLoad();
     HostWindow window(*pane, simulator);
 
-    if (!options.screenshotPath.isEmpty()) {
-        if (!host::writeSnapshot(window, options.screenshotPath)) {
-            printLine(stderr, "usb-tavro-prefs: cannot write " + options.screenshotPath);
+    if (screenshot) {
+        const double scale = options.scale > 0.0 ? options.scale : window.devicePixelRatioF();
+        if (const QString problem = host::writeSnapshot(window, options.screenshotPath, scale);
+            !problem.isEmpty()) {
+            printLine(stderr,
+                      "usb-tavro-prefs: cannot write " + options.screenshotPath + ": " + problem);
             return 1;
         }
         return 0;
     }
 
     // Every normal way out saves the settings: closing the window, Quit, a terminating signal,
-    // the end of the session.
-    QuitSignals quitSignals;
+    // the end of the session, the loss of the display.
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QApplication::quit);
     QObject::connect(&app, &QApplication::aboutToQuit, &window, &HostWindow::deselect);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.commitSettings(); });
+    quitSignals.handleInEventLoop();
+    instance->setWindow(&window);
+    saveAtExit(&window);
 
     window.present();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    saveAtExit(nullptr);
+    // The settings the user set could not be saved: a script starting the panel learns of it.
+    return status != 0 ? status : (pane->settingsSaved() ? 0 : 1);
 }

@@ -13,6 +13,8 @@ inline constexpr io_object_t IO_OBJECT_NULL = 0;
 inline constexpr natural_t kIOMessageServiceIsTerminated = 0xE0000010u;
 inline constexpr natural_t kIOMessageServiceIsAttemptingOpen = 0xE0000101u;
 inline constexpr natural_t kIOMessageServiceWasClosed = 0xE0000110u;
+// The service can take requests again, after a stall.
+inline constexpr natural_t kIOMessageServiceIsResumed = 0xE0000040u;
 
 // Notification kinds and interface identifiers.
 inline constexpr char kIOFirstMatchNotification[] = "IOServiceFirstMatch";

@@ -287,6 +287,18 @@ void ServiceRegistry::message(std::string_view inKey, natural_t inMessageType) {
     }
 }
 
+void ServiceRegistry::messageAll(natural_t inMessageType) {
+    std::vector<io_service_t> present;
+    for (const auto& [key, handle] : mPresent) {
+        present.push_back(handle);
+    }
+    for (const io_service_t handle : present) {
+        if (find<Service>(handle) != nullptr) {
+            deliverMessage(handle, inMessageType);
+        }
+    }
+}
+
 bool ServiceRegistry::isPresent(std::string_view inKey) const {
     return mPresent.find(inKey) != mPresent.end();
 }

@@ -77,8 +77,9 @@ protected:
     void publish(RegistryEntry inEntry);
     // The device went away: its interest registrations receive kIOMessageServiceIsTerminated.
     void terminate(std::string_view inKey);
-    // Sends inMessageType to the interest registrations of a present device.
+    // Sends inMessageType to the interest registrations of a present device, or of every one.
     void message(std::string_view inKey, natural_t inMessageType);
+    void messageAll(natural_t inMessageType);
     bool isPresent(std::string_view inKey) const;
     const std::shared_ptr<LiveTally>& tally() const { return mTally; }
 

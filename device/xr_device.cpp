@@ -8,6 +8,7 @@
 #include <cstdio>
 
 const QLatin1String gConnectionNotification("xr_connection_notification");
+const QLatin1String gStatusNotification("xr_status_notification");
 
 namespace {
 
@@ -27,6 +28,7 @@ xr_device::xr_device(device::DeviceServices& inServices, QObject* inParent)
 }
 
 xr_device::~xr_device() {
+    forgetRefused();
     if (mHIDInterface != nullptr) {
         mHIDInterface->Release();
     }
@@ -100,7 +102,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     if (result != kIOReturnSuccess) {
         host::systemLog("IOCreatePlugInInterfaceForService failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
-        return result;
+        return refuse(inDevice, result);
     }
 
     IOHIDDeviceInterface* hidDeviceInterface = nullptr;
@@ -108,7 +110,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     if (result != kIOReturnSuccess) {
         host::systemLog("(*iodev)->QueryInterface failed File %s Line %d - result %08x", __FILE__,
                         __LINE__, hex(result));
-        return result;
+        return refuse(inDevice, result);
     }
 
     PropertyDictionary properties;
@@ -117,7 +119,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
         host::systemLog("IORegistryEntryCreateCFProperties failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
         hidDeviceInterface->Release();
-        return result;
+        return refuse(inDevice, result);
     }
 
     result = mServices.IOServiceAddInterestNotification(
@@ -126,7 +128,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
         host::systemLog("IOServiceAddInterestNotification failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
         hidDeviceInterface->Release();
-        return result;
+        return refuse(inDevice, result);
     }
 
     // Everything is stored before observers run, so they may send a report at once.
@@ -134,6 +136,9 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     mUSBDevice = inDevice;
     mHIDInterface = hidDeviceInterface;
     mHWVers = getIDWithDictionary(properties, "VersionNumber");
+    mReportStatus = kIOReturnSuccess;
+    mReportWanted = false;
+    forgetRefused();
     postConnectionNotification();
     return result;
 }
@@ -146,6 +151,8 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
         mHIDInterface->Release();
         mHIDInterface = nullptr;
     }
+    mReportStatus = kIOReturnSuccess;
+    mReportWanted = false;
     mUSBDevice = IO_OBJECT_NULL;
     mDeviceConnected = false;
     postConnectionNotification();
@@ -175,7 +182,69 @@ IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten) {
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    sendTuningReport(inFreqkHz, inPower, inStereo);
+    const IOReturn status = sendTuningReport(inFreqkHz, inPower, inStereo);
+    if (!mDeviceConnected) {
+        return;
+    }
+    const bool changed = status != mReportStatus || mReportWanted;
+    mReportStatus = status;
+    mReportWanted = false;
+    if (changed) {
+        postStatusNotification();
+    }
+}
+
+IOReturn xr_device::refuse(io_service_t inDevice, IOReturn inStatus) {
+    forgetRefused();
+    PropertyDictionary properties;
+    if (mServices.IORegistryEntryCreateCFProperties(inDevice, &properties) == kIOReturnSuccess) {
+        const PropertyValue* node = CFDictionaryGetValue(properties, "DeviceNode");
+        if (const auto* path = node != nullptr ? std::get_if<std::string>(node) : nullptr) {
+            mRefusedNode = *path;
+        }
+    }
+    // Watched, so that its trouble is not shown once it has gone.
+    if (mServices.IOServiceAddInterestNotification(mNotifyPort, inDevice, kIOGeneralInterest,
+                                                   DeviceNotification, this,
+                                                   &mRefusedNotification) == kIOReturnSuccess) {
+        mRefusedDevice = inDevice;
+    }
+    mRefusedStatus = inStatus;
+    postStatusNotification();
+    return inStatus;
+}
+
+void xr_device::forgetRefused() {
+    if (mRefusedNotification != IO_OBJECT_NULL) {
+        mServices.IOObjectRelease(mRefusedNotification);
+    }
+    mRefusedNotification = IO_OBJECT_NULL;
+    mRefusedDevice = IO_OBJECT_NULL;
+    mRefusedNode.clear();
+    mRefusedStatus = kIOReturnSuccess;
+}
+
+void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
+    // Of a transmitter not taken up, only its removal counts.
+    if (inDevice == mRefusedDevice) {
+        if (inMessageType == kIOMessageServiceIsTerminated) {
+            forgetRefused();
+            postStatusNotification();
+        }
+        return;
+    }
+    if (inMessageType == kIOMessageServiceIsTerminated) {
+        return;
+    }
+    if (inMessageType == kIOMessageServiceIsResumed) {
+        if (mDeviceConnected && inDevice == mUSBDevice && mReportStatus != kIOReturnSuccess) {
+            mReportWanted = true;
+            postStatusNotification();
+        }
+        return;
+    }
+    std::printf("Received message from device %08x\n", inMessageType);
+    std::fflush(stdout);
 }
 
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
@@ -216,6 +285,10 @@ void xr_device::postConnectionNotification() {
     host::NotificationCenter::defaultCenter().postNotificationName(gConnectionNotification, this);
 }
 
+void xr_device::postStatusNotification() {
+    host::NotificationCenter::defaultCenter().postNotificationName(gStatusNotification, this);
+}
+
 void DeviceAdded(void* inRefCon, io_iterator_t inIterator) {
     auto* link = static_cast<xr_device*>(inRefCon);
     device::DeviceServices& services = link->services();
@@ -235,13 +308,13 @@ void DeviceNotification(void* inRefCon, io_service_t inService, natural_t inMess
     switch (inMessageType) {
     case kIOMessageServiceIsTerminated:
         link->deviceDisconnected(inService);
+        link->deviceMessage(inService, inMessageType);
         break;
     case kIOMessageServiceIsAttemptingOpen:
     case kIOMessageServiceWasClosed:
         break;
     default:
-        std::printf("Received message from device %08x\n", inMessageType);
-        std::fflush(stdout);
+        link->deviceMessage(inService, inMessageType);
         break;
     }
 }

@@ -8,10 +8,15 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 // The name of the notification the link posts, with itself as the object, after each adoption
 // and each removal of the transmitter.
 extern const QLatin1String gConnectionNotification;
+// The name of the notification the link posts, with itself as the object, when what it knows of
+// the transmitter's trouble changes: one it could not take up, a report that did not get
+// through, a transmitter that can take a report again after one did not.
+extern const QLatin1String gStatusNotification;
 
 // The transmitter's 6-byte output report for a frequency, a power level (its low three bits) and
 // the stereo choice; nothing for a frequency whose 100 kHz count does not fit the report's 11-bit
@@ -58,11 +63,28 @@ public:
 
     bool connected() const { return mDeviceConnected; }
     UInt16 hardwareVersion() const { return mHWVers; }
+
+    // Why the last transmitter that arrived could not be taken up, while none is connected and
+    // that one is still plugged in; kIOReturnSuccess otherwise. Its device node, when the
+    // registry names one.
+    IOReturn refusedStatus() const { return mRefusedStatus; }
+    const std::string& refusedNode() const { return mRefusedNode; }
+    // What became of the last report setFrequency sent to the connected transmitter.
+    IOReturn reportStatus() const { return mReportStatus; }
+    // The last report did not get through, and the transmitter has since said it can take one.
+    bool reportWanted() const { return mReportWanted; }
+    // Handles the interest messages: a refused transmitter's removal, a connected one's resume;
+    // others are printed.
+    void deviceMessage(io_service_t inDevice, natural_t inMessageType);
     // The device services the link runs on.
     device::DeviceServices& services() const { return mServices; }
 
 private:
     void postConnectionNotification();
+    void postStatusNotification();
+    // Remembers why inDevice could not be taken up, watching for its removal; returns inStatus.
+    IOReturn refuse(io_service_t inDevice, IOReturn inStatus);
+    void forgetRefused();
     // Opens, writes and closes: returns what sendUSBReport does, the write's status in
     // *outWritten.
     IOReturn writeReport(const UInt8* inReport, IOReturn* outWritten);
@@ -74,6 +96,12 @@ private:
     IOHIDDeviceInterface* mHIDInterface = nullptr;
     UInt16 mHWVers = 0;
     bool mDeviceConnected = false;
+    io_service_t mRefusedDevice = IO_OBJECT_NULL; // compared only
+    io_object_t mRefusedNotification = IO_OBJECT_NULL;
+    IOReturn mRefusedStatus = kIOReturnSuccess;
+    std::string mRefusedNode;
+    IOReturn mReportStatus = kIOReturnSuccess;
+    bool mReportWanted = false;
     device::DeviceServices& mServices;
 };
 

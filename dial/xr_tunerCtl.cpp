@@ -3,6 +3,9 @@
 #include "dial/xr_bands.h"
 #include "dial/xr_tunerLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 xr_tunerCtl::xr_tunerCtl(QWidget* inParent) : View(inParent) {
     // Tab only: Qt would give click focus to the whole frame, corners included, while a press
     // outside the circle is not the dial's. The view takes click focus for the presses it takes.
@@ -55,11 +58,33 @@ void xr_tunerCtl::setFrequency(SInt32 inFreqInkHz) {
     validateFrequency();
     setWheelPercentFromFrequency();
     setNeedsDisplay(true);
+    postAccessibilityValueChanged();
 }
 
 void xr_tunerCtl::setConnected(bool inConnected) {
     mConnected = inConnected;
     setNeedsDisplay(true);
+    postAccessibilityValueChanged();
+}
+
+std::optional<host::AccessibilityValue> xr_tunerCtl::accessibilityValue() const {
+    // Tenths of a megahertz, cut as the read-out cuts them.
+    const SInt32 tenths = mFrequency / 100;
+    const QString text = mConnected ? QString("%1.%2 MHz").arg(tenths / 10).arg(tenths % 10)
+                                    : QString("no transmitter");
+    return host::AccessibilityValue{static_cast<double>(mFrequency), static_cast<double>(mMinFreq),
+                                    static_cast<double>(mMaxFreq), 100.0, text};
+}
+
+void xr_tunerCtl::setAccessibilityValue(double inValue) {
+    if (!std::isfinite(inValue)) {
+        return;
+    }
+    setFrequency(static_cast<SInt32>(std::clamp(std::round(inValue), static_cast<double>(mMinFreq),
+                                                static_cast<double>(mMaxFreq))));
+    if (mConnected) {
+        sendAction();
+    }
 }
 
 void xr_tunerCtl::setWheelPercentFromFrequency() {

@@ -42,6 +42,9 @@ public:
     host::View* hitTest(host::Point inPoint) override;
     void mouseDown(const host::Event& inEvent) override;
     void mouseDragged(const host::Event& inEvent) override;
+    // One 100 kHz step per notch, up for a turn away from the user, stopping at the band's ends;
+    // sends the action, as a drag does, and is ignored while disconnected.
+    void scrollWheel(const host::Event& inEvent) override;
 
     // Rendering
     // Loads the fourteen images from inBundle on the first call; later calls load nothing.
@@ -61,6 +64,12 @@ public:
     void setTiming(host::Timing& inTiming) { mTiming = &inTiming; }
 
     QSize sizeHint() const override;
+
+    // To assistive technology: the frequency in kHz within the band, in 100 kHz steps, spoken as
+    // the read-out shows it ("88.1 MHz"), or "no transmitter" while disconnected. A value set
+    // through it tunes as a key step does.
+    std::optional<host::AccessibilityValue> accessibilityValue() const override;
+    void setAccessibilityValue(double inValue) override;
 
 private:
     void sendAction();
@@ -91,6 +100,7 @@ private:
     bool mConnected = false;
     bool mInitComplete = false;
     bool mFocused = false;
+    Float32 mScrollNotches = 0.0f; // wheel turned and not yet a whole step
 
     host::Timing* mTiming = &host::systemTiming();
 };

@@ -4,6 +4,7 @@
 
 #include "dial/xr_tunerLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -85,14 +86,33 @@ void xr_tunerCtl::mouseDragged(const host::Event& inEvent) {
         }
         if (newPercent != mWheelPercent) {
             const auto n = static_cast<SInt32>(newPercent * static_cast<Float32>(mFreqRange));
+            const SInt32 oldFreq = mFrequency;
             mFrequency = mMinFreq + sFrequencyStep * (n / sFrequencyStep);
             mWheelPercent = newPercent;
             sendAction();
             needUpdate = true;
+            if (mFrequency != oldFreq) {
+                postAccessibilityValueChanged();
+            }
         }
     }
     mLastWheelAngle = newAngle;
     if (needUpdate) {
         setNeedsDisplay(true);
     }
+}
+
+void xr_tunerCtl::scrollWheel(const host::Event& inEvent) {
+    if (!mConnected) {
+        return;
+    }
+    mScrollNotches += inEvent.deltaY();
+    const auto steps = static_cast<SInt32>(mScrollNotches); // toward zero: fractions add up
+    mScrollNotches -= static_cast<Float32>(steps);
+    const SInt32 newFreq = std::clamp(mFrequency + steps * sFrequencyStep, mMinFreq, mMaxFreq);
+    if (newFreq == mFrequency) {
+        return;
+    }
+    setFrequency(newFreq);
+    sendAction();
 }

@@ -38,6 +38,14 @@ public:
         e.mModifierFlags = inModifierFlags;
         return e;
     }
+    // A turn of the scroll wheel: inDeltaY notches away from the user (up), fractions from
+    // high-resolution wheels and touchpads.
+    static Event scrollWheel(Point inLocationInWindow, Float32 inDeltaY,
+                             UInt32 inModifierFlags = 0) {
+        Event e = mouse(inLocationInWindow, inModifierFlags);
+        e.mDeltaY = inDeltaY;
+        return e;
+    }
     static Event key(std::u16string inCharacters, UInt32 inModifierFlags = 0) {
         Event e;
         e.mCharacters = std::move(inCharacters);
@@ -54,6 +62,7 @@ public:
     }
 
     Point locationInWindow() const { return mLocationInWindow; }
+    Float32 deltaY() const { return mDeltaY; }
     UInt32 modifierFlags() const { return mModifierFlags; }
     const std::u16string& characters() const { return mCharacters; }
     // The character at inIndex, or 0 when the string is shorter.
@@ -63,6 +72,7 @@ public:
 
 private:
     Point mLocationInWindow;
+    Float32 mDeltaY = 0.0f;
     UInt32 mModifierFlags = 0;
     std::u16string mCharacters;
     QInputEvent* mNativeEvent = nullptr;

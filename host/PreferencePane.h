@@ -32,6 +32,8 @@ public:
 
     virtual void mainViewDidLoad() {}
     virtual void didUnselect() {}
+    // False while what the pane holds could not be saved: its last save failed.
+    virtual bool settingsSaved() const { return true; }
 
     // The view that has keyboard focus when the pane is shown.
     void setInitialKeyView(QWidget* inView) { mInitialKeyView = inView; }

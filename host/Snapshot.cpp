@@ -1,9 +1,14 @@
 #include "host/Snapshot.h"
 
+#include <QFile>
 #include <QLayout>
 #include <QWidget>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+
+#include <fcntl.h>
 
 namespace host {
 
@@ -26,9 +31,22 @@ QImage snapshot(QWidget& inWidget, double inDevicePixelRatio, Backdrop inBackdro
     return image;
 }
 
-bool writeSnapshot(QWidget& inWidget, const QString& inPath, double inDevicePixelRatio,
-                   Backdrop inBackdrop) {
-    return snapshot(inWidget, inDevicePixelRatio, inBackdrop).save(inPath, "PNG");
+QString writeSnapshot(QWidget& inWidget, const QString& inPath, double inDevicePixelRatio,
+                      Backdrop inBackdrop) {
+    const int fd = ::open(QFile::encodeName(inPath).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return errno == ENXIO ? QString("nothing reads from it") : QString(std::strerror(errno));
+    }
+    // Opened; a reader of a pipe takes the picture at its own pace.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (!snapshot(inWidget, inDevicePixelRatio, inBackdrop).save(&file, "PNG") || !file.flush()) {
+        return file.errorString().isEmpty() ? QString("the picture could not be written")
+                                            : file.errorString();
+    }
+    return {};
 }
 
 } // namespace host

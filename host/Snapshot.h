@@ -19,8 +19,9 @@ enum class Backdrop {
 QImage snapshot(QWidget& inWidget, double inDevicePixelRatio = 1.0,
                 Backdrop inBackdrop = Backdrop::Window);
 
-// The same picture written to inPath as PNG; false when the file cannot be written.
-bool writeSnapshot(QWidget& inWidget, const QString& inPath, double inDevicePixelRatio = 1.0,
-                   Backdrop inBackdrop = Backdrop::Window);
+// The same picture written to inPath as PNG; why it could not be, or nothing. Never waits for a
+// reader: a pipe that nobody reads is a failure.
+QString writeSnapshot(QWidget& inWidget, const QString& inPath, double inDevicePixelRatio = 1.0,
+                      Backdrop inBackdrop = Backdrop::Window);
 
 } // namespace host

@@ -2,6 +2,9 @@
 
 #include "host/KeyEvents.h"
 #include "host/PainterContext.h"
+#include "host/ViewAccessibility.h"
+
+#include <QAccessible>
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -10,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace host {
 
@@ -23,6 +27,7 @@ bool isFlippedWidget(const QWidget* inWidget) {
 } // namespace
 
 View::View(QWidget* inParent) : QWidget(inParent) {
+    installViewAccessibility();
 }
 
 View::~View() = default;
@@ -76,6 +81,30 @@ void View::mouseDown(const Event&) {
 void View::mouseDragged(const Event&) {
 }
 void View::mouseUp(const Event&) {
+}
+
+void View::scrollWheel(const Event& inEvent) {
+    if (auto* native = dynamic_cast<QWheelEvent*>(inEvent.nativeEvent())) {
+        native->ignore();
+    }
+}
+
+void View::wheelEvent(QWheelEvent* inEvent) {
+    // Eighths of a degree, 15 degrees a notch. With "natural" scrolling the window system
+    // reverses the deltas; a control follows the wheel itself, as Qt's sliders do.
+    constexpr Float32 sPerNotch = 120.0f;
+    const int delta = inEvent->inverted() ? -inEvent->angleDelta().y() : inEvent->angleDelta().y();
+    if (delta == 0) {
+        inEvent->ignore();
+        return;
+    }
+    inEvent->accept();
+    const QWidget* win = window();
+    const QPointF inWindow = win == this ? inEvent->position() : mapTo(win, inEvent->position());
+    scrollWheel(Event::scrollWheel(fromQtPoint(win, inWindow),
+                                   static_cast<Float32>(delta) / sPerNotch,
+                                   modifierFlagsFrom(*inEvent))
+                    .withNativeEvent(inEvent));
 }
 
 Event View::mouseEventFrom(const QMouseEvent* inEvent) const {
@@ -261,6 +290,24 @@ void View::focusOutEvent(QFocusEvent* inEvent) {
 }
 
 void View::drawRect(GraphicsContext&, const Rect&) {
+}
+
+void View::setAccessibilityValue(double) {
+}
+
+void View::postAccessibilityValueChanged() {
+    if (!QAccessible::isActive()) {
+        return; // no assistive technology listens
+    }
+    if (const auto value = accessibilityValue()) {
+        QAccessibleValueChangeEvent event(this, value->value);
+        QAccessible::updateAccessibility(&event);
+        if (value->text != mAccessibilityText) {
+            QAccessibleTextUpdateEvent text(this, 0, mAccessibilityText, value->text);
+            QAccessible::updateAccessibility(&text);
+            mAccessibilityText = value->text;
+        }
+    }
 }
 
 void View::paintEvent(QPaintEvent* inEvent) {

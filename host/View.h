@@ -9,15 +9,27 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
+class QWheelEvent;
 
 namespace host {
 
 class GraphicsContext;
+
+// A value a view shows, as assistive technology (a screen reader) is told it: the view is a dial
+// to it, named by its accessible name.
+struct AccessibilityValue {
+    double value = 0.0;
+    double minimum = 0.0;
+    double maximum = 0.0;
+    double step = 0.0;
+    QString text; // how the value is spoken
+};
 
 // A widget with the coordinate model and mouse entry points of a desktop view.
 //
@@ -29,7 +41,8 @@ class GraphicsContext;
 // A left-button press first asks hitTest(); when the view declines, the press (and the moves and
 // release that follow it) go to whatever lies beneath the view at that place, as if the view
 // were not there. An accepted press arrives as mouseDown(), moves with the button held as
-// mouseDragged(), the release as mouseUp().
+// mouseDragged(), the release as mouseUp(). The vertical turn of a scroll wheel arrives as
+// scrollWheel(); what a view does not take goes on to the parent widget.
 //
 // Key presses arrive as keyDown(), releases as keyUp(); what a view does not handle it hands to
 // the base implementation, which passes the event on to the parent widget. The window system's
@@ -60,12 +73,20 @@ public:
     virtual void mouseDown(const Event& inEvent);
     virtual void mouseDragged(const Event& inEvent);
     virtual void mouseUp(const Event& inEvent);
+    virtual void scrollWheel(const Event& inEvent);
 
     virtual void keyDown(const Event& inEvent);
     virtual void keyUp(const Event& inEvent);
     virtual bool acceptsFirstResponder();
     virtual bool becomeFirstResponder();
     virtual bool resignFirstResponder();
+
+    // What assistive technology is told of the view: nothing for a plain view, a value for a
+    // control that shows one. A value set through it reaches setAccessibilityValue.
+    virtual std::optional<AccessibilityValue> accessibilityValue() const { return std::nullopt; }
+    virtual void setAccessibilityValue(double inValue);
+    // Tells assistive technology that the value (or how it is spoken) has changed.
+    void postAccessibilityValueChanged();
 
     // Draws the view; inRect is the part that needs it.
     virtual void drawRect(GraphicsContext& inContext, const Rect& inRect);
@@ -79,6 +100,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* inEvent) override;
     void mouseMoveEvent(QMouseEvent* inEvent) override;
     void mouseReleaseEvent(QMouseEvent* inEvent) override;
+    void wheelEvent(QWheelEvent* inEvent) override;
     void keyPressEvent(QKeyEvent* inEvent) override;
     void keyReleaseEvent(QKeyEvent* inEvent) override;
     void focusInEvent(QFocusEvent* inEvent) override;
@@ -97,6 +119,7 @@ private:
     bool mMouseTaken = false;                   // the current press was accepted by the hit test
     QPointer<QWidget> mPassedOnTo;              // where the current declined press went
     std::unique_ptr<QKeyEvent> mPendingRelease; // an X11 release that may be half of a repeat
+    QString mAccessibilityText;                 // the value as last told to assistive technology
 };
 
 } // namespace host

@@ -23,6 +23,10 @@ constexpr SInt32 sPower = 1;
 USB_TavroPref::USB_TavroPref(host::Bundle inBundle, device::DeviceServices& inServices,
                              QObject* inParent)
     : PreferencePane(std::move(inBundle), inParent), mServices(inServices) {
+    mSaveTimer.setSingleShot(true);
+    mSaveTimer.setInterval(sSaveDelayMs);
+    connect(&mSaveTimer, &QTimer::timeout, this, &USB_TavroPref::writePrefs);
+    connect(&mWatcher, &settings::Watcher::changed, this, &USB_TavroPref::followSettingsFile);
 }
 
 USB_TavroPref::~USB_TavroPref() {
@@ -38,6 +42,8 @@ void USB_TavroPref::mainViewDidLoad() {
     mStereo = true;
     host::NotificationCenter::defaultCenter().addObserver(this, &USB_TavroPref::connectionEvent,
                                                           gConnectionNotification, nullptr);
+    host::NotificationCenter::defaultCenter().addObserver(this, &USB_TavroPref::statusEvent,
+                                                          gStatusNotification, nullptr);
     readPrefs();
 
     if (mStereoCtl != nullptr) {
@@ -55,21 +61,32 @@ void USB_TavroPref::mainViewDidLoad() {
     }
     if (mHWVersField != nullptr) {
         mHWVersField->setText("Hardware version: unknown");
-        reserveHardwareVersionWidth();
     }
+    reserveRoom();
 
     // A transmitter that is already plugged in is adopted, and announced, inside start.
     mDevice = std::make_unique<xr_device>(mServices);
     mDevice->start();
 
     showBundleVersion();
+    showStatus();
     setInitialKeyView(mTunerCtl);
     host::systemLog("mainViewDidLoad");
 }
 
-// The field is as wide as the widest text it can show, so that plugging the transmitter in and
-// out never resizes the window or moves anything in it.
-void USB_TavroPref::reserveHardwareVersionWidth() {
+// The fields take the room of the longest text they can show, so that plugging the transmitter in
+// and out never resizes the window or moves anything in it: the hardware version its widest, the
+// status line three lines as wide as the pane.
+void USB_TavroPref::reserveRoom() {
+    constexpr int sStatusLines = 3;
+    if (mStatusField != nullptr) {
+        mStatusField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        mStatusField->setFixedHeight(sStatusLines *
+                                     QFontMetrics(mStatusField->font()).lineSpacing());
+    }
+    if (mHWVersField == nullptr) {
+        return;
+    }
     const QFontMetrics metrics(mHWVersField->font());
     int widestDigit = 0;
     for (const char digit : QByteArray("0123456789abcdef")) {
@@ -91,7 +108,10 @@ void USB_TavroPref::showBundleVersion() {
         mVersionField->setText(QString("version %1 (%2)").arg(version, build));
     }
     if (mDateField != nullptr) {
-        mDateField->setText(info->stringValue("BuildDate").value_or(QString()));
+        const QString date = info->stringValue("BuildDate").value_or(QString());
+        mDateField->setText(date);
+        // A bare date says nothing to a screen reader's user.
+        mDateField->setAccessibleName(date.isEmpty() ? QString() : "Build date: " + date);
     }
 }
 
@@ -104,12 +124,14 @@ void USB_TavroPref::handleFreqWheel(QObject*) {
         mFrequency = mTunerCtl->frequency();
     }
     sendSettingsToDevice();
+    scheduleSave();
 }
 
 void USB_TavroPref::handleStereoControl(QObject*) {
     const int tag = mStereoCtl != nullptr ? host::RadioMatrix::tag(mStereoCtl->selectedCell()) : 0;
     mStereo = tag == sStereoTag;
     sendSettingsToDevice();
+    scheduleSave();
 }
 
 void USB_TavroPref::connectionEvent(const host::Notification&) {
@@ -121,6 +143,69 @@ void USB_TavroPref::connectionEvent(const host::Notification&) {
     }
     if (mConnected) {
         sendSettingsToDevice();
+    }
+    showStatus();
+}
+
+void USB_TavroPref::statusEvent(const host::Notification&) {
+    // A transmitter that could not take the last report says when it can take one again.
+    if (mConnected && mDevice->reportWanted()) {
+        sendSettingsToDevice();
+    }
+    showStatus();
+}
+
+void USB_TavroPref::showStatus() {
+    if (mStatusField == nullptr) {
+        return;
+    }
+    QStringList lines;
+    if (const QString trouble = deviceTrouble(); !trouble.isEmpty()) {
+        lines << trouble;
+    }
+    if (!mSaveProblem.isEmpty()) {
+        lines << QString("The settings could not be saved to %1: %2.")
+                     .arg(settings::prefPath(), mSaveProblem);
+    }
+    mStatusField->setText(lines.join('\n'));
+}
+
+QString USB_TavroPref::deviceTrouble() const {
+    if (mDevice == nullptr) {
+        return {};
+    }
+    const QString node = QString::fromStdString(mDevice->refusedNode());
+    const QString transmitter =
+        node.isEmpty() ? QString("The transmitter") : "The transmitter at " + node;
+    if (mConnected) {
+        switch (const IOReturn status = mDevice->reportStatus()) {
+        case kIOReturnSuccess:
+            return {};
+        case kIOReturnTimeout:
+            return "The last setting did not reach the transmitter: it did not answer in time.";
+        case kIOReturnBusy:
+            return "The last setting did not reach the transmitter yet: it is still busy with an "
+                   "earlier one.";
+        default:
+            return QString::asprintf("The last setting did not reach the transmitter (result "
+                                     "%08x).",
+                                     static_cast<unsigned>(status));
+        }
+    }
+    switch (const IOReturn status = mDevice->refusedStatus()) {
+    case kIOReturnSuccess: {
+        const QString plugIn = "Plug in the transmitter.";
+        return mPlugInHint.isEmpty() ? plugIn : plugIn + " " + mPlugInHint;
+    }
+    case kIOReturnNotPrivileged:
+        return transmitter +
+               " may not be opened by you. The udev rule gives access: see \"Giving your user "
+               "access to the transmitter\" in the README (sudo cp 70-usb-tavro.rules "
+               "/etc/udev/rules.d/), then plug it in again.";
+    default:
+        return transmitter + QString::asprintf(" could not be opened (result %08x). Plug it in "
+                                               "again.",
+                                               static_cast<unsigned>(status));
     }
 }
 

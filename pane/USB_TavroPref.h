@@ -4,8 +4,11 @@
 #include "host/PreferencePane.h"
 #include "host/RadioMatrix.h"
 #include "host/Types.h"
+#include "settings/Settings.h"
+#include "settings/Watcher.h"
 
 #include <QLabel>
+#include <QTimer>
 
 #include <memory>
 
@@ -20,7 +23,9 @@ struct Notification;
 
 // The pane's controller: restores the settings into the dial, sends every dial move and stereo
 // change to the transmitter, shows the transmitter's hardware version and sends it the current
-// settings when it is plugged in, and saves the settings when the pane is deselected.
+// settings when it is plugged in, and saves the settings soon after each change and when the
+// pane is deselected. It follows the settings file as other programs change it, and says in its
+// status line what keeps the transmitter or the file from getting the settings.
 class USB_TavroPref : public host::PreferencePane {
     Q_OBJECT
     // Outlets, connected by object name when the interface file is loaded. The view hierarchy
@@ -31,6 +36,10 @@ class USB_TavroPref : public host::PreferencePane {
     Q_PROPERTY(QLabel* mDateField MEMBER mDateField)
     Q_PROPERTY(QLabel* mHWVersField MEMBER mHWVersField)
     Q_PROPERTY(QLabel* mLogoView MEMBER mLogoView)
+    Q_PROPERTY(QLabel* mStatusField MEMBER mStatusField)
+    // What the status line adds to "Plug in the transmitter", set by the program that shows the
+    // pane (the simulated transmitter's menu, say).
+    Q_PROPERTY(QString plugInHint MEMBER mPlugInHint)
 public:
     // The transmitter is reached through inServices, which must outlive the pane.
     USB_TavroPref(host::Bundle inBundle, device::DeviceServices& inServices,
@@ -39,12 +48,14 @@ public:
 
     void mainViewDidLoad() override;
     void didUnselect() override;
+    bool settingsSaved() const override { return mSaveProblem.isEmpty(); }
     void readPrefs();
     void writePrefs();
 
     Q_INVOKABLE void handleFreqWheel(QObject* inSender);
     Q_INVOKABLE void handleStereoControl(QObject* inSender);
     void connectionEvent(const host::Notification& inNotification);
+    void statusEvent(const host::Notification& inNotification);
     void sendSettingsToDevice();
 
     SInt32 frequency() const { return mFrequency; }
@@ -53,13 +64,20 @@ public:
     bool connected() const { return mConnected; }
     xr_device* device() const { return mDevice.get(); }
 
+    // How soon after a change the settings are saved.
+    static constexpr int sSaveDelayMs = 300;
+
 protected:
     void registerInterfaceClasses(host::InterfaceLoader& inLoader) override;
 
 private:
     void showHardwareVersion();
-    void reserveHardwareVersionWidth();
+    void reserveRoom();
     void showBundleVersion();
+    void showStatus();
+    QString deviceTrouble() const;
+    void scheduleSave();
+    void followSettingsFile();
 
     xr_tunerCtl* mTunerCtl = nullptr;
     host::RadioMatrix* mStereoCtl = nullptr;
@@ -67,6 +85,7 @@ private:
     QLabel* mDateField = nullptr;
     QLabel* mHWVersField = nullptr;
     QLabel* mLogoView = nullptr; // shown, never touched
+    QLabel* mStatusField = nullptr;
     std::unique_ptr<xr_device> mDevice;
     SInt32 mFrequency = 88100;
     SInt32 mStyle = 0;
@@ -74,4 +93,9 @@ private:
     bool mConnected = false;
 
     device::DeviceServices& mServices;
+    QString mPlugInHint;
+    QTimer mSaveTimer;
+    QString mSaveProblem;     // why the last save failed; empty when it did not
+    settings::Stored mInFile; // what the file held when it was last read or written
+    settings::Watcher mWatcher;
 };

@@ -15,7 +15,11 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
     # a real X server with real input, for the tests
-    xvfb libx11-dev libxtst-dev
+    xvfb libx11-dev libxtst-dev xdotool
+    # a desktop session for the tests: session bus, accessibility bus, a screen reader's library
+    dbus dbus-daemon at-spi2-core python3 python3-pyatspi
+    # real locales, to read and write settings under decimal-comma ones
+    locales-all
     clang libclang-rt-dev
     # packaging checks
     desktop-file-utils appstream dpkg-dev file groff-base man-db

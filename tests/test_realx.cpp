@@ -40,7 +40,7 @@ public:
         env.remove("QT_QPA_PLATFORM");
         mProcess.setProcessEnvironment(env);
         mProcess.start(TAVRO_HOST_PROGRAM, {"--simulate"});
-        mWindow = XServer::current().findWindow("USB_Tavro");
+        mWindow = XServer::current().findWindow("USB_Tavro FM Transmitter");
         XServer::current().focus(mWindow);
     }
     // The reports printed so far, after the program has had inSettle to print them.

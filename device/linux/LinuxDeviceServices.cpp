@@ -12,6 +12,10 @@
 namespace device {
 
 LinuxDeviceServices::LinuxDeviceServices() : mUdev(udev_new()) {
+    mWriter.setOnRelease([this] {
+        QMetaObject::invokeMethod(
+            &mMainThread, [this] { messageAll(kIOMessageServiceIsResumed); }, Qt::QueuedConnection);
+    });
     if (!mUdev) {
         return;
     }

@@ -59,7 +59,7 @@ IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
 struct ReportWriter::Worker {
     enum class State { Idle, Queued, Writing, Finished };
 
-    explicit Worker(std::shared_ptr<std::atomic<int>> inHeld) : held(std::move(inHeld)) {}
+    explicit Worker(std::shared_ptr<Held> inHeld) : held(std::move(inHeld)) {}
 
     std::mutex mutex;
     std::condition_variable wake;     // a report is queued, or the writer is going
@@ -70,9 +70,9 @@ struct ReportWriter::Worker {
     std::size_t size = 0;
     Clock::time_point deadline;
     IOReturn status = kIOReturnSuccess;
-    bool abandoned = false; // the caller gave up waiting and left the descriptor here
-    bool retired = false;   // no more reports come: end after the current one
-    std::shared_ptr<std::atomic<int>> held; // the writer's count of abandoned writes
+    bool abandoned = false;     // the caller gave up waiting and left the descriptor here
+    bool retired = false;       // no more reports come: end after the current one
+    std::shared_ptr<Held> held; // the writer's count of abandoned writes
 
     void run() {
         // A write to something that is no longer a device must not take the program down.
@@ -93,7 +93,12 @@ struct ReportWriter::Worker {
             lock.lock();
             if (abandoned) {
                 ::close(fd);
-                held->fetch_sub(1, std::memory_order_release);
+                if (held->count.fetch_sub(1, std::memory_order_release) == 1) {
+                    const std::lock_guard released(held->mutex);
+                    if (held->onRelease) {
+                        held->onRelease();
+                    }
+                }
                 abandoned = false;
                 state = State::Idle;
                 if (retired) {
@@ -111,6 +116,7 @@ struct ReportWriter::Worker {
 ReportWriter::ReportWriter() = default;
 
 ReportWriter::~ReportWriter() {
+    setOnRelease(nullptr);
     if (mWorker == nullptr) {
         return;
     }
@@ -119,6 +125,11 @@ ReportWriter::~ReportWriter() {
         mWorker->retired = true;
     }
     mWorker->wake.notify_one();
+}
+
+void ReportWriter::setOnRelease(std::function<void()> inCall) {
+    const std::lock_guard lock(mHeld->mutex);
+    mHeld->onRelease = std::move(inCall);
 }
 
 void ReportWriter::startWorker() {
@@ -175,7 +186,7 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
             worker.state = Worker::State::Idle;
         } else {
             worker.abandoned = true;
-            mHeld->fetch_add(1, std::memory_order_relaxed);
+            mHeld->count.fetch_add(1, std::memory_order_relaxed);
             inFile.release();
         }
         return kIOReturnTimeout;

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <span>
 
 namespace device {
@@ -35,15 +37,23 @@ public:
                    std::chrono::milliseconds inLimit);
 
     // Whether a write that outlived its limit is still held in the kernel.
-    bool stalled() const { return mHeld->load(std::memory_order_acquire) > 0; }
+    bool stalled() const { return mHeld->count.load(std::memory_order_acquire) > 0; }
+    // inCall runs, on a writer thread, each time the kernel has let go of the last write held;
+    // never after the writer is gone.
+    void setOnRelease(std::function<void()> inCall);
 
 private:
     struct Worker;
+    // Writes given up on and not yet let go by the kernel, counted down by their threads.
+    struct Held {
+        std::atomic<int> count{0};
+        std::mutex mutex; // guards onRelease
+        std::function<void()> onRelease;
+    };
     void startWorker();
 
     std::shared_ptr<Worker> mWorker; // shared with its thread, which may outlive the writer
-    // Writes given up on and not yet let go by the kernel, counted down by their threads.
-    std::shared_ptr<std::atomic<int>> mHeld = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<Held> mHeld = std::make_shared<Held>();
 };
 
 } // namespace device

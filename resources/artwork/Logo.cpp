@@ -2,9 +2,6 @@
 
 #include "Face.h"
 #include "Knob.h"
-#include "Palette.h"
-
-#include <QFont>
 
 namespace artwork {
 
@@ -34,30 +31,16 @@ void paintIcon(QPainter& inPainter) {
 }
 
 QSizeF logoSize() {
-    return {150.0, 38.0};
+    return {38.0, 38.0};
 }
 
+// The icon alone: the name beside it is text of the interface file, in the desktop's colours, so
+// that it stays readable on a dark or high-contrast desktop.
 void paintLogo(QPainter& inPainter) {
     inPainter.setRenderHint(QPainter::Antialiasing);
-    inPainter.setRenderHint(QPainter::TextAntialiasing);
-    inPainter.save();
-    inPainter.translate(0.0, 2.0);
+    inPainter.translate(2.0, 2.0);
     inPainter.scale(sLogoIconSide / sIconSide, sLogoIconSide / sIconSide);
     paintIcon(inPainter);
-    inPainter.restore();
-
-    QFont name("DejaVu Sans");
-    name.setPixelSize(16);
-    name.setBold(true);
-    inPainter.setFont(name);
-    inPainter.setPen(palette::sGlassMiddle);
-    inPainter.drawText(QPointF(42.0, 18.0), "USB_Tavro");
-
-    QFont what("DejaVu Sans");
-    what.setPixelSize(10);
-    inPainter.setFont(what);
-    inPainter.setPen(palette::sSteelDark);
-    inPainter.drawText(QPointF(42.0, 32.0), "FM transmitter");
 }
 
 } // namespace artwork

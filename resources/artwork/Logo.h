@@ -9,7 +9,7 @@ namespace artwork {
 QSizeF iconSize();
 void paintIcon(QPainter& inPainter);
 
-// The pane's logo: the icon small, beside the name and what the product is.
+// The pane's logo: the icon small; the interface file sets the name beside it.
 QSizeF logoSize();
 void paintLogo(QPainter& inPainter);
 

@@ -1,0 +1,50 @@
+"""The real panel in a desktop session: what a screen reader finds and hears through AT-SPI, and
+one panel per session. Run under dbus-run-session: python3 test_session.py PROGRAM."""
+import sys
+import unittest
+
+sys.path.insert(0, __file__.rsplit('/', 1)[0] + '/support')
+from desktop_session import DesktopSession, wait_for  # noqa: E402
+
+PROGRAM = sys.argv.pop(1)
+TITLE = 'USB_Tavro FM Transmitter'
+
+
+class PanelInSession(unittest.TestCase):
+    def setUp(self):
+        self.session = DesktopSession(PROGRAM)
+        self.addCleanup(self.session.close)
+        self.panel = self.session.start_panel()
+        self.session.xdotool('search', '--sync', '--name', TITLE, 'windowfocus', '--sync')
+
+    def test_screen_reader_finds_hears_and_tunes_the_dial(self):
+        import pyatspi  # after the accessibility bus is up
+        desktop = pyatspi.Registry.getDesktop(0)
+        app = wait_for(lambda: next((a for a in desktop if a and a.name == 'usb-tavro-prefs'), None))
+        self.assertIsNotNone(app)
+        dial = pyatspi.findDescendant(app, lambda a: a.getRoleName() == 'dial')
+        spoken = lambda: dial.queryText().getText(0, -1)
+        self.assertEqual((dial.name, spoken()), ('Frequency', '88.1 MHz'))
+        value = dial.queryValue()
+        self.assertEqual((value.minimumValue, value.maximumValue, value.minimumIncrement),
+                         (88100, 107900, 100))
+        self.assertTrue(dial.getState().contains(pyatspi.STATE_FOCUSED))
+
+        self.session.xdotool('key', 'Up')
+        self.assertTrue(wait_for(lambda: spoken() == '88.2 MHz'))
+        self.assertEqual(value.currentValue, 88200)
+        value.currentValue = 99000  # as a screen reader's user sets it
+        self.assertTrue(wait_for(lambda: spoken() == '99.0 MHz'))
+        names = [a.name for a in pyatspi.findAllDescendants(app, lambda a: True)]
+        for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100'):
+            self.assertIn(name, names)
+        self.assertTrue(any(n.startswith('Build date: ') for n in names))
+
+    def test_a_second_start_brings_the_first_forward(self):
+        second = self.session.start_panel()
+        self.assertEqual(second.wait(timeout=10), 0)
+        self.assertIsNone(self.panel.poll())
+
+
+if __name__ == '__main__':
+    unittest.main()
