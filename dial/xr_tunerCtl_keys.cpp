@@ -87,6 +87,11 @@ void xr_tunerCtl::keyUp(const host::Event& inEvent) {
         View::keyUp(inEvent);
         return;
     }
+    // Released before its first step came due (both in one pass of the event loop): the press
+    // still takes its one step.
+    if (mTuneDir != kTuneNone && mNextTime == 0.0) {
+        doTune(nullptr);
+    }
     endKeyRepeat();
     setNeedsDisplay(true);
 }

@@ -1,0 +1,387 @@
+// The tuning dial: its band and frequency, the mouse, the keys on a clock the test moves, the
+// scroll wheel, what it draws, what the screen shows and what a screen reader is told.
+#include "dial/xr_tunerCtl.h"
+#include "dial/xr_tunerLayout.h"
+#include "host/GraphicsContext.h"
+#include "host/Snapshot.h"
+#include "support/FakeTiming.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAreArray;
+using ::testing::Not;
+
+// Records each action with the frequency the dial holds when it arrives, and when.
+class Target : public QObject {
+    Q_OBJECT
+public:
+    explicit Target(const FakeTiming& inTiming) : mTiming(inTiming) {}
+    Q_INVOKABLE void handleFreqWheel(QObject* inSender) {
+        steps.emplace_back(mTiming.elapsed(), qobject_cast<xr_tunerCtl*>(inSender)->frequency());
+    }
+    std::vector<std::pair<double, SInt32>> steps;
+
+private:
+    const FakeTiming& mTiming;
+};
+
+// What the dial passes on to its superview.
+class Base : public QWidget {
+public:
+    std::vector<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* inEvent) override { keys.push_back(inEvent->key()); }
+};
+
+host::Point around(double inDegrees, double inRadius = 40.0) {
+    const double radians = inDegrees * 3.141592653589793 / 180.0;
+    return {static_cast<Float32>(sCenterPt.x + inRadius * std::sin(radians)),
+            static_cast<Float32>(sCenterPt.y + inRadius * std::cos(radians))};
+}
+
+class Dial : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dial = new xr_tunerCtl(&base);
+        dial->resize(dial->sizeHint());
+        base.resize(dial->size()); // window coordinates are the dial's own
+        dial->setTiming(timing);
+        dial->setWheelTarget(&target, host::Selector("handleFreqWheel"));
+        dial->setConnected(true);
+    }
+    void drag(std::initializer_list<double> inDegrees) {
+        dial->mouseDown(host::Event::mouse(around(*inDegrees.begin())));
+        for (auto d = inDegrees.begin() + 1; d != inDegrees.end(); ++d) {
+            dial->mouseDragged(host::Event::mouse(around(*d)));
+        }
+    }
+    void key(QEvent::Type inType, int inKey, Qt::KeyboardModifiers inModifiers = {},
+             quint32 inNative = 0, bool inRepeat = false) {
+        QKeyEvent event(inType, inKey, inModifiers, 0, 0, inNative, {}, inRepeat);
+        QApplication::sendEvent(dial, &event);
+    }
+    void hold(int inKey, double inSeconds, Qt::KeyboardModifiers inModifiers = {}) {
+        const double start = timing.elapsed();
+        key(QEvent::KeyPress, inKey, inModifiers);
+        timing.runUntil(start + inSeconds);
+        key(QEvent::KeyRelease, inKey, inModifiers);
+        timing.runUntil(start + inSeconds + 2.0);
+    }
+    void wheel(double inNotches) {
+        dial->scrollWheel(host::Event::scrollWheel(sCenterPt, static_cast<Float32>(inNotches)));
+    }
+    std::size_t actions() const { return target.steps.size(); }
+
+    FakeTiming timing;
+    Target target{timing};
+    Base base;
+    xr_tunerCtl* dial = nullptr;
+};
+
+struct BandCase {
+    SInt32 style;
+    SInt32 frequency;
+    SInt32 shown;
+    Float32 percent;
+};
+
+// The band by style (others keep the band), the frequency kept inside it, the knob from both.
+TEST_F(Dial, KeepsTheFrequencyInsideTheBandOfItsStyle) {
+    const BandCase cases[] = {{0, 0, 88100, 0.0f},       {0, 200000, 107900, 1.0f},
+                              {0, 100050, 100050, 0.60353535f}, {1, 100000, 89900, 1.0f},
+                              {1, 76100, 76100, 0.0f},   {7, 80000, 80000, 0.28260869f}};
+    for (const BandCase& c : cases) {
+        dial->setTuningStyle(c.style);
+        dial->setFrequency(c.frequency);
+        EXPECT_EQ(dial->frequency(), c.shown) << c.style << " " << c.frequency;
+        EXPECT_FLOAT_EQ(dial->wheelPercent(), c.percent) << c.style << " " << c.frequency;
+    }
+    EXPECT_EQ(dial->tuningStyle(), 7);
+}
+
+struct AngleCase {
+    host::Point point;
+    bool flipped;
+    Float32 degrees;
+};
+
+TEST(DialGeometry, AnglesRunClockwiseFromNorthAndTheHitCircleIncludesItsEdge) {
+    const AngleCase cases[] = {{{68, 85}, false, 0.0f},  {{78, 75}, false, 90.0f},
+                               {{68, 65}, false, 180.0f}, {{58, 75}, false, 270.0f},
+                               {{68, 85}, true, 180.0f},  {{78, 65}, true, 45.0f}};
+    for (const AngleCase& c : cases) {
+        EXPECT_EQ(xr_tunerCtl::angleFromNorth(sCenterPt, c.point, c.flipped), c.degrees)
+            << c.point.x << "," << c.point.y;
+    }
+    EXPECT_TRUE(std::isnan(xr_tunerCtl::angleFromNorth(sCenterPt, sCenterPt, false)));
+    xr_tunerCtl dial;
+    dial.resize(dial.sizeHint());
+    EXPECT_EQ(dial.hitTest({68.0f, 75.0f + 64.0f}), &dial);
+    EXPECT_EQ(dial.hitTest({68.0f, 75.0f + 64.01f}), nullptr);
+}
+
+struct DragCase {
+    std::initializer_list<double> degrees;
+    SInt32 from;
+    SInt32 frequency;
+    Float32 percent;
+    std::size_t actions;
+};
+
+// The knob turns as the pointer turns about the centre, the short way across north, in whole
+// 100 kHz steps, up to its end stops; each move sends the action.
+TEST_F(Dial, DragTurnsTheKnobWithThePointer) {
+    const DragCase cases[] = {{{0, 150}, 88100, 98000, 0.5f, 1},
+                              {{0, 10}, 88100, 88700, 1.0f / 30.0f, 1},
+                              {{350, 10}, 98000, 99300, 0.5f + 20.0f / 300.0f, 1},
+                              {{10, 350}, 98000, 96600, 0.5f - 20.0f / 300.0f, 1},
+                              {{0, 270}, 89090, 106900, 0.95f, 1}, // exactly 270: no unwrapping
+                              {{0, 150, 300, 330}, 88100, 107900, 1.0f, 2}};
+    for (const DragCase& c : cases) {
+        dial->setFrequency(c.from);
+        const std::size_t before = actions();
+        drag(c.degrees);
+        EXPECT_EQ(dial->frequency(), c.frequency) << c.from;
+        EXPECT_NEAR(dial->wheelPercent(), c.percent, 1e-5) << c.from;
+        EXPECT_EQ(target.steps.back().second, dial->frequency());
+        EXPECT_EQ(actions(), before + c.actions) << c.from;
+    }
+    const std::size_t sent = actions();
+    dial->setConnected(false);
+    drag({0, 90});
+    EXPECT_EQ(dial->frequency(), 107900);
+    EXPECT_EQ(actions(), sent);
+}
+
+// Through Qt's event delivery: a left press inside the circle takes focus and the drag; a press
+// of another button is not the dial's.
+TEST_F(Dial, LeftPressTakesFocusAndTheDragOtherButtonsDoNot) {
+    auto* other = new QWidget(&base);
+    other->setFocusPolicy(Qt::StrongFocus);
+    base.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&base));
+    other->setFocus();
+    const auto at = [this](double inDegrees) {
+        return host::View::toQtPoint(dial, around(inDegrees)).toPoint();
+    };
+    for (const Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton, Qt::LeftButton}) {
+        QTest::mousePress(dial, button, {}, at(0));
+        QMouseEvent move(QEvent::MouseMove, at(150), dial->mapToGlobal(at(150)), Qt::NoButton,
+                         button, {});
+        QApplication::sendEvent(dial, &move);
+        QTest::mouseRelease(dial, button, {}, at(150));
+        EXPECT_EQ(dial->hasFocus(), button == Qt::LeftButton);
+    }
+    EXPECT_EQ(dial->frequency(), 98000);
+    EXPECT_EQ(actions(), 1u);
+}
+
+// Steps at 0, 0.4, 0.8 and then every 0.05 s after the key went down, each within a timer tick.
+TEST_F(Dial, HeldArrowStepsOnTheDialsOwnCadenceAndEndsAtTheRelease) {
+    hold(Qt::Key_Up, 1.02);
+    const double due[] = {0.0, 0.4, 0.8, 0.85, 0.9, 0.95, 1.0};
+    ASSERT_EQ(actions(), std::size(due));
+    for (std::size_t i = 0; i < std::size(due); ++i) {
+        EXPECT_NEAR(target.steps[i].first, due[i] + 0.001, 0.0011) << i;
+        EXPECT_EQ(target.steps[i].second, 88200 + 100 * static_cast<SInt32>(i));
+    }
+    // A press and its release before the first step came due still step once.
+    key(QEvent::KeyPress, Qt::Key_Down);
+    key(QEvent::KeyRelease, Qt::Key_Down);
+    timing.runUntil(timing.elapsed() + 1.0);
+    EXPECT_EQ(dial->frequency(), 88700);
+}
+
+// The window system's own repeats, flagged or not, and other presses while one is held, change
+// nothing; losing focus ends the repeat.
+TEST_F(Dial, RepeatIgnoresTheSystemsRepeatsAndEndsWithTheFocus) {
+    key(QEvent::KeyPress, Qt::Key_Up);
+    timing.runUntil(0.3);
+    key(QEvent::KeyRelease, Qt::Key_Up, {}, 0, true);
+    key(QEvent::KeyPress, Qt::Key_Up, {}, 0, true);
+    key(QEvent::KeyPress, Qt::Key_Down);
+    timing.runUntil(1.02);
+    EXPECT_EQ(actions(), 7u);
+    dial->resignFirstResponder();
+    timing.runUntil(3.0);
+    EXPECT_EQ(actions(), 7u);
+}
+
+struct WrapCase {
+    SInt32 style;
+    SInt32 from;
+    int key;
+    SInt32 to;
+};
+
+TEST_F(Dial, KeyStepPastABandEndJumpsToTheOtherEnd) {
+    const WrapCase cases[] = {{0, 107800, Qt::Key_Up, 107900}, {0, 107900, Qt::Key_Up, 88100},
+                              {0, 88100, Qt::Key_Down, 107900}, {1, 89900, Qt::Key_Up, 76100},
+                              {1, 76100, Qt::Key_Down, 89900},  {0, 88150, Qt::Key_Up, 88250}};
+    for (const WrapCase& c : cases) {
+        dial->setTuningStyle(c.style);
+        dial->setFrequency(c.from);
+        hold(c.key, 0.1);
+        EXPECT_EQ(dial->frequency(), c.to) << c.from;
+    }
+    dial->setConnected(false); // tunes the dial, tells nobody
+    hold(Qt::Key_Up, 0.1);
+    EXPECT_EQ(dial->frequency(), 88350);
+    EXPECT_EQ(actions(), std::size(cases));
+}
+
+TEST_F(Dial, ArrowsWithAModifierOrCapsLockAndOtherKeysGoToTheBaseView) {
+    const std::pair<Qt::KeyboardModifiers, quint32> held[] = {{Qt::ShiftModifier, 0},
+                                                              {Qt::ControlModifier, 0},
+                                                              {Qt::AltModifier, 0},
+                                                              {Qt::MetaModifier, 0},
+                                                              {{}, 0x2}}; // X11's Caps Lock
+    for (const auto& [modifiers, native] : held) {
+        key(QEvent::KeyPress, Qt::Key_Up, modifiers, native);
+        key(QEvent::KeyRelease, Qt::Key_Up, modifiers, native);
+    }
+    hold(Qt::Key_Left, 0.1);
+    std::vector<int> passedOn(std::size(held), Qt::Key_Up);
+    passedOn.push_back(Qt::Key_Left);
+    EXPECT_EQ(base.keys, passedOn);
+    EXPECT_EQ(dial->frequency(), 88100);
+}
+
+// One step a notch, fractions added up, no wrap at the ends, nothing while disconnected.
+TEST_F(Dial, ScrollWheelStepsByNotchesUpToTheBandsEnds) {
+    wheel(1.0);
+    wheel(0.5);
+    wheel(0.5);
+    EXPECT_EQ(dial->frequency(), 88300);
+    EXPECT_EQ(actions(), 2u);
+    wheel(-3.0);
+    EXPECT_EQ(dial->frequency(), 88100);
+    dial->setFrequency(107800);
+    wheel(5.0);
+    EXPECT_EQ(dial->frequency(), 107900);
+    dial->setConnected(false);
+    wheel(-1.0);
+    EXPECT_EQ(dial->frequency(), 107900);
+    EXPECT_EQ(actions(), 4u);
+}
+
+// Draws into a record: each image by its name (found by its pixels among the bundle's) at its
+// lower-left corner, and each fill.
+class Recording final : public host::GraphicsContext {
+public:
+    Recording() {
+        for (const char* name : {"xr_tuner", "xr_detent", "xr_dig0", "xr_dig1", "xr_dig5",
+                                 "xr_dig7", "xr_dig8", "xr_digpoint", "xr_digdash"}) {
+            mImages[name] = host::Image::fromFile(QString(TAVRO_BUNDLE_PATH) +
+                                                  "/Contents/Resources/" + name + ".tif");
+        }
+    }
+    void compositeImage(const host::Image& inImage, host::Point inAt,
+                        host::CompositeOperation) override {
+        for (const auto& [name, image] : mImages) {
+            if (!inImage.isNull() && image.qimage() == inImage.qimage()) {
+                drawn.push_back(QString::asprintf("%s %.2f,%.2f", name.c_str(), double(inAt.x),
+                                                  double(inAt.y))
+                                    .toStdString());
+            }
+        }
+    }
+    void saveGraphicsState() override { ++depth; }
+    void restoreGraphicsState() override { --depth; }
+    void setFocusRingStyle(host::FocusRingPlacement) override {}
+    void fillOval(const host::Rect& inRect) override {
+        drawn.push_back(QString::asprintf("oval %g,%g %g", double(inRect.origin.x),
+                                          double(inRect.origin.y), double(inRect.size.width))
+                            .toStdString());
+    }
+    std::vector<std::string> drawn;
+    int depth = 0;
+
+private:
+    std::map<std::string, host::Image> mImages;
+};
+
+TEST_F(Dial, DrawsTheFaceTheKnobAndTheReadoutOrDashesAndTheFocusRing) {
+    dial->finishInitWithBundle(host::Bundle(TAVRO_BUNDLE_PATH));
+    const auto draw = [this] {
+        Recording context;
+        dial->drawRect(context, {});
+        EXPECT_EQ(context.depth, 0);
+        return context.drawn;
+    };
+    dial->setFrequency(101500);
+    EXPECT_THAT(draw(), ElementsAreArray({"xr_tuner 4.00,4.00", "xr_detent 99.95,97.07",
+                                          "xr_digpoint 77.00,62.00", "xr_dig5 81.00,62.00",
+                                          "xr_dig1 62.00,62.00", "xr_dig0 47.00,62.00",
+                                          "xr_dig1 32.00,62.00"}));
+    dial->setFrequency(88100);
+    EXPECT_THAT(draw(), Contains("xr_detent 35.00,23.70"));
+    EXPECT_THAT(draw(), Not(Contains("xr_dig0 32.00,62.00")));
+    dial->setConnected(false);
+    dial->becomeFirstResponder();
+    EXPECT_THAT(draw(), ElementsAreArray({"xr_tuner 4.00,4.00", "xr_digdash 81.00,62.00",
+                                          "xr_digdash 62.00,62.00", "xr_digdash 47.00,62.00",
+                                          "oval 4,11 128"}));
+}
+
+// What is on the screen after each change is what the dial would draw now.
+TEST_F(Dial, ScreenFollowsTheDial) {
+    dial->setParent(nullptr);
+    dial->finishInitWithBundle(host::Bundle(TAVRO_BUNDLE_PATH));
+    dial->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dial));
+    const auto onScreen = [this] {
+        QTest::qWait(20);
+        return dial->screen()->grabWindow(dial->winId()).toImage().convertToFormat(
+            QImage::Format_ARGB32_Premultiplied);
+    };
+    for (const auto& change : std::vector<std::function<void()>>{
+             [this] { dial->setConnected(false); }, [this] { dial->setConnected(true); },
+             [this] { dial->setFrequency(99000); }, [this] { drag({0, 40}); },
+             [this] { hold(Qt::Key_Up, 0.1); }, [this] { wheel(1); }}) {
+        change();
+        EXPECT_EQ(onScreen(), host::snapshot(*dial, 1.0, host::Backdrop::Window));
+    }
+    delete dial;
+}
+
+// Role, name, value and its range, the value as spoken; a value set there tunes as a key step.
+TEST_F(Dial, TellsAssistiveTechnologyTheFrequency) {
+    dial->setAccessibleName("Frequency");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dial);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleValueInterface* value = accessible->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Dial);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Frequency");
+    EXPECT_EQ(accessible->text(QAccessible::Value), "88.1 MHz");
+    EXPECT_EQ(value->minimumValue(), 88100.0);
+    EXPECT_EQ(value->maximumValue(), 107900.0);
+    EXPECT_EQ(value->minimumStepSize(), 100.0);
+    value->setCurrentValue(150000.0);
+    EXPECT_EQ(value->currentValue(), 107900.0);
+    EXPECT_EQ(target.steps.back().second, 107900);
+    dial->setConnected(false);
+    EXPECT_EQ(accessible->text(QAccessible::Value), "no transmitter");
+    value->setCurrentValue(100000.0);
+    EXPECT_EQ(actions(), 1u);
+}
+
+} // namespace
+
+#include "test_dial.moc"
