@@ -13,8 +13,8 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
     clang libclang-rt-dev
-    # packaging checks
-    desktop-file-utils appstream dpkg-dev file groff-base man-db
+    # packaging checks; systemd brings systemd-analyze, which verifies the user unit
+    desktop-file-utils appstream dpkg-dev file groff-base man-db lintian systemd
 )
 
 if [ "$(id -u)" -eq 0 ]; then
