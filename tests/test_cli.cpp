@@ -101,7 +101,10 @@ protected:
     void save(const char* inBody) {
         QFile::remove(settingsPath);
         QFile file(settingsPath);
-        ASSERT_TRUE(inBody == nullptr || file.open(QIODevice::WriteOnly));
+        if (inBody == nullptr) {
+            return;
+        }
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>") + inBody +
                    "</dict></plist>");
     }
