@@ -157,6 +157,10 @@ TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
         {{"tune", "999999999"}, "999999999 kHz is outside the band 88.1 to 107.9 MHz (style 0, the "
                                 "default)"},
         {{"tune", "88.15"}, "88.15 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz"},
+        // Digits below one hertz are kept: never rounded into the band or onto the grid.
+        {{"tune", "107.9000001"}, "107.9000001 MHz is outside the band 88.1 to 107.9 MHz (style 0, "
+                                  "the default)"},
+        {{"tune", "88.1000001"}, "88.1000001 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz"},
     };
     // clang-format on
     for (const auto& [arguments, problem] : cases) {
