@@ -1,25 +1,40 @@
 #include "cli/Arguments.h"
 
+#include "cli/Output.h"
+
 namespace cli {
 
 namespace {
 
-std::optional<Command> commandNamed(const QString& inName) {
-    if (inName == "status") {
-        return Command::Status;
-    }
-    if (inName == "tune") {
-        return Command::Tune;
-    }
-    if (inName == "list") {
-        return Command::List;
-    }
-    return std::nullopt;
+struct CommandForm {
+    const char* name;
+    Command command;
+    qsizetype minArguments;
+    qsizetype maxArguments;
+};
+
+constexpr CommandForm sCommands[] = {
+    {"status", Command::Status, 0, 0},
+    {"tune", Command::Tune, 1, 1},
+    {"list", Command::List, 0, 0},
+    {"apply", Command::Apply, 0, 1},
+};
+
+// "-88.1" is a frequency typed wrong, to be refused as one, not an unknown option.
+bool isOption(const QString& inArgument) {
+    return inArgument.size() > 1 && inArgument[0] == QLatin1Char('-') && !inArgument[1].isDigit() &&
+           inArgument[1] != QLatin1Char('.');
 }
 
-// Only tune takes an argument.
-qsizetype argumentCount(Command inCommand) {
-    return inCommand == Command::Tune ? 1 : 0;
+QString notAFrequency(const QString& inText) {
+    if (inText.isEmpty()) {
+        return "the frequency is empty";
+    }
+    QString message = shown(inText) + " is not a frequency";
+    if (inText.contains(',')) {
+        message += ": write decimals with a point, as in 88.1";
+    }
+    return message;
 }
 
 } // namespace
@@ -33,7 +48,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     QStringList positional;
     bool optionsEnded = false;
     for (const QString& argument : inArguments) {
-        if (optionsEnded || !argument.startsWith('-') || argument == "-") {
+        if (optionsEnded || !isOption(argument)) {
             positional << argument;
         } else if (argument == "--") {
             optionsEnded = true;
@@ -47,8 +62,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
             mono = true;
         } else if (argument == "--stereo") {
             stereo = true;
+        } else if (argument == "--on-plug") {
+            invocation.onPlug = true;
         } else {
-            return UsageError{"unknown option " + argument};
+            return UsageError{"unknown option " + shown(argument)};
         }
     }
     if (help) {
@@ -63,39 +80,46 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     if (positional.isEmpty()) {
         return UsageError{"no command given"};
     }
-    const std::optional<Command> command = commandNamed(positional.constFirst());
-    if (!command) {
-        return UsageError{"unknown command " + positional.constFirst()};
+    const CommandForm* form = nullptr;
+    for (const CommandForm& candidate : sCommands) {
+        if (positional.constFirst() == QLatin1String(candidate.name)) {
+            form = &candidate;
+        }
     }
-    invocation.command = *command;
-    const qsizetype expected = argumentCount(*command);
-    if (positional.size() - 1 < expected) {
-        return UsageError{positional.constFirst() + " needs a frequency"};
+    if (form == nullptr) {
+        return UsageError{"unknown command " + shown(positional.constFirst())};
     }
-    if (positional.size() - 1 > expected) {
-        return UsageError{"unexpected argument " + positional[expected + 1]};
+    invocation.command = form->command;
+    const qsizetype given = positional.size() - 1;
+    if (given < form->minArguments) {
+        return UsageError{QString("%1 needs a frequency").arg(form->name)};
     }
-    if ((mono || stereo) && *command != Command::Tune) {
+    if (given > form->maxArguments) {
+        return UsageError{"unexpected argument " + shown(positional[form->maxArguments + 1])};
+    }
+    if ((mono || stereo) && form->command != Command::Tune) {
         return UsageError{QString("%1 applies to tune only").arg(mono ? "--mono" : "--stereo")};
     }
     if (mono && stereo) {
         return UsageError{"--mono and --stereo exclude each other"};
     }
+    if (invocation.onPlug && form->command != Command::Apply) {
+        return UsageError{"--on-plug applies to apply only"};
+    }
 
-    if (*command == Command::Tune) {
+    if (form->command == Command::Tune) {
         invocation.frequencyText = positional[1];
         const std::optional<Frequency> frequency = parseFrequency(invocation.frequencyText);
         if (!frequency) {
-            QString message = invocation.frequencyText + " is not a frequency";
-            if (invocation.frequencyText.contains(',')) {
-                message += " (write decimals with a point: 88.1)";
-            }
-            return UsageError{message};
+            return UsageError{notAFrequency(invocation.frequencyText)};
         }
         invocation.frequency = *frequency;
         if (mono || stereo) {
             invocation.stereo = stereo;
         }
+    }
+    if (form->command == Command::Apply && given == 1) {
+        invocation.node = positional[1];
     }
     return invocation;
 }
@@ -105,41 +129,50 @@ QString helpText(const QString& inSettingsPath) {
                R"(Usage: usb-tavro [--simulate] status
        usb-tavro [--simulate] tune FREQ [--mono | --stereo]
        usb-tavro [--simulate] list
+       usb-tavro [--simulate] apply [NODE] [--on-plug]
 
 Tunes a USB FM transmitter (USB 0f5a:0b17) from the command line, with the
 settings file of the settings panel usb-tavro-prefs.
 
 Commands:
-  status      Show whether a transmitter is connected and its hardware version,
-              and the saved frequency, band and stereo choice. Exits with 1 when
-              no transmitter is connected.
-  tune FREQ   Send FREQ to the transmitter and save it as the panel's setting,
-              so that the panel opens on it. FREQ is in MHz (88.1) or kHz
-              (88100): a number from 1000 up is in kHz; or give the unit (88.1MHz,
-              88100kHz). It must lie in the band of the settings file and on the
-              100 kHz grid. The stereo choice stays as saved (stereo if none is)
-              unless --mono or --stereo is given. When no transmitter can be
-              tuned, the frequency and stereo choice are saved all the same (the
-              panel sends them when it next connects one) and the exit status is 1.
-  list        List the transmitters plugged in, one a line: device node and
-              hardware version. status and tune use the first one that can be
-              written to, as the panel does.
+  status          Show whether a transmitter is connected and its hardware
+                  version, and the saved frequency, band, stereo choice and
+                  ApplyOnPlug. Exits with 1 when no transmitter is connected.
+  tune FREQ       Send FREQ to the transmitter and save it as the panel's
+                  setting, so that the panel opens on it. FREQ is in MHz (88.1)
+                  or kHz (88100): a number from 1000 up is in kHz; or give the
+                  unit (88.1MHz, 88100kHz). It must lie in the band of the
+                  settings file and on the 100 kHz grid. The stereo choice stays
+                  as saved (stereo if none is) unless --mono or --stereo is
+                  given. When no transmitter can be tuned, the frequency and
+                  stereo choice are saved all the same (the panel sends them when
+                  it next connects one) and the exit status is 1.
+  list            List the transmitters plugged in, one a line: device node and
+                  hardware version. status and tune use the first one that can
+                  be written to, as the panel does.
+  apply [NODE]    Send the saved frequency and stereo choice, as the panel does,
+                  to the transmitter at the device node NODE (/dev/hidraw0), or
+                  to every transmitter plugged in. Saves nothing. Waits up to a
+                  second for a node that may not be written to yet.
 
 Options:
-  --mono       Tune for mono.
-  --stereo     Tune for stereo.
-  --simulate   Use a simulated transmitter, plugged in, instead of a real one; it
-               prints every report it receives. The settings file is the real one.
-  -h, --help     Show this help and exit.
-  -v, --version  Show the version and exit.
+  --mono          Tune for mono.
+  --stereo        Tune for stereo.
+  --on-plug       For apply at a plug-in (the systemd user unit passes it):
+                  send nothing when ApplyOnPlug is false in the settings file.
+  --simulate      Use a simulated transmitter, plugged in, instead of a real
+                  one; it prints every report it receives. The settings file is
+                  the real one.
+  -h, --help      Show this help and exit.
+  -v, --version   Show the version and exit.
 
 Bands, chosen by the "Style" key of the settings file: 0 is 88.1 to 107.9 MHz
 (also for a missing or unknown style), 1 is 76.1 to 89.9 MHz.
 Settings file: %1
 
-Exit status: 0 done; 1 no transmitter, a device error, or the settings file
-could not be written; 2 bad usage, or a frequency outside the band or off the
-100 kHz grid.
+Exit status: 0 done; 1 no transmitter, a device error, the settings file could
+not be written, or the output could not be written; 2 bad usage, or a frequency
+outside the band or off the 100 kHz grid.
 )")
         .arg(inSettingsPath);
 }

@@ -10,7 +10,7 @@
 
 namespace cli {
 
-enum class Command { Status, Tune, List };
+enum class Command { Status, Tune, List, Apply };
 
 // What the command line asks for.
 struct Invocation {
@@ -23,6 +23,9 @@ struct Invocation {
     QString frequencyText;
     Frequency frequency;
     std::optional<bool> stereo;
+    // apply only: the node to send to (every transmitter when none), and --on-plug.
+    std::optional<QString> node;
+    bool onPlug = false;
 };
 
 // A command line that cannot be run, with what is wrong in one line.
@@ -31,7 +34,8 @@ struct UsageError {
 };
 
 // Reads the arguments that follow the program's name. Options may stand anywhere before "--";
-// --help and --version win over a command, an unknown option over everything.
+// --help and --version win over a command, an unknown option over everything. A negative
+// number is an argument, not an option.
 std::variant<Invocation, UsageError> parseArguments(const QStringList& inArguments);
 
 // The text of --help; inSettingsPath is the settings file the program uses.

@@ -7,15 +7,24 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace cli {
 
 namespace {
 
-// The settings panel always sends this power level.
+// The settings panel always sends this power level, and these settings while none are saved.
 constexpr SInt32 sPower = 1;
+constexpr SInt32 sDefaultFrequency = 88100;
+constexpr bool sDefaultStereo = true;
+// The panel's limit for a report to be taken.
+constexpr UInt32 sReportTimeoutMS = 1000;
+// The seat's access to a node that has just appeared lands a moment after it.
+constexpr std::chrono::milliseconds sAccessWait{1000};
+constexpr std::chrono::milliseconds sAccessRetry{25};
 
 QString resultText(IOReturn inStatus) {
     return QString::asprintf("(result %08x)", static_cast<unsigned>(inStatus));
@@ -77,7 +86,8 @@ QString stereoText(bool inStereo) {
 
 int status(Context& inContext) {
     const Link link = connect(inContext.services);
-    const settings::Stored stored = settings::read(inContext.settingsPath).stored;
+    const settings::Contents contents = settings::read(inContext.settingsPath);
+    const settings::Stored& stored = contents.stored;
 
     StatusReport report;
     if (link.connected()) {
@@ -95,13 +105,18 @@ int status(Context& inContext) {
                      hardwareVersionText(first.hardwareVersion));
     }
     // What the panel starts with when the file lacks a key.
-    report.frequency = stored.frequency.value_or(88100);
+    report.frequency = stored.frequency.value_or(sDefaultFrequency);
     report.frequencySaved = stored.frequency.has_value();
     report.style = stored.style.value_or(0);
     report.styleSaved = stored.style.has_value();
-    report.stereo = stored.stereo.value_or(true);
+    report.stereo = stored.stereo.value_or(sDefaultStereo);
     report.stereoSaved = stored.stereo.has_value();
+    report.applyOnPlug = stored.applyOnPlug.value_or(true);
+    report.applyOnPlugSaved = stored.applyOnPlug.has_value();
     report.settingsPath = inContext.settingsPath;
+    if (contents.state == settings::FileState::Unreadable) {
+        report.settingsAside = settings::unreadableCopyPath(inContext.settingsPath);
+    }
     writeStatus(inContext.out, report);
 
     if (!link.connected()) {
@@ -149,9 +164,12 @@ int tune(Context& inContext, const QString& inFrequencyText, const Frequency& in
                sent != kIOReturnSuccess) {
         problem = deviceProblem(sent, link.node(), inContext.udevRule);
     }
-    // Saved whatever became of the report: the panel opens on the user's choice and sends it
-    // when it connects the transmitter.
-    const bool saved = settings::write(inContext.settingsPath, frequency, stereo).saved();
+    // Saved whatever became of the report, and before anything is printed: the panel opens on
+    // the user's choice and sends it when it connects the transmitter.
+    const settings::WriteResult written =
+        settings::write(inContext.settingsPath, frequency, stereo);
+    const bool saved = written.saved();
+    // An unreadable file kept aside is logged by the settings module, on standard error too.
 
     if (problem.isEmpty() && saved) {
         writeLine(inContext.out, "Tuned to " + setting + ".");
@@ -159,14 +177,15 @@ int tune(Context& inContext, const QString& inFrequencyText, const Frequency& in
     }
     if (problem.isEmpty()) {
         writeProblem(inContext.err, QString("tuned to %1, but the settings file %2 could not be "
-                                            "written")
-                                        .arg(setting, inContext.settingsPath));
+                                            "written: %3")
+                                        .arg(setting, inContext.settingsPath, written.problem));
     } else if (saved) {
         writeProblem(inContext.err,
                      QString("%1; saved %2, for the settings panel").arg(problem, setting));
     } else {
-        writeProblem(inContext.err, QString("%1; the settings file %2 could not be written either")
-                                        .arg(problem, inContext.settingsPath));
+        writeProblem(inContext.err,
+                     QString("%1; the settings file %2 could not be written either: %3")
+                         .arg(problem, inContext.settingsPath, written.problem));
     }
     return sExitDevice;
 }
@@ -208,6 +227,98 @@ int list(Context& inContext) {
     return anyUsable ? sExitDone : sExitDevice;
 }
 
+namespace {
+
+// Sends inReport through the service's own HID interface, as the link would once it had adopted
+// it; a node the seat's access has not reached yet is tried again until inDeadline.
+IOReturn sendReport(device::DeviceServices& inServices, io_service_t inService,
+                    const TuningReport& inReport,
+                    std::chrono::steady_clock::time_point inDeadline) {
+    std::unique_ptr<IOCFPlugInInterface> plugIn;
+    SInt32 score = 0;
+    IOReturn status = kIOReturnSuccess;
+    while ((status = inServices.IOCreatePlugInInterfaceForService(
+                inService, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &plugIn,
+                &score)) == kIOReturnNotPrivileged &&
+           std::chrono::steady_clock::now() < inDeadline) {
+        std::this_thread::sleep_for(sAccessRetry);
+    }
+    if (status != kIOReturnSuccess) {
+        return status;
+    }
+    IOHIDDeviceInterface* hid = nullptr;
+    status = plugIn->QueryInterface(kIOHIDDeviceInterfaceID, &hid);
+    if (status != kIOReturnSuccess) {
+        return status;
+    }
+    status = hid->open(kIOHIDOptionsTypeNone);
+    if (status == kIOReturnSuccess) {
+        const IOReturn written = hid->setReport(kIOHIDReportTypeOutput, 0, inReport.data(),
+                                                sReportSize, sReportTimeoutMS);
+        const IOReturn closed = hid->close();
+        status = written != kIOReturnSuccess ? written : closed;
+    }
+    hid->Release();
+    return status;
+}
+
+} // namespace
+
+int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlug) {
+    const settings::Contents contents = settings::read(inContext.settingsPath);
+    if (contents.state == settings::FileState::Unreadable) {
+        writeProblem(inContext.err, QString("the settings file %1 could not be read: nothing sent")
+                                        .arg(inContext.settingsPath));
+        return sExitDevice;
+    }
+    const settings::Stored& stored = contents.stored;
+    if (inOnPlug && !stored.applyOnPlug.value_or(true)) {
+        writeLine(inContext.out,
+                  QString("ApplyOnPlug is false in %1: nothing sent.").arg(inContext.settingsPath));
+        return sExitDone;
+    }
+    const SInt32 frequency = stored.frequency.value_or(sDefaultFrequency);
+    const bool stereo = stored.stereo.value_or(sDefaultStereo);
+    const QString setting =
+        QString("%1 MHz, %2").arg(formatMHzFromKHz(frequency), stereoText(stereo));
+    const std::optional<TuningReport> report = tuningReport(frequency, sPower, stereo);
+    if (!report) {
+        writeProblem(inContext.err,
+                     QString("the saved frequency %1 MHz cannot be sent to a transmitter")
+                         .arg(formatMHzFromKHz(frequency)));
+        return sExitDevice;
+    }
+
+    const auto deadline = std::chrono::steady_clock::now() + sAccessWait;
+    bool any = false;
+    bool failed = false;
+    const IOReturn searched = visitTransmitters(inContext.services, [&](io_service_t inService) {
+        const Transmitter transmitter = describe(inContext.services, inService);
+        if (inNode && transmitter.node != inNode->toStdString()) {
+            return;
+        }
+        any = true;
+        const IOReturn sent = sendReport(inContext.services, inService, *report, deadline);
+        if (sent == kIOReturnSuccess) {
+            writeLine(inContext.out,
+                      QString("Applied %1 to %2.").arg(setting, transmitterText(transmitter.node)));
+        } else {
+            failed = true;
+            writeProblem(inContext.err, deviceProblem(sent, transmitter.node, inContext.udevRule));
+        }
+    });
+    if (searched != kIOReturnSuccess) {
+        writeProblem(inContext.err, "could not look for transmitters " + resultText(searched));
+        return sExitDevice;
+    }
+    if (!any) {
+        writeProblem(inContext.err, inNode ? "no transmitter at " + shown(*inNode)
+                                           : QString("no transmitter found"));
+        return sExitDevice;
+    }
+    return failed ? sExitDevice : sExitDone;
+}
+
 int run(const Invocation& inInvocation, Context& inContext) {
     switch (inInvocation.command) {
     case Command::Status:
@@ -217,6 +328,8 @@ int run(const Invocation& inInvocation, Context& inContext) {
                     inInvocation.stereo);
     case Command::List:
         return list(inContext);
+    case Command::Apply:
+        return apply(inContext, inInvocation.node, inInvocation.onPlug);
     }
     return sExitUsage;
 }

@@ -12,7 +12,7 @@
 namespace cli {
 
 inline constexpr int sExitDone = 0;
-inline constexpr int sExitDevice = 1; // no transmitter, a device error, settings not written
+inline constexpr int sExitDevice = 1; // no transmitter, a device error, a file not written
 inline constexpr int sExitUsage = 2;
 
 // What the commands work with: the device services the link runs on, the settings file the
@@ -33,6 +33,10 @@ int tune(Context& inContext, const QString& inFrequencyText, const Frequency& in
          std::optional<bool> inStereo);
 // Every transmitter plugged in; sExitDevice when none of them can be used.
 int list(Context& inContext);
+// Sends the saved settings, as the panel does, to the transmitter at inNode or to every one
+// plugged in, and saves nothing. With inOnPlug, ApplyOnPlug false in the settings sends nothing.
+// sExitDevice when there is no transmitter or one could not be sent to.
+int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlug);
 
 // Runs the command of inInvocation, which asks for neither help nor the version.
 int run(const Invocation& inInvocation, Context& inContext);

@@ -7,8 +7,6 @@ namespace cli {
 
 namespace {
 
-// The link's matching criteria.
-
 // The port is never added to a run loop, so this is never called; the registration wants one.
 void ignoreArrival(void*, io_iterator_t) {
 }
@@ -22,6 +20,8 @@ UInt16 versionNumber(const PropertyDictionary& inProperties) {
     return CFNumberGetValue(*value, &number) ? static_cast<UInt16>(number) : 0xFFFE;
 }
 
+} // namespace
+
 Transmitter describe(device::DeviceServices& inServices, io_service_t inService) {
     Transmitter transmitter;
     PropertyDictionary properties;
@@ -34,17 +34,12 @@ Transmitter describe(device::DeviceServices& inServices, io_service_t inService)
     } else {
         transmitter.hardwareVersion = 0xFFFF;
     }
-    std::unique_ptr<IOCFPlugInInterface> plugIn;
-    SInt32 score = 0;
-    transmitter.access = inServices.IOCreatePlugInInterfaceForService(
-        inService, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &plugIn, &score);
     return transmitter;
 }
 
-} // namespace
-
-IOReturn findTransmitters(device::DeviceServices& inServices, std::vector<Transmitter>* outFound) {
-    outFound->clear();
+IOReturn visitTransmitters(device::DeviceServices& inServices,
+                           const std::function<void(io_service_t)>& inVisit) {
+    // The link's matching criteria.
     std::unique_ptr<MatchingDictionary> matching = inServices.IOServiceMatching("IOHIDDevice");
     if (!matching) {
         return kIOReturnError;
@@ -58,13 +53,25 @@ IOReturn findTransmitters(device::DeviceServices& inServices, std::vector<Transm
         port, kIOFirstMatchNotification, std::move(matching), ignoreArrival, nullptr, &iterator);
     if (status == kIOReturnSuccess) {
         while (const io_service_t service = inServices.IOIteratorNext(iterator)) {
-            outFound->push_back(describe(inServices, service));
+            inVisit(service);
             inServices.IOObjectRelease(service);
         }
         inServices.IOObjectRelease(iterator);
     }
     inServices.IONotificationPortDestroy(port);
     return status;
+}
+
+IOReturn findTransmitters(device::DeviceServices& inServices, std::vector<Transmitter>* outFound) {
+    outFound->clear();
+    return visitTransmitters(inServices, [&](io_service_t inService) {
+        Transmitter transmitter = describe(inServices, inService);
+        std::unique_ptr<IOCFPlugInInterface> plugIn;
+        SInt32 score = 0;
+        transmitter.access = inServices.IOCreatePlugInInterfaceForService(
+            inService, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &plugIn, &score);
+        outFound->push_back(std::move(transmitter));
+    });
 }
 
 } // namespace cli

@@ -2,9 +2,18 @@
 
 #include "device/IOReturn.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
 namespace cli {
 
 namespace {
+
+// Why the first write to standard output failed (an errno value); glibc drops the buffer on a
+// failed flush, so the reason is taken when it happens.
+int sLostOutput = 0;
 
 QString defaulted(bool inSaved) {
     return inSaved ? QString() : QString(" (default)");
@@ -12,13 +21,45 @@ QString defaulted(bool inSaved) {
 
 } // namespace
 
-void writeLine(std::ostream& inStream, const QString& inLine) {
-    inStream << inLine.toStdString() << '\n';
+void writeText(std::ostream& inStream, const QString& inText) {
+    errno = 0;
+    inStream << inText.toStdString();
     inStream.flush();
+    if (&inStream == &std::cout && !inStream && sLostOutput == 0) {
+        sLostOutput = errno != 0 ? errno : EIO;
+    }
+}
+
+void writeLine(std::ostream& inStream, const QString& inLine) {
+    writeText(inStream, inLine + '\n');
 }
 
 void writeProblem(std::ostream& inStream, const QString& inProblem) {
     writeLine(inStream, "usb-tavro: " + inProblem);
+}
+
+QString lostOutput() {
+    // The simulated transmitter prints with stdio, past writeText.
+    errno = 0;
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout) && sLostOutput == 0) {
+        sLostOutput = errno != 0 ? errno : EIO;
+    }
+    return sLostOutput != 0 ? QString::fromLocal8Bit(std::strerror(sLostOutput)) : QString();
+}
+
+QString shown(const QString& inArgument) {
+    if (inArgument.isEmpty()) {
+        return "\"\"";
+    }
+    QString text;
+    for (const QChar c : inArgument) {
+        if (c.category() == QChar::Other_Control) {
+            text += QString::asprintf("\\x%02x", static_cast<unsigned>(c.unicode()));
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
 QString hardwareVersionText(UInt16 inVersion) {
@@ -74,7 +115,14 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     writeLine(inStream, QString("Stereo:          %1%2")
                             .arg(inReport.stereo ? "stereo" : "mono")
                             .arg(defaulted(inReport.stereoSaved)));
-    writeLine(inStream, "Settings file:   " + inReport.settingsPath);
+    writeLine(inStream, QString("Apply on plug:   %1%2")
+                            .arg(inReport.applyOnPlug ? "yes" : "no")
+                            .arg(defaulted(inReport.applyOnPlugSaved)));
+    QString file = inReport.settingsPath;
+    if (!inReport.settingsAside.isEmpty()) {
+        file += " (could not be read; the next save keeps it as " + inReport.settingsAside + ")";
+    }
+    writeLine(inStream, "Settings file:   " + file);
 }
 
 } // namespace cli

@@ -12,10 +12,18 @@
 
 namespace cli {
 
+// Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
+void writeText(std::ostream& inStream, const QString& inText);
 // One line, UTF-8.
 void writeLine(std::ostream& inStream, const QString& inLine);
 // One line on the error stream, after the program's name.
 void writeProblem(std::ostream& inStream, const QString& inProblem);
+// Flushes standard output; why something written to it was lost, or nothing when all of it went.
+QString lostOutput();
+
+// An argument as it may be echoed to a terminal: control characters escaped ("\x1b"), and an
+// empty one as "".
+QString shown(const QString& inArgument);
 
 // Four hexadecimal digits, as the settings panel shows the hardware version.
 QString hardwareVersionText(UInt16 inVersion);
@@ -38,7 +46,10 @@ struct StatusReport {
     bool styleSaved = false;
     bool stereo = true;
     bool stereoSaved = false;
+    bool applyOnPlug = true;
+    bool applyOnPlugSaved = false;
     QString settingsPath;
+    QString settingsAside; // where the file will be kept, when it could not be read
 };
 
 void writeStatus(std::ostream& inStream, const StatusReport& inReport);

@@ -9,30 +9,23 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <iostream>
 #include <memory>
 
-int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    const auto parsed = cli::parseArguments(arguments);
-    if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
-        cli::writeProblem(std::cerr, error->message);
-        cli::writeLine(std::cerr, "Try 'usb-tavro --help'.");
-        return cli::sExitUsage;
-    }
-    const auto& invocation = std::get<cli::Invocation>(parsed);
-    if (invocation.action == cli::Invocation::Action::Help) {
-        std::cout << cli::helpText(settings::prefPath()).toStdString();
-        return cli::sExitDone;
-    }
-    if (invocation.action == cli::Invocation::Action::Version) {
-        cli::writeLine(std::cout, "usb-tavro " TAVRO_VERSION);
-        return cli::sExitDone;
-    }
+namespace {
 
+// Output that did not reach its reader fails the program, with one line on standard error.
+int finish(int inStatus) {
+    const QString lost = cli::lostOutput();
+    if (lost.isEmpty()) {
+        return inStatus;
+    }
+    cli::writeProblem(std::cerr, "could not write to standard output: " + lost);
+    return inStatus == cli::sExitDone ? cli::sExitDevice : inStatus;
+}
+
+int runCommand(int argc, char** argv, const cli::Invocation& inInvocation) {
     // The Linux device services watch their udev socket from the event loop's thread; no window
     // system is involved.
     QCoreApplication app(argc, argv);
@@ -40,7 +33,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(TAVRO_VERSION);
 
     std::unique_ptr<device::DeviceServices> services;
-    if (invocation.simulate) {
+    if (inInvocation.simulate) {
         auto simulated = std::make_unique<device::SimulatedTransmitter>();
         simulated->plug();
         services = std::move(simulated);
@@ -49,5 +42,35 @@ int main(int argc, char** argv) {
     }
     cli::Context context{*services, settings::prefPath(), cli::programUdevRuleFiles(), std::cout,
                          std::cerr};
-    return cli::run(invocation, context);
+    return cli::run(inInvocation, context);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A reader that has gone (a closed pipe) must not end the program, least of all before tune
+    // has saved: the failed write is reported instead.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto parsed = cli::parseArguments(arguments);
+    if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+        cli::writeProblem(std::cerr, error->message + " (see usb-tavro --help)");
+        return cli::sExitUsage;
+    }
+    const auto& invocation = std::get<cli::Invocation>(parsed);
+    switch (invocation.action) {
+    case cli::Invocation::Action::Help:
+        cli::writeText(std::cout, cli::helpText(settings::prefPath()));
+        return finish(cli::sExitDone);
+    case cli::Invocation::Action::Version:
+        cli::writeLine(std::cout, "usb-tavro " TAVRO_VERSION);
+        return finish(cli::sExitDone);
+    case cli::Invocation::Action::Run:
+        break;
+    }
+    return finish(runCommand(argc, argv, invocation));
 }

@@ -21,8 +21,8 @@ packages=(
     # real locales, to read and write settings under decimal-comma ones
     locales-all
     clang libclang-rt-dev
-    # packaging checks
-    desktop-file-utils appstream dpkg-dev file groff-base man-db
+    # packaging checks; systemd brings systemd-analyze, which verifies the user unit
+    desktop-file-utils appstream dpkg-dev file groff-base man-db lintian systemd
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -30,10 +30,7 @@ std::optional<SInt32> clampedLong(const host::Dictionary& inDict, const char* in
 // Moves an unreadable settings file out of the way without overwriting an earlier one; where it
 // went, or nothing when it could not be moved.
 QString keepUnreadable(const QString& inPath) {
-    QString aside = inPath + ".unreadable";
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = inPath + ".unreadable." + QString::number(n);
-    }
+    const QString aside = unreadableCopyPath(inPath);
     if (QFile::rename(inPath, aside)) {
         host::systemLog("Settings file %s could not be read; kept as %s", qUtf8Printable(inPath),
                         qUtf8Printable(aside));
@@ -61,6 +58,14 @@ QString homeFolder() {
 }
 
 } // namespace
+
+QString unreadableCopyPath(const QString& inPath) {
+    QString aside = inPath + ".unreadable";
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = inPath + ".unreadable." + QString::number(n);
+    }
+    return aside;
+}
 
 QString prefPath() {
     QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");

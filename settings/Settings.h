@@ -59,9 +59,13 @@ struct WriteResult {
     bool saved() const { return problem.isEmpty(); }
 };
 
+// Where write keeps an unreadable file at inPath: "<path>.unreadable", or a numbered name when
+// that is taken.
+QString unreadableCopyPath(const QString& inPath);
+
 // Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
 // file atomically. A file that exists but cannot be read as settings is moved aside first (to
-// "<path>.unreadable", or a numbered name when that is taken) so that nothing in it is lost.
+// unreadableCopyPath) so that nothing in it is lost.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
 } // namespace settings

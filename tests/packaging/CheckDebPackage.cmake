@@ -1,8 +1,8 @@
 # Builds the Debian package with CPack into a folder of its own and checks its control data, its
-# maintainer script and its file list.
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCPACK=... -DDPKG_DEB=... -DVERSION=... -DHOMEPAGE=...
-#         -DLIBDIR=... -DDATADIR=... -DMANDIR=... -DUDEV_RULES_DIR=... -DIDENTIFIER=...
-#         -P CheckDebPackage.cmake
+# maintainer script, its file list and its changelog, and has lintian check it as Debian would.
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCPACK=... -DDPKG_DEB=... -DGZIP=... -DVERSION=...
+#         -DHOMEPAGE=... -DLIBDIR=... -DDATADIR=... -DMANDIR=... -DUDEV_RULES_DIR=...
+#         -DUSER_UNIT_DIR=... -DIDENTIFIER=... [-DLINTIAN=...] -P CheckDebPackage.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -27,7 +27,9 @@ function(expect_field name regex)
 endfunction()
 
 expect_field(Package "^usb-tavro$")
-expect_field(Version "^${VERSION}$")
+# The first packaging of this upstream version.
+set(deb_version "${VERSION}-1")
+expect_field(Version "^${deb_version}$")
 expect_field(Section "^sound$")
 expect_field(Priority "^optional$")
 expect_field(Homepage "^${HOMEPAGE}$")
@@ -77,4 +79,27 @@ endforeach()
 list(SORT packaged)
 tavro_expected_files(expected)
 tavro_compare_files("files in ${packages}" "${expected}" "${packaged}")
+
+# The changelog's latest entry is this version's.
+execute_process(COMMAND ${DPKG_DEB} --extract ${packages} ${WORK_DIR}/root)
+execute_process(COMMAND ${GZIP} -dc ${WORK_DIR}/root/usr/${DATADIR}/doc/usb-tavro/changelog.Debian.gz
+                OUTPUT_VARIABLE changelog)
+if(NOT changelog MATCHES "^usb-tavro \\(${deb_version}\\) ")
+    string(REGEX MATCH "^[^\n]*" latest "${changelog}")
+    message(SEND_ERROR "the changelog's latest entry is not of ${deb_version}: ${latest}")
+endif()
+
+# Errors fail; warnings are shown. (The one it gives, initial-upload-closes-no-bugs, is about
+# uploads to Debian's archive.)
+if(LINTIAN)
+    execute_process(COMMAND ${LINTIAN} --fail-on error ${packages}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0)
+        message(SEND_ERROR "lintian (${status}):\n${output}${errors}")
+    elseif(output)
+        message(STATUS "lintian:\n${output}")
+    endif()
+else()
+    message(STATUS "lintian is not installed (Debian package lintian): the package is not linted")
+endif()
 file(REMOVE_RECURSE "${WORK_DIR}")

@@ -1,12 +1,19 @@
+# A folder given relative to the prefix /usr, or absolute, relative to the root.
+function(tavro_installed_dir out_var dir)
+    if(IS_ABSOLUTE "${dir}")
+        string(REGEX REPLACE "^/+" "" dir "${dir}")
+    else()
+        set(dir "usr/${dir}")
+    endif()
+    set(${out_var} "${dir}" PARENT_SCOPE)
+endfunction()
+
 # The files an installation under the prefix /usr holds, relative to the root, in the variable
 # named by out_var. Needs BINDIR, LIBDIR, DATADIR, MANDIR (as GNUInstallDirs gives them),
-# UDEV_RULES_DIR (relative to the prefix, or absolute) and IDENTIFIER.
+# UDEV_RULES_DIR and USER_UNIT_DIR (relative to the prefix, or absolute) and IDENTIFIER.
 function(tavro_expected_files out_var)
-    if(IS_ABSOLUTE "${UDEV_RULES_DIR}")
-        string(REGEX REPLACE "^/+" "" rules "${UDEV_RULES_DIR}")
-    else()
-        set(rules "usr/${UDEV_RULES_DIR}")
-    endif()
+    tavro_installed_dir(rules "${UDEV_RULES_DIR}")
+    tavro_installed_dir(units "${USER_UNIT_DIR}")
     set(private "${LIBDIR}/usb-tavro")
     set(bundle "${private}/USB_Tavro.prefPane/Contents")
     set(files
@@ -23,6 +30,8 @@ function(tavro_expected_files out_var)
         "${DATADIR}/metainfo/${IDENTIFIER}.metainfo.xml"
         "${DATADIR}/icons/hicolor/128x128/apps/${IDENTIFIER}.png"
         "${DATADIR}/icons/hicolor/256x256/apps/${IDENTIFIER}.png"
+        "${DATADIR}/doc/usb-tavro/copyright"
+        "${DATADIR}/doc/usb-tavro/changelog.Debian.gz"
         "${MANDIR}/man1/usb-tavro.1.gz"
         "${MANDIR}/man1/usb-tavro-prefs.1.gz")
     foreach(image xr_tuner xr_detent xr_dig0 xr_dig1 xr_dig2 xr_dig3 xr_dig4 xr_dig5 xr_dig6
@@ -30,7 +39,7 @@ function(tavro_expected_files out_var)
         list(APPEND files "${bundle}/Resources/${image}.tif" "${bundle}/Resources/${image}@2x.tif")
     endforeach()
     list(TRANSFORM files PREPEND "usr/")
-    list(APPEND files "${rules}/70-usb-tavro.rules")
+    list(APPEND files "${rules}/70-usb-tavro.rules" "${units}/usb-tavro-apply@.service")
     list(SORT files)
     set(${out_var} "${files}" PARENT_SCOPE)
 endfunction()

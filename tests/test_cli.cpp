@@ -1,0 +1,365 @@
+// usb-tavro as a person runs it: the program itself, with a settings folder of its own, on
+// umockdev's mock sysfs (empty unless a test plugs transmitters in), whose hidraw nodes give back
+// the bytes written to them.
+#include "settings/Settings.h"
+#include "support/MockSysfs.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// umockdev's preload library comes before the sanitizer runtime; that order is intended here.
+extern "C" __attribute__((used)) const char* __asan_default_options() {
+    return "verify_asan_link_order=0";
+}
+
+namespace {
+
+using ::testing::ContainsRegex;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+using ::testing::UnorderedElementsAre;
+using Bytes = std::vector<UInt8>;
+
+enum class Stdout { Pipe, Full, Closed };
+
+struct Outcome {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::vector<std::string> lines(const std::string& inText) {
+    std::vector<std::string> lines;
+    std::istringstream text(inText);
+    for (std::string line; std::getline(text, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
+
+    // inAsAUser takes from the program the capabilities that let root open any file, so that a
+    // file's mode keeps it out as it keeps out a user.
+    void start(QProcess& ioProcess, const QStringList& inArguments, bool inAsAUser = false,
+               Stdout inStdout = Stdout::Pipe) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("LC_ALL", locale);
+        env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+        ioProcess.setProcessEnvironment(env);
+        if (inStdout == Stdout::Full) {
+            ioProcess.setStandardOutputFile("/dev/full");
+        }
+        ioProcess.setChildProcessModifier([=] {
+            if (inAsAUser) {
+                ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE);
+                ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH);
+            }
+            int ends[2];
+            if (inStdout == Stdout::Closed && ::pipe(ends) == 0) {
+                ::dup2(ends[1], STDOUT_FILENO);
+                ::close(ends[0]);
+                ::close(ends[1]);
+            }
+        });
+        ioProcess.start(TAVRO_CLI_PROGRAM, inArguments);
+    }
+    static Outcome finish(QProcess& ioProcess) {
+        EXPECT_TRUE(ioProcess.waitForFinished(30000));
+        EXPECT_EQ(ioProcess.exitStatus(), QProcess::NormalExit); // no signal ends it
+        return {ioProcess.exitCode(), ioProcess.readAllStandardOutput().toStdString(),
+                ioProcess.readAllStandardError().toStdString()};
+    }
+    Outcome run(const QStringList& inArguments, bool inAsAUser = false,
+                Stdout inStdout = Stdout::Pipe) {
+        QProcess process;
+        start(process, inArguments, inAsAUser, inStdout);
+        return finish(process);
+    }
+
+    // A settings file holding the keys and values of inBody; none for null.
+    void save(const char* inBody) {
+        QFile::remove(settingsPath);
+        QFile file(settingsPath);
+        if (inBody == nullptr) {
+            return;
+        }
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>") + inBody +
+                   "</dict></plist>");
+    }
+    QByteArray saved() const {
+        QFile file(settingsPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // inText with $F standing for the settings file.
+    std::string withPath(const char* inText) const {
+        return QString(inText).replace("$F", settingsPath).toStdString();
+    }
+    // The mode of the file behind a mock node.
+    static void setMode(unsigned inIndex, mode_t inMode) {
+        const std::string file = qgetenv("UMOCKDEV_DIR").toStdString() + MockSysfs::node(inIndex);
+        ASSERT_EQ(::chmod(file.c_str(), inMode), 0);
+    }
+
+    MockSysfs sysfs;
+    QTemporaryDir config;
+    QString settingsPath = config.filePath(QString(settings::sBundleIdentifier) + ".plist");
+    QString locale = "C.UTF-8";
+};
+
+const char* const sMono = "<key>Frequency</key><integer>100300</integer><key>Stereo</key><false/>";
+const char* const sOffAtPlug = "<key>Frequency</key><integer>76500</integer><key>Style</key>"
+                               "<integer>1</integer><key>ApplyOnPlug</key><false/>";
+const char* const sUnreadable = "<integer>5</integer>";
+// A missing permission names the node and the udev rule, wherever the rule may be.
+const std::string sNoPermission =
+    "^usb-tavro: no permission to write to the transmitter at /dev/hidraw";
+const std::string sRule = "70-usb-tavro\\.rules";
+
+TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
+    // clang-format off
+    const std::pair<QStringList, const char*> cases[] = {
+        {{}, "no command given (see usb-tavro --help)"},
+        {{"foo"}, "unknown command foo (see usb-tavro --help)"},
+        {{"--bogus", "-h"}, "unknown option --bogus (see usb-tavro --help)"},
+        {{"list", "--mono"}, "--mono applies to tune only (see usb-tavro --help)"},
+        {{"tune", "88.1", "--on-plug"}, "--on-plug applies to apply only (see usb-tavro --help)"},
+        {{"apply", "a", "b"}, "unexpected argument b (see usb-tavro --help)"},
+        {{"tune", "-88.1"}, "-88.1 is not a frequency (see usb-tavro --help)"},
+        {{"tune", ""}, "the frequency is empty (see usb-tavro --help)"},
+        {{"tune", "8\x1b[2J\t8"}, "8\\x1b[2J\\x098 is not a frequency (see usb-tavro --help)"},
+        {{"tune", "88.1  MHz"}, "88.1  MHz is not a frequency (see usb-tavro --help)"},
+        {{"tune", "88,1"}, "88,1 is not a frequency: write decimals with a point, as in 88.1 (see "
+                           "usb-tavro --help)"},
+        // Frequencies the program reads, then refuses.
+        {{"tune", "1000"}, "1000 kHz is outside the band 88.1 to 107.9 MHz (style 0, the default)"},
+        {{"tune", "999999999"}, "999999999 kHz is outside the band 88.1 to 107.9 MHz (style 0, the "
+                                "default)"},
+        {{"tune", "88.15"}, "88.15 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz"},
+        // Digits below one hertz are kept: never rounded into the band or onto the grid.
+        {{"tune", "107.9000001"}, "107.9000001 MHz is outside the band 88.1 to 107.9 MHz (style 0, "
+                                  "the default)"},
+        {{"tune", "88.1000001"}, "88.1000001 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz"},
+    };
+    // clang-format on
+    for (const auto& [arguments, problem] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, "usb-tavro: " + std::string(problem) + "\n");
+        EXPECT_FALSE(QFile::exists(settingsPath));
+    }
+}
+
+struct RunCase {
+    const char* settings; // the settings dictionary's keys and values; null for no file
+    QStringList arguments;
+    int exitCode;
+    const char* out;
+    const char* err;
+};
+
+TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
+    // A decimal-comma locale changes nothing the program reads or says.
+    locale = "de_DE.UTF-8";
+    const char* const noTransmitter = "usb-tavro: no transmitter found\n";
+    // clang-format off
+    const RunCase cases[] = {
+        {nullptr, {"--version"}, 0, "usb-tavro " TAVRO_VERSION "\n", ""},
+        {sOffAtPlug, {"tune", "107.9"}, 2, "",
+         "usb-tavro: 107.9 MHz is outside the band 76.1 to 89.9 MHz (style 1 in $F)\n"},
+        {sMono, {"--simulate", "tune", "100.3"}, 0,
+         "report: C0 43 EB 0C 00 00  100.3 MHz mono power 1\nTuned to 100.3 MHz, mono.\n", ""},
+        {nullptr, {"tune", "90.1", "--mono"}, 1, "",
+         "usb-tavro: no transmitter found; saved 90.1 MHz, mono, for the settings panel\n"},
+        {nullptr, {"status"}, 1,
+         "Transmitter:     none found\nSaved frequency: 88.1 MHz (default)\n"
+         "Band:            88.1 to 107.9 MHz (style 0, the default)\n"
+         "Stereo:          stereo (default)\nApply on plug:   yes (default)\n"
+         "Settings file:   $F\n", noTransmitter},
+        {sOffAtPlug, {"--simulate", "status"}, 0,
+         "Transmitter:     connected, hardware version 0100\nSaved frequency: 76.5 MHz\n"
+         "Band:            76.1 to 89.9 MHz (style 1)\nStereo:          stereo (default)\n"
+         "Apply on plug:   no\nSettings file:   $F\n", ""},
+        {sUnreadable, {"--simulate", "status"}, 0,
+         "Transmitter:     connected, hardware version 0100\nSaved frequency: 88.1 MHz (default)\n"
+         "Band:            88.1 to 107.9 MHz (style 0, the default)\n"
+         "Stereo:          stereo (default)\nApply on plug:   yes (default)\n"
+         "Settings file:   $F (could not be read; the next save keeps it as $F.unreadable)\n", ""},
+        {sUnreadable, {"--simulate", "tune", "88.1"}, 0,
+         "report: C0 4B 71 0C 00 00  88.1 MHz stereo power 1\nTuned to 88.1 MHz, stereo.\n",
+         "Settings file $F could not be read; kept as $F.unreadable\n"},
+        {sUnreadable, {"--simulate", "apply"}, 1, "",
+         "usb-tavro: the settings file $F could not be read: nothing sent\n"},
+        {sOffAtPlug, {"--simulate", "apply", "--on-plug"}, 0,
+         "ApplyOnPlug is false in $F: nothing sent.\n", ""},
+        {sOffAtPlug, {"--simulate", "apply"}, 0,
+         "report: C0 4A FD 0C 00 00  76.5 MHz stereo power 1\n"
+         "Applied 76.5 MHz, stereo to the transmitter.\n", ""},
+        {sMono, {"--simulate", "apply", "/dev/hidraw0"}, 1, "",
+         "usb-tavro: no transmitter at /dev/hidraw0\n"},
+        {nullptr, {"apply"}, 1, "", noTransmitter},
+        {nullptr, {"list"}, 1, "", noTransmitter},
+    };
+    // clang-format on
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        save(c.settings);
+        const QByteArray before = saved();
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.out, withPath(c.out));
+        EXPECT_EQ(outcome.err, withPath(c.err));
+        if (!c.arguments.contains("tune")) {
+            EXPECT_EQ(saved(), before); // only tune saves
+        }
+    }
+}
+
+TEST_F(Cli, HelpLinesUpItsColumnsAndNamesTheSettingsFile) {
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_THAT(help.out, HasSubstr(withPath("\nSettings file: $F\n")));
+    // Where the descriptions of the commands and options start: indented entries and their
+    // continuations, from the list of commands on.
+    std::set<qsizetype> columns;
+    const QString text = QString::fromStdString(help.out);
+    for (const QString& line : text.mid(text.indexOf("Commands:")).split('\n')) {
+        const auto match = QRegularExpression(R"(^(  \S+(?: \S+)*  +| {3,})\S)").match(line);
+        if (match.hasMatch()) {
+            columns.insert(match.capturedLength(1));
+        }
+    }
+    EXPECT_THAT(columns, ElementsAre(18));
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenFailsInOneLineAfterTuneHasSaved) {
+    for (const Stdout target : {Stdout::Full, Stdout::Closed}) {
+        for (const QStringList& arguments :
+             {QStringList{"--help"}, QStringList{"--version"}, QStringList{"--simulate", "status"},
+              QStringList{"--simulate", "tune", "101.5"}}) {
+            SCOPED_TRACE(arguments.join(' ').toStdString());
+            const Outcome outcome = run(arguments, false, target);
+            EXPECT_EQ(outcome.exitCode, 1);
+            EXPECT_EQ(outcome.err, target == Stdout::Full
+                                       ? "usb-tavro: could not write to standard output: No "
+                                         "space left on device\n"
+                                       : "usb-tavro: could not write to standard output: Broken "
+                                         "pipe\n");
+        }
+        EXPECT_EQ(settings::read(settingsPath).stored.frequency, 101500);
+        QFile::remove(settingsPath);
+    }
+}
+
+TEST_F(Cli, SettingsThatCannotBeSavedSayWhy) {
+    ASSERT_EQ(::chmod(config.path().toLocal8Bit().constData(), 0555), 0);
+    const Outcome outcome = run({"--simulate", "tune", "88.1"}, true);
+    ::chmod(config.path().toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.err, withPath("usb-tavro: tuned to 88.1 MHz, stereo, but the settings file "
+                                    "$F could not be written: Permission denied\n"));
+}
+
+TEST_F(Cli, TunesTheFirstWritableTransmitterAndListsEveryOne) {
+    sysfs.add({.index = 0, .bcdDevice = "0304"});
+    sysfs.add({.index = 1, .idVendor = "046d"});
+    sysfs.add({.index = 2, .bcdDevice = "0210"});
+    setMode(2, 0);
+
+    const Outcome tuned = run({"tune", "107.9", "--mono"}, true);
+    EXPECT_EQ(tuned.exitCode, 0) << tuned.err;
+    EXPECT_EQ(tuned.out, "Tuned to 107.9 MHz, mono.\n");
+    EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x44, 0x37, 0x0C, 0x00, 0x00));
+    EXPECT_EQ(settings::read(settingsPath).stored.frequency, 107900);
+
+    const Outcome status = run({"status"}, true);
+    EXPECT_EQ(status.exitCode, 0);
+    EXPECT_THAT(status.out, StartsWith("Transmitter:     connected at /dev/hidraw0, hardware "
+                                       "version 0304\nSaved frequency: 107.9 MHz\n"));
+
+    const Outcome listed = run({"list"}, true);
+    EXPECT_EQ(listed.exitCode, 0); // one of them can be used
+    EXPECT_THAT(lines(listed.out),
+                UnorderedElementsAre(
+                    "/dev/hidraw0  hardware version 0304",
+                    "/dev/hidraw2  hardware version 0210  (no permission to write to it)"));
+    EXPECT_THAT(lines(listed.err), ElementsAre(ContainsRegex(sNoPermission + "2: .*" + sRule)));
+}
+
+TEST_F(Cli, ApplySendsTheSavedSettingsToTheTransmittersAskedForAndSavesNothing) {
+    save(sMono);
+    const QByteArray before = saved();
+    for (const unsigned index : {0u, 1u, 2u}) {
+        sysfs.add({.index = index, .idVendor = index == 2 ? "046d" : "0f5a"});
+    }
+    const Bytes report{0x00, 0xC0, 0x43, 0xEB, 0x0C, 0x00, 0x00};
+
+    const Outcome all = run({"apply"});
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_THAT(lines(all.out), UnorderedElementsAre(
+                                    "Applied 100.3 MHz, mono to the transmitter at /dev/hidraw0.",
+                                    "Applied 100.3 MHz, mono to the transmitter at /dev/hidraw1."));
+    EXPECT_EQ(sysfs.written(0), report);
+    EXPECT_EQ(sysfs.written(1), report);
+
+    EXPECT_EQ(run({"apply", "/dev/hidraw1"}).exitCode, 0);
+    EXPECT_THAT(sysfs.written(0), IsEmpty());
+    EXPECT_EQ(sysfs.written(1), report);
+
+    const Outcome other = run({"apply", "/dev/hidraw2"});
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_EQ(other.err, "usb-tavro: no transmitter at /dev/hidraw2\n");
+    EXPECT_THAT(sysfs.written(2), IsEmpty());
+    EXPECT_EQ(saved(), before);
+
+    save(sOffAtPlug);
+    EXPECT_EQ(run({"apply", "--on-plug", "/dev/hidraw0"}).exitCode, 0);
+    EXPECT_THAT(sysfs.written(0), IsEmpty());
+}
+
+TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
+    sysfs.add({.index = 0});
+    setMode(0, 0);
+    QProcess process;
+    start(process, {"apply", "--on-plug", "/dev/hidraw0"}, true);
+    QThread::msleep(300);
+    setMode(0, 0666);
+    const Outcome late = finish(process);
+    EXPECT_EQ(late.exitCode, 0) << late.err;
+    EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00));
+
+    setMode(0, 0);
+    QElapsedTimer clock;
+    clock.start();
+    const Outcome never = run({"apply"}, true);
+    EXPECT_GE(clock.elapsed(), 1000);
+    EXPECT_EQ(never.exitCode, 1);
+    EXPECT_THAT(lines(never.err), ElementsAre(ContainsRegex(sNoPermission + "0: .*" + sRule)));
+    EXPECT_THAT(sysfs.written(0), IsEmpty());
+}
+
+} // namespace
