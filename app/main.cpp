@@ -71,8 +71,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
     parser.addOptions({help, version});
 
     if (!parser.parse(arguments)) {
-        printLine(stderr, "usb-tavro-prefs: " + parser.errorText());
-        printLine(stderr, "Try 'usb-tavro-prefs --help'.");
+        QString error = parser.errorText();
+        if (error.endsWith('.')) {
+            error.chop(1);
+        }
+        printLine(stderr, "usb-tavro-prefs: " + error + " (see usb-tavro-prefs --help)");
         return sExitUsage;
     }
     if (parser.isSet(help)) {
@@ -87,7 +90,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
     }
     if (!parser.positionalArguments().isEmpty()) {
         printLine(stderr, "usb-tavro-prefs: unexpected argument " +
-                              parser.positionalArguments().constFirst());
+                              parser.positionalArguments().constFirst() +
+                              " (see usb-tavro-prefs --help)");
         return sExitUsage;
     }
     if (parser.isSet(scale)) {

@@ -1,12 +1,14 @@
 #include "host/PropertyList.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <plist/plist.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -525,11 +527,16 @@ bool Dictionary::writeToFile(const QString& inPath, bool inAtomically, QString* 
     if (xml.size() > sMaxSize) {
         error = "too large to be read back";
     } else if (inAtomically) {
+        // The new file is made in the same folder; QSaveFile would only say that an existing
+        // file "is not writable" when the folder cannot take it.
+        if (::access(QFile::encodeName(QFileInfo(inPath).absolutePath()).constData(), W_OK) != 0) {
+            error = QString::fromLocal8Bit(std::strerror(errno));
+        }
         // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
         // flushes at commit and commits a truncated file without reporting it.
         QSaveFile file(inPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-            file.write(xml) != xml.size() || !file.commit()) {
+        if (error.isEmpty() && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+                                file.write(xml) != xml.size() || !file.commit())) {
             error = file.errorString();
         }
     } else {

@@ -3,12 +3,11 @@
 // the bytes written to them.
 #include "settings/Settings.h"
 #include "support/MockSysfs.h"
+#include "support/ProgramRun.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gmock/gmock.h>
@@ -17,8 +16,6 @@
 #include <set>
 #include <sstream>
 
-#include <linux/capability.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,13 +34,8 @@ using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using Bytes = std::vector<UInt8>;
 
-enum class Stdout { Pipe, Full, Closed };
-
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Outcome = ProgramRun::Outcome;
+using Output = ProgramRun::Output;
 
 std::vector<std::string> lines(const std::string& inText) {
     std::vector<std::string> lines;
@@ -58,45 +50,12 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
 
-    // inAsAUser takes from the program the capabilities that let root open any file, so that a
-    // file's mode keeps it out as it keeps out a user.
-    void start(QProcess& ioProcess, const QStringList& inArguments, bool inAsAUser = false,
-               Stdout inStdout = Stdout::Pipe) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config.path());
-        env.insert("LC_ALL", locale);
-        env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
-        ioProcess.setProcessEnvironment(env);
-        if (inStdout == Stdout::Full) {
-            ioProcess.setStandardOutputFile("/dev/full");
-        }
-        ioProcess.setChildProcessModifier([=] {
-            if (inAsAUser) {
-                ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE);
-                ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH);
-            }
-            int ends[2];
-            if (inStdout == Stdout::Closed && ::pipe(ends) == 0) {
-                ::dup2(ends[1], STDOUT_FILENO);
-                ::close(ends[0]);
-                ::close(ends[1]);
-            }
-        });
-        ioProcess.start(TAVRO_CLI_PROGRAM, inArguments);
-    }
-    static Outcome finish(QProcess& ioProcess) {
-        EXPECT_TRUE(ioProcess.waitForFinished(30000));
-        EXPECT_EQ(ioProcess.exitStatus(), QProcess::NormalExit); // no signal ends it
-        return {ioProcess.exitCode(), ioProcess.readAllStandardOutput().toStdString(),
-                ioProcess.readAllStandardError().toStdString()};
-    }
     Outcome run(const QStringList& inArguments, bool inAsAUser = false,
-                Stdout inStdout = Stdout::Pipe) {
-        QProcess process;
-        start(process, inArguments, inAsAUser, inStdout);
-        return finish(process);
+                Output inOutput = Output::Read) {
+        cli.env.insert("LC_ALL", locale);
+        cli.env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+        return cli.run(inArguments, inAsAUser, inOutput);
     }
-
     // A settings file holding the keys and values of inBody; none for null.
     void save(const char* inBody) {
         QFile::remove(settingsPath);
@@ -116,15 +75,10 @@ protected:
     std::string withPath(const char* inText) const {
         return QString(inText).replace("$F", settingsPath).toStdString();
     }
-    // The mode of the file behind a mock node.
-    static void setMode(unsigned inIndex, mode_t inMode) {
-        const std::string file = qgetenv("UMOCKDEV_DIR").toStdString() + MockSysfs::node(inIndex);
-        ASSERT_EQ(::chmod(file.c_str(), inMode), 0);
-    }
 
     MockSysfs sysfs;
-    QTemporaryDir config;
-    QString settingsPath = config.filePath(QString(settings::sBundleIdentifier) + ".plist");
+    ProgramRun cli{TAVRO_CLI_PROGRAM};
+    QString settingsPath = cli.settingsPath();
     QString locale = "C.UTF-8";
 };
 
@@ -257,14 +211,14 @@ TEST_F(Cli, HelpLinesUpItsColumnsAndNamesTheSettingsFile) {
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenFailsInOneLineAfterTuneHasSaved) {
-    for (const Stdout target : {Stdout::Full, Stdout::Closed}) {
+    for (const Output target : {Output::Full, Output::Closed}) {
         for (const QStringList& arguments :
              {QStringList{"--help"}, QStringList{"--version"}, QStringList{"--simulate", "status"},
               QStringList{"--simulate", "tune", "101.5"}}) {
             SCOPED_TRACE(arguments.join(' ').toStdString());
             const Outcome outcome = run(arguments, false, target);
             EXPECT_EQ(outcome.exitCode, 1);
-            EXPECT_EQ(outcome.err, target == Stdout::Full
+            EXPECT_EQ(outcome.err, target == Output::Full
                                        ? "usb-tavro: could not write to standard output: No "
                                          "space left on device\n"
                                        : "usb-tavro: could not write to standard output: Broken "
@@ -276,9 +230,9 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsInOneLineAfterTuneHasSaved) {
 }
 
 TEST_F(Cli, SettingsThatCannotBeSavedSayWhy) {
-    ASSERT_EQ(::chmod(config.path().toLocal8Bit().constData(), 0555), 0);
+    ASSERT_EQ(::chmod(qPrintable(cli.config.path()), 0555), 0);
     const Outcome outcome = run({"--simulate", "tune", "88.1"}, true);
-    ::chmod(config.path().toLocal8Bit().constData(), 0755);
+    ::chmod(qPrintable(cli.config.path()), 0755);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, withPath("usb-tavro: tuned to 88.1 MHz, stereo, but the settings file "
                                     "$F could not be written: Permission denied\n"));
@@ -288,7 +242,7 @@ TEST_F(Cli, TunesTheFirstWritableTransmitterAndListsEveryOne) {
     sysfs.add({.index = 0, .bcdDevice = "0304"});
     sysfs.add({.index = 1, .idVendor = "046d"});
     sysfs.add({.index = 2, .bcdDevice = "0210"});
-    setMode(2, 0);
+    MockSysfs::setMode(2, 0);
 
     const Outcome tuned = run({"tune", "107.9", "--mono"}, true);
     EXPECT_EQ(tuned.exitCode, 0) << tuned.err;
@@ -343,16 +297,16 @@ TEST_F(Cli, ApplySendsTheSavedSettingsToTheTransmittersAskedForAndSavesNothing) 
 
 TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
     sysfs.add({.index = 0});
-    setMode(0, 0);
-    QProcess process;
-    start(process, {"apply", "--on-plug", "/dev/hidraw0"}, true);
+    MockSysfs::setMode(0, 0);
+    cli.env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+    cli.start({"apply", "--on-plug", "/dev/hidraw0"}, true);
     QThread::msleep(300);
-    setMode(0, 0666);
-    const Outcome late = finish(process);
+    MockSysfs::setMode(0, 0666);
+    const Outcome late = cli.finish();
     EXPECT_EQ(late.exitCode, 0) << late.err;
     EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00));
 
-    setMode(0, 0);
+    MockSysfs::setMode(0, 0);
     QElapsedTimer clock;
     clock.start();
     const Outcome never = run({"apply"}, true);

@@ -1,239 +1,238 @@
-// The pane's controller on the real interface file and bundle, with a scripted transmitter and a
-// settings folder of its own.
+// The pane's controller on its real interface file and bundle, with a scripted transmitter and a
+// settings folder of its own: what reaches the transmitter and the file, what the window shows.
 #include "device/fake/FakeDeviceServices.h"
+#include "device/sim/ReportDescription.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerCtl.h"
 #include "dial/xr_tunerLayout.h"
-#include "host/NotificationCenter.h"
 #include "host/PropertyList.h"
 #include "host/RadioMatrix.h"
+#include "host/Snapshot.h"
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
+#include "support/QtPrinters.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"
+#include "support/TroubledFolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
-using Report = std::vector<UInt8>;
+using Fake = device::FakeDeviceServices;
 
-Report report(SInt32 inFreqkHz, bool inStereo) {
-    const auto word = static_cast<UInt16>(inFreqkHz / 100 + 0x4000 + (inStereo ? 0x0800 : 0));
-    return {0xC0, static_cast<UInt8>(word >> 8), static_cast<UInt8>(word & 0xFF), 0x0C, 0, 0};
+Fake::Device transmitter(const char* inName, long long inVersion = 0x0102) {
+    return {inName, 0x0F5A, 0x0B17, PropertyValue{inVersion}};
 }
 
-device::FakeDeviceServices::Device transmitter(const char* inName, long long inVersion = 0x0102) {
-    device::FakeDeviceServices::Device d;
-    d.name = inName;
-    d.versionNumber = PropertyValue{inVersion};
-    return d;
+QByteArray plist(const QByteArray& inBody) {
+    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + inBody + "</dict></plist>";
 }
 
 class Pane : public ::testing::Test {
 protected:
-    void writeSettings(const QByteArray& inBody) {
+    void write(const QByteArray& inBody) {
         QFile file(settings::prefPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + inBody +
-                   "</dict></plist>");
+        file.write(plist(inBody));
     }
     void start() {
         pane = std::make_unique<USB_TavroPref>(host::Bundle(TAVRO_BUNDLE_PATH), fake);
         ASSERT_NE(pane->loadMainView(), nullptr);
         pane->mainViewDidLoad();
+        dial = pane->mainView()->findChild<xr_tunerCtl*>("mTunerCtl");
     }
-    std::optional<host::Dictionary> savedSettings() const {
-        return host::Dictionary::dictionaryWithContentsOfFile(settings::prefPath());
-    }
-    xr_tunerCtl* dial() const { return pane->mainView()->findChild<xr_tunerCtl*>("mTunerCtl"); }
     QString text(const char* inField) const {
         return pane->mainView()->findChild<QLabel*>(inField)->text();
     }
     host::RadioMatrix* stereoCtl() const {
         return pane->mainView()->findChild<host::RadioMatrix*>("mStereoCtl");
     }
-    // A point of the dial's own, in window coordinates.
-    host::Point inWindow(host::Point inDialPoint) const {
-        xr_tunerCtl* d = dial();
-        const QPointF q = d->mapTo(d->window(), host::View::toQtPoint(d, inDialPoint));
-        return host::View::fromQtPoint(d->window(), q);
+    // "88.1 MHz stereo", for each report the transmitter received since the last call.
+    QStringList reports() {
+        QStringList described;
+        for (const auto& report : fake.reports()) {
+            described << QString::fromStdString(device::describeTuningReport(report.data(), 6))
+                             .section("  ", 1)
+                             .section(" power", 0, 0);
+        }
+        fake.clearHIDCalls();
+        return described;
     }
-    // Drags the knob 90 degrees clockwise from north.
-    void dragDial() {
-        dial()->mouseDown(host::Event::mouse(inWindow({sCenterPt.x, sCenterPt.y + 40})));
-        dial()->mouseDragged(host::Event::mouse(inWindow({sCenterPt.x + 40, sCenterPt.y})));
+    // Turns the knob 90 degrees clockwise from north.
+    void drag() {
+        const auto at = [this](Float32 inX, Float32 inY) {
+            return host::View::fromQtPoint(
+                dial->window(),
+                dial->mapTo(dial->window(), host::View::toQtPoint(dial, {inX, inY})));
+        };
+        dial->mouseDown(host::Event::mouse(at(sCenterPt.x, sCenterPt.y + 40)));
+        dial->mouseDragged(host::Event::mouse(at(sCenterPt.x + 40, sCenterPt.y)));
+    }
+    std::optional<SInt32> savedFrequency() const {
+        return settings::read(settings::prefPath()).stored.frequency;
     }
 
     QTemporaryDir config;
     ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
-    device::FakeDeviceServices fake;
+    Fake fake;
     std::unique_ptr<USB_TavroPref> pane;
+    xr_tunerCtl* dial = nullptr;
 };
 
-TEST_F(Pane, WithoutASettingsFileStartsAtDefaultsAndSavesNoStyle) {
+// Settings from the file (the band first, a frequency outside it as the dial corrects it), sent
+// to a transmitter plugged in all along; its version and the bundle's shown.
+TEST_F(Pane, StartsFromTheFileAndSetsUpTheTransmitterPresent) {
+    write("<key>Style</key><integer>1</integer><key>Frequency</key><integer>200000</integer>"
+          "<key>Stereo</key><string>NO</string><key>Note</key><string>mine</string>");
+    fake.plug(transmitter("tx"));
     start();
-    EXPECT_EQ(pane->frequency(), 88100);
-    EXPECT_EQ(pane->tuningStyle(), 0);
-    EXPECT_TRUE(pane->stereo());
-    EXPECT_EQ(host::RadioMatrix::tag(stereoCtl()->selectedCell()), 2);
-    EXPECT_EQ(text("mHWVersField"), "Hardware version: unknown");
-    EXPECT_EQ(pane->initialKeyView(), dial()); // the arrow keys tune from the start
-
-    pane->didUnselect();
-    const auto saved = savedSettings();
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->longValue("Frequency"), 88100);
-    EXPECT_EQ(saved->boolValue("Stereo"), true);
-    EXPECT_FALSE(saved->hasKey("Style"));
-}
-
-TEST_F(Pane, StyleFromTheFileChoosesTheBandAndSurvivesWithOtherKeys) {
-    writeSettings("<key>Style</key><integer>1</integer><key>Owner</key><string>me</string>");
-    start();
-    dial()->setFrequency(100000);
-    EXPECT_EQ(dial()->frequency(), 89900);
-    dial()->setFrequency(0);
-    EXPECT_EQ(dial()->frequency(), 76100);
-
-    pane->didUnselect();
-    const auto saved = savedSettings();
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->longValue("Style"), 1);
-    EXPECT_EQ(saved->stringValue("Owner"), QString("me"));
-    EXPECT_EQ(saved->longValue("Frequency"), 88100);
-}
-
-struct VersionCase {
-    const char* infoPlist; // null: no Info.plist at all
-    const char* version;
-    const char* date;
-};
-
-// The version fields show the bundle's Info.plist; without one they keep the interface's text.
-TEST_F(Pane, VersionFieldsShowTheBundlesInfo) {
-    const VersionCase cases[] = {
-        {"<key>CFBundleVersion</key><string>1.0</string><key>BuildVersion</key><string>42</string>"
-         "<key>BuildDate</key><string>2026-12-06</string>",
-         "version 1.0 (42)", "2026-12-06"},
-        {"<key>BuildVersion</key><string>7</string>", "version ??? (7)", ""},
-        {"",
-         "version ??? ("
-         "???"
-         ")",
-         ""},
-        {nullptr, "version", ""},
-    };
-    for (const VersionCase& c : cases) {
-        QTemporaryDir folder;
-        const QString root = folder.filePath("USB_Tavro.prefPane");
-        QDir().mkpath(root + "/Contents/Resources");
-        QFile::copy(QString(TAVRO_BUNDLE_PATH) + "/Contents/Resources/USB_Tavro.ui",
-                    root + "/Contents/Resources/USB_Tavro.ui");
-        if (c.infoPlist != nullptr) {
-            QFile info(root + "/Contents/Info.plist");
-            ASSERT_TRUE(info.open(QIODevice::WriteOnly));
-            info.write(QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>") +
-                       c.infoPlist + "</dict></plist>");
-        }
-        pane = std::make_unique<USB_TavroPref>(host::Bundle(root), fake);
-        ASSERT_NE(pane->loadMainView(), nullptr) << c.version;
-        pane->mainViewDidLoad();
-        EXPECT_EQ(text("mVersionField"), c.version);
-        EXPECT_EQ(text("mDateField"), c.date);
-    }
-}
-
-// A transmitter plugged in all along is announced inside start-up: its version is shown and it
-// gets the settings before the version fields are filled.
-TEST_F(Pane, TransmitterPresentAtStartIsSetUpDuringStartUp) {
-    writeSettings("<key>Frequency</key><integer>101500</integer><key>Stereo</key><false/>");
-    fake.plug(transmitter("first"));
-    QString versionTextDuringConnection;
-    QObject spy;
-    host::NotificationCenter::defaultCenter().addObserver(
-        &spy,
-        [&](const host::Notification&) { versionTextDuringConnection = text("mVersionField"); },
-        gConnectionNotification, nullptr);
-
-    start();
-    EXPECT_EQ(versionTextDuringConnection, "version"); // still the interface file's text
+    EXPECT_EQ(reports(), QStringList{"89.9 MHz mono"});
+    EXPECT_EQ(dial->frequency(), 89900);
+    EXPECT_EQ(host::RadioMatrix::tag(stereoCtl()->selectedCell()), 1);
     EXPECT_EQ(text("mHWVersField"), "Hardware version: 0102");
-    EXPECT_TRUE(dial()->connected());
-    EXPECT_EQ(fake.reports(), std::vector<Report>{report(101500, false)});
-}
-
-TEST_F(Pane, UnplugShowsUnknownAndPlugSendsTheCurrentSettings) {
-    fake.plug(transmitter("first"));
-    start();
-    fake.clearHIDCalls();
-
-    fake.unplug("first");
-    EXPECT_EQ(text("mHWVersField"), "Hardware version: unknown");
-    EXPECT_FALSE(dial()->connected());
-    EXPECT_TRUE(fake.hidCalls().empty());
-
-    dial()->setFrequency(95000); // the controller sets its own frequency back at reconnection
-    fake.plug(transmitter("second", 0x0abc));
-    EXPECT_EQ(text("mHWVersField"), "Hardware version: 0abc");
-    EXPECT_EQ(dial()->frequency(), 88100);
-    EXPECT_EQ(fake.reports(), std::vector<Report>{report(88100, true)});
-}
-
-TEST_F(Pane, DialMovesAndStereoChangesGoToTheTransmitterAndTheFile) {
-    fake.plug(transmitter("first"));
-    start();
-    fake.clearHIDCalls();
-
-    dragDial();
-    EXPECT_EQ(pane->frequency(), 94000);
-    stereoCtl()->findChild<QRadioButton*>("monoCell")->click();
-    EXPECT_FALSE(pane->stereo());
-    EXPECT_EQ(fake.reports(), (std::vector<Report>{report(94000, true), report(94000, false)}));
+    EXPECT_TRUE(text("mVersionField").startsWith("version 1.0.0 ("));
+    EXPECT_EQ(pane->mainView()->findChild<QLabel*>("mDateField")->accessibleName(),
+              "Build date: " + text("mDateField"));
+    EXPECT_EQ(text("mStatusField"), "");
+    EXPECT_EQ(pane->initialKeyView(), dial);
 
     pane->didUnselect();
-    EXPECT_EQ(settings::read(settings::prefPath()).stored.frequency, 94000);
-    EXPECT_EQ(settings::read(settings::prefPath()).stored.stereo, false);
+    const auto saved = host::Dictionary::dictionaryWithContentsOfFile(settings::prefPath());
+    EXPECT_EQ(saved->longValue("Style"), 1);
+    EXPECT_EQ(saved->stringValue("Note"), QString("mine"));
 }
 
-TEST_F(Pane, StereoCellWithAnotherTagMeansMono) {
+// Each drag step and stereo change reaches the transmitter at once, and the file once the dial
+// rests, not a write a step; a cell of another tag is mono.
+TEST_F(Pane, ChangesReachTheTransmitterAtOnceAndTheFileSoon) {
+    fake.plug(transmitter("tx"));
     start();
+    reports();
+    drag();
+    stereoCtl()->findChild<QRadioButton*>("monoCell")->click();
+    EXPECT_EQ(reports(), (QStringList{"94.0 MHz stereo", "94.0 MHz mono"}));
+    EXPECT_FALSE(savedFrequency());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return savedFrequency() == 94000; }, 1000));
+
     auto* odd = new QRadioButton("odd", stereoCtl());
     odd->setProperty("tag", 3);
-    ASSERT_TRUE(stereoCtl()->selectCellWithTag(3));
-    pane->handleStereoControl(stereoCtl());
-    EXPECT_FALSE(pane->stereo());
     stereoCtl()->findChild<QRadioButton*>("stereoCell")->click();
-    EXPECT_TRUE(pane->stereo());
+    odd->click();
+    EXPECT_EQ(reports(), (QStringList{"94.0 MHz stereo", "94.0 MHz mono"}));
 }
 
-// The dial corrects a stored frequency outside the band; the transmitter must get what the dial
-// shows, not the stored value.
-TEST_F(Pane, OutOfBandStoredFrequencyIsTakenAsTheDialCorrectsIt) {
-    writeSettings("<key>Frequency</key><integer>200000</integer>");
-    fake.plug(transmitter("first"));
+// Unplugged: "unknown", dashes, nothing sent, and the status line says what to do. Plugged in
+// again: the pane's own settings, whatever the dial was turned to meanwhile.
+TEST_F(Pane, FollowsTheTransmitterOutAndIn) {
+    fake.plug(transmitter("tx"));
     start();
-    EXPECT_EQ(pane->frequency(), 107900);
-    EXPECT_EQ(dial()->frequency(), 107900);
-    EXPECT_EQ(fake.reports(), std::vector<Report>{report(107900, true)});
+    fake.unplug("tx");
+    EXPECT_EQ(text("mHWVersField"), "Hardware version: unknown");
+    EXPECT_FALSE(dial->connected());
+    EXPECT_EQ(text("mStatusField"), "Plug in the transmitter.");
+    dial->setFrequency(95000);
+    reports();
+    fake.plug(transmitter("tx2", 0x0abc));
+    EXPECT_EQ(text("mHWVersField"), "Hardware version: 0abc");
+    EXPECT_EQ(dial->frequency(), 88100);
+    EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
+    EXPECT_EQ(text("mStatusField"), "");
 }
 
-TEST_F(Pane, ValuesOfUnexpectedTypesNeverCrashOrMisread) {
-    writeSettings("<key>Frequency</key><string>98000 kHz</string>"
-                  "<key>Style</key><data>AAEC</data><key>Stereo</key><array/>");
+// A transmitter that may not be opened, or that does not take a report, is told of in the status
+// line until it is mended; one that could not take the report for an earlier one held, gets the
+// settings once it can.
+TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     start();
-    EXPECT_EQ(pane->frequency(), 98000);
-    EXPECT_EQ(pane->tuningStyle(), 0);
-    EXPECT_TRUE(pane->stereo());
+    fake.failCall(Fake::Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged);
+    fake.plug(transmitter("tx"));
+    fake.clearFailure();
+    EXPECT_TRUE(text("mStatusField").contains("may not be opened")) << text("mStatusField");
+    EXPECT_TRUE(text("mStatusField").contains("Giving your user access to the transmitter"));
+    fake.unplug("tx");
+    EXPECT_EQ(text("mStatusField"), "Plug in the transmitter.");
+
+    fake.failOpen(kIOReturnBusy);
+    fake.plug(transmitter("tx"));
+    EXPECT_TRUE(text("mStatusField").contains("did not reach the transmitter"))
+        << text("mStatusField");
+    fake.failOpen(kIOReturnSuccess);
+    reports();
+    fake.sendMessage("tx", kIOMessageServiceIsResumed);
+    EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
+    EXPECT_EQ(text("mStatusField"), "");
+}
+
+// Another program's change is taken in within a second, sent, and kept at the next save.
+TEST_F(Pane, FollowsChangesOtherProgramsMakeToTheFile) {
+    fake.plug(transmitter("tx"));
+    start();
+    pane->didUnselect();
+    reports();
+    ASSERT_TRUE(settings::write(settings::prefPath(), 99500, false).saved());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dial->frequency() == 99500; }, 1000));
+    EXPECT_EQ(host::RadioMatrix::tag(stereoCtl()->selectedCell()), 1);
+    EXPECT_EQ(reports(), QStringList{"99.5 MHz mono"});
+    write("<key>Style</key><integer>1</integer><key>Frequency</key><integer>99500</integer>");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dial->frequency() == 89900; }, 1000));
+    pane->didUnselect();
+    EXPECT_EQ(savedFrequency(), 89900);
+}
+
+// On a disk that takes no write: one log line naming the file and why, the status line until a
+// save succeeds, and the pane says it holds unsaved settings.
+TEST(PaneOnATroubledDisk, FailedSaveIsLoggedShownAndRetried) {
+    const TroubledFolder disk(TroubledFolder::ReadOnly);
+    if (!disk.problem().empty()) {
+        GTEST_SKIP() << disk.problem();
+    }
+    ScopedEnv xdg("XDG_CONFIG_HOME", disk.path().toLocal8Bit());
+    Fake fake;
+    USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
+    pane.loadMainView();
+    pane.mainViewDidLoad();
+    const StreamCapture log(2);
+    pane.didUnselect();
+    EXPECT_EQ(log.lines(), std::vector<std::string>{"Settings not saved to " +
+                                                    settings::prefPath().toStdString() +
+                                                    ": Read-only file system"});
+    EXPECT_TRUE(
+        pane.mainView()->findChild<QLabel*>("mStatusField")->text().contains("could not be saved"));
+    EXPECT_FALSE(pane.settingsSaved());
+    const QTemporaryDir elsewhere;
+    ScopedEnv writable("XDG_CONFIG_HOME", elsewhere.path().toLocal8Bit());
+    pane.didUnselect();
+    EXPECT_TRUE(pane.settingsSaved());
+}
+
+// On a dark desktop the texts and the focus ring take the desktop's colours.
+TEST_F(Pane, DarkDesktopColoursShowThrough) {
+    start();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(250, 250, 250));
+    dark.setColor(QPalette::Highlight, QColor(0, 200, 255));
+    pane->mainView()->setPalette(dark);
+    dial->becomeFirstResponder();
+    const QImage shot = host::snapshot(*pane->mainView());
+    const auto found = [&shot](QColor inColour, QRect inArea) {
+        for (int y = inArea.top(); y <= inArea.bottom(); ++y) {
+            for (int x = inArea.left(); x <= inArea.right(); ++x) {
+                if (shot.pixelColor(x, y) == inColour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    const auto* name = pane->mainView()->findChild<QLabel*>("nameLabel");
+    EXPECT_TRUE(found(QColor(250, 250, 250), name->geometry()));
+    EXPECT_TRUE(found(QColor(0, 200, 255), dial->geometry()));
 }
 
 } // namespace

@@ -1,131 +1,188 @@
+// Property lists as the settings file holds them: values of every type, lists that would take
+// libplist 2.2 down or stall it, the bounds that keep every list read writable, and the same
+// result in every locale.
 #include "host/PropertyList.h"
 #include "support/BinaryPlist.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
-
-#include <plist/plist.h>
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
-QByteArray plistWith(const char* inValueXml) {
-    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><plist version=\"1.0\"><dict>"
-                      "<key>K</key>") +
-           inValueXml + "</dict></plist>";
+using host::Dictionary;
+using namespace bplist;
+
+QByteArray xml(const QByteArray& inBody) {
+    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + inBody + "</dict></plist>";
 }
 
-struct LongCase {
-    const char* xml;
-    std::optional<std::int64_t> expected;
+// {"k": inDepth - 1 arrays, each in the one before, around inInside}: inDepth deep.
+QByteArray xmlNested(qsizetype inDepth, const QByteArray& inInside = "<true/>") {
+    return xml("<key>k</key>" + QByteArray("<array>").repeated(inDepth - 1) + inInside +
+               QByteArray("</array>").repeated(inDepth - 1));
+}
+
+struct ValueCase {
+    const char* value;
+    std::optional<std::int64_t> number;
+    std::optional<bool> flag;
 };
 
-// Every type a hand-edited file may hold reads as a number or as nothing, never as garbage.
-TEST(PropertyList, LongValueConvertsNumbersAndStringsAndRejectsTheRest) {
+// Whatever a hand-edited file holds reads as a number and a flag, or as nothing; never garbage.
+TEST(PropertyList, ValuesOfEveryTypeReadAsNumbersAndFlags) {
     constexpr auto max = std::numeric_limits<std::int64_t>::max();
-    const LongCase cases[] = {
-        {"<integer>88100</integer>", 88100},
-        {"<integer>-5</integer>", -5},
-        {"<integer>18446744073709551615</integer>", max},
-        {"<integer>99999999999999999999999</integer>", max},
-        {"<real>88700.9</real>", 88700},
-        {"<real>-1.9</real>", -1},
-        {"<real>1e300</real>", max},
-        {"<true/>", 1},
-        {"<false/>", 0},
-        {"<string>  -42abc</string>", -42},
-        {"<string>+98000</string>", 98000},
-        {"<string>abc</string>", 0},
-        {"<string>99999999999999999999999</string>", max},
-        {"<data>AAEC</data>", std::nullopt},
-        {"<date>2024-01-01T00:00:00Z</date>", std::nullopt},
-        {"<array><integer>1</integer></array>", std::nullopt},
-        {"<dict><key>x</key><integer>1</integer></dict>", std::nullopt},
-    };
-    for (const LongCase& c : cases) {
-        const auto dict = host::Dictionary::fromData(plistWith(c.xml));
-        ASSERT_TRUE(dict.has_value()) << c.xml;
-        EXPECT_EQ(dict->longValue("K"), c.expected) << c.xml;
+    const ValueCase cases[] = {{"<integer>-5</integer>", -5, true},
+                               {"<integer>0</integer>", 0, false},
+                               {"<integer>99999999999999999999</integer>", max, true},
+                               {"<real>-1.9</real>", -1, true},
+                               {"<real>1e300</real>", max, true},
+                               {"<false/>", 0, false},
+                               {"<string>  -42abc</string>", -42, true},
+                               {"<string>YES</string>", 0, true},
+                               {"<string>1</string>", 1, true},
+                               {"<string>-0</string>", 0, false},
+                               {"<data>AAEC</data>", {}, {}},
+                               {"<array><integer>1</integer></array>", {}, {}}};
+    for (const ValueCase& c : cases) {
+        const auto dict = Dictionary::fromData(xml(QByteArray("<key>K</key>") + c.value));
+        ASSERT_TRUE(dict) << c.value;
+        EXPECT_EQ(dict->longValue("K"), c.number) << c.value;
+        EXPECT_EQ(dict->boolValue("K"), c.flag) << c.value;
+    }
+    for (const QByteArray& notADictionary :
+         {QByteArray("{\"Frequency\": 1}"), QByteArray("<plist><array/></plist>"),
+          xml("<key>K</key>").chopped(15)}) {
+        EXPECT_FALSE(Dictionary::fromData(notADictionary)) << notADictionary.toStdString();
     }
 }
 
-struct BoolCase {
-    const char* xml;
-    std::optional<bool> expected;
+struct HostileCase {
+    const char* name;
+    QByteArray list;
 };
 
-TEST(PropertyList, BoolValueFollowsNumbersAndWordsAndRejectsTheRest) {
-    const BoolCase cases[] = {
-        {"<true/>", true},
-        {"<false/>", false},
-        {"<integer>0</integer>", false},
-        {"<integer>2</integer>", true},
-        {"<integer>-1</integer>", true},
-        {"<real>0.0</real>", false},
-        {"<real>0.5</real>", true},
-        {"<string>YES</string>", true},
-        {"<string> true</string>", true},
-        {"<string>no</string>", false},
-        {"<string>007</string>", true},
-        {"<string>-0</string>", false},
-        {"<string></string>", false},
-        {"<data>AAEC</data>", std::nullopt},
-        {"<array/>", std::nullopt},
+// Each of these crashes the process, takes libplist minutes and gigabytes, or would not read
+// back as written.
+TEST(PropertyList, HostileListsGiveNothing) {
+    std::vector<Bytes> doubling;
+    for (std::uint8_t i = 0; i < 40; ++i) {
+        doubling.push_back(
+            Bytes{0xA2, static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 1)});
+    }
+    doubling.push_back(Bytes{0x09});
+    const HostileCase cases[] = {
+        {"XML nested 300000 deep", xmlNested(300000)},
+        {"binary nested 200000 deep", nested(200000)},
+        {"2^40 shared references", list(doubling, 1)},
+        {"a 60 kB string 60000 times", shared(60000, ascii(std::string(60000, 'x')))},
+        {"a cycle", list({Bytes{0xA1, 0}}, 1)},
+        {"a key holding U+0000",
+         list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1)},
+        {"one key twice", list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"),
+                                Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}},
+                               1)},
+        {"200000 entities",
+         xml("<key>k</key><string>" + QByteArray("&amp;").repeated(200000) + "</string>")},
+        {"100000 values", xmlNested(2, QByteArray("<true/>").repeated(100000))},
     };
-    for (const BoolCase& c : cases) {
-        const auto dict = host::Dictionary::fromData(plistWith(c.xml));
-        ASSERT_TRUE(dict.has_value()) << c.xml;
-        EXPECT_EQ(dict->boolValue("K"), c.expected) << c.xml;
+    for (const HostileCase& c : cases) {
+        EXPECT_FALSE(Dictionary::fromData(c.list)) << c.name;
     }
 }
 
-TEST(PropertyList, OnlyADictionaryPropertyListIsADictionary) {
-    const QByteArray notDictionaries[] = {
-        "",
-        "garbage",
-        "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>",
-        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>K</key>",
-        QByteArray("bplist00\xd1\x01\x02", 11),
+struct BoundCase {
+    const char* name;
+    QByteArray atBound;
+    QByteArray beyond;
+};
+
+// Read up to each bound and not beyond; what is read is written and read back whole.
+TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
+    constexpr qsizetype depth = Dictionary::sMaxDepth;
+    constexpr qsizetype values = Dictionary::sMaxValues - 3; // besides the root, "k", the array
+    const std::string kilobytes(4096, 'x');
+    const std::uint64_t copies = (Dictionary::sMaxPayload - 1) / kilobytes.size(); // and "k"
+    const QByteArray escapes = QByteArray("&amp;").repeated(Dictionary::sMaxEscapes);
+    const BoundCase cases[] = {
+        {"XML depth", xmlNested(depth), xmlNested(depth + 1)},
+        {"binary depth", nested(depth - 1), nested(depth)},
+        {"binary containers", flat(Dictionary::sMaxContainers - 2),
+         flat(Dictionary::sMaxContainers - 1)},
+        {"XML values", xmlNested(2, QByteArray("<true/>").repeated(values)),
+         xmlNested(2, QByteArray("<true/>").repeated(values + 1))},
+        {"binary values", shared(values, Bytes{0x09}), shared(values + 1, Bytes{0x09})},
+        {"binary payload", shared(copies, ascii(kilobytes)), shared(copies + 1, ascii(kilobytes))},
+        {"XML entities", xml("<key>k</key><string>" + escapes + "</string>"),
+         xml("<key>k</key><string>&lt;" + escapes + "</string>")},
     };
-    for (const QByteArray& data : notDictionaries) {
-        EXPECT_FALSE(host::Dictionary::fromData(data).has_value()) << data.toStdString();
+    QTemporaryDir folder;
+    for (const BoundCase& c : cases) {
+        const auto read = Dictionary::fromData(c.atBound);
+        ASSERT_TRUE(read) << c.name;
+        QString problem;
+        ASSERT_TRUE(read->writeToFile(folder.filePath("list"), true, &problem))
+            << c.name << ": " << problem.toStdString();
+        const auto back = Dictionary::dictionaryWithContentsOfFile(folder.filePath("list"));
+        ASSERT_TRUE(back) << c.name;
+        EXPECT_EQ(back->toXML(), read->toXML()) << c.name;
+        EXPECT_FALSE(Dictionary::fromData(c.beyond)) << c.name;
     }
-    EXPECT_FALSE(host::Dictionary::dictionaryWithContentsOfFile("/nonexistent/x.plist"));
 }
 
-TEST(PropertyList, ReadsBinaryPropertyLists) {
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "Frequency", plist_new_uint(static_cast<std::uint64_t>(-300)));
-    plist_dict_set_item(root, "Stereo", plist_new_bool(0));
-    const QByteArray data = binaryPlist(root);
-
-    const auto dict = host::Dictionary::fromData(data);
-    ASSERT_TRUE(dict.has_value());
-    EXPECT_EQ(dict->longValue("Frequency"), -300);
-    EXPECT_EQ(dict->boolValue("Stereo"), false);
+// The worst list within every bound at once: deep, its payload in data, its values the longest
+// numbers, its escapes used up. Written out it grows, and still reads back.
+TEST(PropertyList, WorstListReadIsWrittenAndReadBack) {
+    const QByteArray data = QByteArray(Dictionary::sMaxPayload - 4096, '\xff').toBase64();
+    const QByteArray inside =
+        "<data>" + data + "</data><string>" + QByteArray("&amp;").repeated(250) + "</string>" +
+        QByteArray("<integer>-9223372036854775808</integer>").repeated(Dictionary::sMaxValues - 40);
+    const auto worst = Dictionary::fromData(xmlNested(Dictionary::sMaxDepth, inside));
+    ASSERT_TRUE(worst);
+    QTemporaryDir folder;
+    ASSERT_TRUE(worst->writeToFile(folder.filePath("worst"), true));
+    EXPECT_GT(QFileInfo(folder.filePath("worst")).size(), xmlNested(32, inside).size());
+    EXPECT_TRUE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("worst")));
 }
 
-TEST(PropertyList, WrittenFileReadsBackWithEveryValue) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("d.plist");
-    host::Dictionary dict;
-    dict.setLong("Negative", -88100);
-    dict.setLong("Big", std::numeric_limits<std::int64_t>::max());
-    dict.setBool("Flag", true);
-    dict.setString("Name", "Tavro ✓");
-    for (bool atomically : {true, false}) {
-        ASSERT_TRUE(dict.writeToFile(path, atomically));
-        const auto back = host::Dictionary::dictionaryWithContentsOfFile(path);
-        ASSERT_TRUE(back.has_value());
-        EXPECT_EQ(back->longValue("Negative"), -88100);
-        EXPECT_EQ(back->longValue("Big"), std::numeric_limits<std::int64_t>::max());
-        EXPECT_EQ(back->boolValue("Flag"), true);
-        EXPECT_EQ(back->stringValue("Name"), QString("Tavro ✓"));
-        EXPECT_EQ(back->stringValue("Flag"), std::nullopt);
+// libplist reads and writes reals with the process's numeric locale; a decimal comma must not
+// change what the file says.
+TEST(PropertyList, ReadsAndWritesTheSameInEveryLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    QTemporaryDir folder;
+    for (const char* locale : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << " (package locales-all)";
+        const auto dict = Dictionary::fromData(
+            xml("<key>Frequency</key><real>99.5e3</real><key>Quarter</key><real>0.25</real>"
+                "<key>Minus</key><real>-3.75</real><key>Id</key><string>I</string>"));
+        ASSERT_TRUE(dict) << locale;
+        EXPECT_EQ(dict->longValue("Frequency"), 99500) << locale;
+        ASSERT_TRUE(dict->writeToFile(folder.filePath("l"), true));
+        QFile written(folder.filePath("l"));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        EXPECT_TRUE(text.contains("<real>0.25</real>") && text.contains("<real>-3.75</real>") &&
+                    text.contains("<string>I</string>"))
+            << locale << "\n"
+            << text.toStdString();
     }
-    EXPECT_FALSE(dict.writeToFile(dir.filePath("missing/d.plist"), true));
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+// Only a regular file is read: a pipe nobody writes to, or a folder, is nothing at once.
+TEST(PropertyList, OnlyARegularFileIsRead) {
+    QTemporaryDir folder;
+    ASSERT_EQ(::mkfifo(qPrintable(folder.filePath("pipe")), 0600), 0);
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("pipe")));
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.path()));
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("missing")));
 }
 
 } // namespace

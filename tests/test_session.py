@@ -29,16 +29,28 @@ class PanelInSession(unittest.TestCase):
         self.assertEqual((value.minimumValue, value.maximumValue, value.minimumIncrement),
                          (88100, 107900, 100))
         self.assertTrue(dial.getState().contains(pyatspi.STATE_FOCUSED))
-
-        self.session.xdotool('key', 'Up')
-        self.assertTrue(wait_for(lambda: spoken() == '88.2 MHz'))
-        self.assertEqual(value.currentValue, 88200)
-        value.currentValue = 99000  # as a screen reader's user sets it
-        self.assertTrue(wait_for(lambda: spoken() == '99.0 MHz'))
         names = [a.name for a in pyatspi.findAllDescendants(app, lambda a: True)]
         for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100'):
             self.assertIn(name, names)
         self.assertTrue(any(n.startswith('Build date: ') for n in names))
+
+        heard = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: heard.append(spoken()), 'object:property-change:accessible-value')
+        x, y, _, _ = dial.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        centre = (x + 68, y + 68)  # the dial's centre, from its top left
+        steps = [(('key', 'Up'), '88.2 MHz'),
+                 (('mousemove', str(centre[0]), str(centre[1])), None),
+                 (('click', '4'), '88.3 MHz'),  # the wheel, a notch away from the user
+                 (('mousemove', str(centre[0]), str(centre[1] - 40), 'mousedown', '1',
+                   'mousemove', str(centre[0] + 40), str(centre[1]), 'mouseup', '1'), '94.2 MHz')]
+        for action, then in steps:
+            self.session.xdotool(*action)
+            if then:
+                self.assertEqual(wait_for(lambda: heard and heard[-1] == then and heard[-1]), then)
+        self.assertEqual(value.currentValue, 94200)
+        value.currentValue = 99000  # as a screen reader's user sets it
+        self.assertTrue(wait_for(lambda: spoken() == '99.0 MHz'))
 
     def test_a_second_start_brings_the_first_forward(self):
         second = self.session.start_panel()

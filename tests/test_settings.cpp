@@ -1,155 +1,130 @@
+// The settings file: where it lives, what it holds, and that a write replaces it whole or not at
+// all, whatever the disk does, keeping what it cannot read.
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
-#include "support/BinaryPlist.h"
 #include "support/ScopedEnv.h"
-#include "support/StreamCapture.h"
+#include "support/TroubledFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <plist/plist.h>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
-void writeText(const QString& inPath, const QByteArray& inText) {
+QByteArray contents(const QString& inPath) {
+    QFile file(inPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const QString& inPath, const QByteArray& inText) {
     QFile file(inPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(inText);
 }
 
-QByteArray readAll(const QString& inPath) {
-    QFile file(inPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray plist(const QByteArray& inBody) {
+    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + inBody + "</dict></plist>";
 }
 
-QByteArray plist(const char* inBody) {
-    return QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>") + inBody +
-           "</dict></plist>";
-}
+struct PathCase {
+    const char* xdgConfigHome;
+    const char* home;
+    QString folder;
+};
 
-TEST(SettingsPath, FollowsXdgConfigHomeOnlyWhenAbsolute) {
-    QTemporaryDir home;
-    ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
-    const QString name = QString(settings::sBundleIdentifier) + ".plist";
-    {
-        ScopedEnv xdg("XDG_CONFIG_HOME", "/srv/conf");
-        EXPECT_EQ(settings::prefPath(), "/srv/conf/" + name);
-    }
-    {
-        ScopedEnv xdg("XDG_CONFIG_HOME", "relative/conf");
-        EXPECT_EQ(settings::prefPath(), home.path() + "/.config/" + name);
-    }
-    {
-        ScopedEnv xdg("XDG_CONFIG_HOME", "");
-        EXPECT_EQ(settings::prefPath(), home.path() + "/.config/" + name);
+// XDG_CONFIG_HOME when absolute, else $HOME/.config, else the user database's home: never the
+// current folder, never the root.
+TEST(Settings, PathFollowsTheXdgRulesAndTheUserDatabase) {
+    const QString own = QFile::decodeName(getpwuid(getuid())->pw_dir) + "/.config";
+    const PathCase cases[] = {{"/srv/conf", "/home/u", "/srv/conf"},
+                              {"relative/conf", "/home/u", "/home/u/.config"},
+                              {"", "/home/u/", "/home/u/.config"},
+                              {nullptr, nullptr, own},
+                              {nullptr, "relative", own}};
+    for (const PathCase& c : cases) {
+        ScopedEnv xdg("XDG_CONFIG_HOME", c.xdgConfigHome);
+        ScopedEnv home("HOME", c.home);
+        EXPECT_EQ(settings::prefPath(), c.folder + "/" + settings::sBundleIdentifier + ".plist")
+            << (c.xdgConfigHome ? c.xdgConfigHome : "unset") << " " << (c.home ? c.home : "unset");
     }
 }
 
 class SettingsFile : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath("settings.plist");
+    QTemporaryDir folder;
+    QString path = folder.filePath("fresh/account/settings.plist");
 };
 
-TEST_F(SettingsFile, MissingFileHoldsNothing) {
-    const settings::Stored stored = settings::read(path).stored;
-    EXPECT_FALSE(stored.frequency);
-    EXPECT_FALSE(stored.style);
-    EXPECT_FALSE(stored.stereo);
-}
-
-TEST_F(SettingsFile, ReadsEachKeyOnItsOwnAndClampsTo32Bits) {
-    writeText(path, plist("<key>Style</key><integer>1</integer>"));
-    settings::Stored stored = settings::read(path).stored;
-    EXPECT_EQ(stored.style, 1);
-    EXPECT_FALSE(stored.frequency);
-    EXPECT_FALSE(stored.stereo);
-
-    writeText(path, plist("<key>Frequency</key><integer>99999999999</integer>"
-                          "<key>Style</key><integer>-99999999999</integer>"
-                          "<key>Stereo</key><string>NO</string>"));
-    stored = settings::read(path).stored;
-    EXPECT_EQ(stored.frequency, std::numeric_limits<SInt32>::max());
-    EXPECT_EQ(stored.style, std::numeric_limits<SInt32>::min());
-    EXPECT_EQ(stored.stereo, false);
-}
-
-TEST_F(SettingsFile, WriteKeepsEveryOtherKeyAndCreatesTheFolder) {
-    const QString nested = dir.filePath("fresh/account/settings.plist");
-    ASSERT_TRUE(settings::write(nested, 98000, false).saved());
-    auto dict = host::Dictionary::dictionaryWithContentsOfFile(nested);
+TEST_F(SettingsFile, ReadsItsKeysAndWritesTwoKeepingEveryOther) {
+    EXPECT_EQ(settings::read(path).state, settings::FileState::Missing);
+    ASSERT_TRUE(settings::write(path, 98000, false).saved()); // the folder is made
+    auto dict = host::Dictionary::dictionaryWithContentsOfFile(path);
     ASSERT_TRUE(dict);
-    EXPECT_EQ(dict->longValue("Frequency"), 98000);
-    EXPECT_EQ(dict->boolValue("Stereo"), false);
-    EXPECT_FALSE(dict->hasKey("Style"));
+    EXPECT_EQ(dict->toXML(), host::Dictionary::fromData(plist("<key>Frequency</key><integer>"
+                                                              "98000</integer><key>Stereo</key>"
+                                                              "<false/>"))
+                                 ->toXML());
 
-    writeText(path, plist("<key>Style</key><integer>1</integer>"
-                          "<key>Other</key><string>kept</string>"));
+    put(path, plist("<key>Style</key><integer>1</integer><key>Note</key><string>mine</string>"
+                    "<key>ApplyOnPlug</key><false/>"));
+    settings::Contents read = settings::read(path);
+    EXPECT_EQ(read.state, settings::FileState::Read);
+    EXPECT_EQ(read.stored.style, 1);
+    EXPECT_EQ(read.stored.applyOnPlug, false);
+    EXPECT_FALSE(read.stored.frequency || read.stored.stereo);
     ASSERT_TRUE(settings::write(path, 76500, true).saved());
     dict = host::Dictionary::dictionaryWithContentsOfFile(path);
-    ASSERT_TRUE(dict);
-    EXPECT_EQ(dict->longValue("Style"), 1);
-    EXPECT_EQ(dict->stringValue("Other"), QString("kept"));
-    EXPECT_EQ(dict->longValue("Frequency"), 76500);
-    EXPECT_EQ(dict->boolValue("Stereo"), true);
-    EXPECT_TRUE(readAll(path).startsWith("<?xml"));
+    EXPECT_EQ(dict->stringValue("Note"), QString("mine"));
+    read = settings::read(path);
+    EXPECT_EQ(read.stored.style, 1);
+    EXPECT_EQ(read.stored.frequency, 76500);
+    EXPECT_EQ(read.stored.stereo, true);
 }
 
-TEST_F(SettingsFile, BinaryFileIsReadAndItsKeysSurviveAWrite) {
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "Frequency", plist_new_uint(101100));
-    plist_dict_set_item(root, "Style", plist_new_uint(0));
-    plist_dict_set_item(root, "Stereo", plist_new_bool(0));
-    writeText(path, binaryPlist(root));
-
-    const settings::Stored stored = settings::read(path).stored;
-    EXPECT_EQ(stored.frequency, 101100);
-    EXPECT_EQ(stored.style, 0);
-    EXPECT_EQ(stored.stereo, false);
-    ASSERT_TRUE(settings::write(path, 101200, false).saved());
-    EXPECT_EQ(settings::read(path).stored.style, 0);
-    EXPECT_EQ(settings::read(path).stored.frequency, 101200);
-}
-
-// A damaged file is not silently replaced: it is kept beside the new one, each time under a
-// name of its own, with a line in the log.
-TEST_F(SettingsFile, UnreadableFileIsKeptBesideTheNewOne) {
-    for (const char* damaged : {"<plist><dict><key>Style</key><integer>1", "garbage"}) {
-        writeText(path, damaged);
-        StreamCapture err(2);
-        ASSERT_TRUE(settings::write(path, 88100, true).saved());
-        EXPECT_NE(err.text().find("could not be read"), std::string::npos);
+// A file that cannot be read is never written over: it is kept beside the new one, each time
+// under a name of its own.
+TEST_F(SettingsFile, WriteKeepsAnUnreadableFileAside) {
+    QDir().mkpath(QFileInfo(path).path());
+    for (const QByteArray damaged : {"<plist><dict><key>Style</key>", "garbage"}) {
+        put(path, damaged);
+        EXPECT_EQ(settings::read(path).state, settings::FileState::Unreadable);
+        const settings::WriteResult written = settings::write(path, 88100, true);
+        ASSERT_TRUE(written.saved());
+        EXPECT_EQ(contents(written.keptAside), damaged);
     }
-    EXPECT_EQ(readAll(path + ".unreadable"), "<plist><dict><key>Style</key><integer>1");
-    EXPECT_EQ(readAll(path + ".unreadable.2"), "garbage");
-    EXPECT_EQ(settings::read(path).stored.frequency, 88100);
+    EXPECT_EQ(contents(path + ".unreadable"), "<plist><dict><key>Style</key>");
+    EXPECT_EQ(contents(path + ".unreadable.2"), "garbage");
 }
 
-// A disk that fills up half-way through the write: the file size limit stands in for it, and
-// holds for root as well.
-TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
-    writeText(path, plist("<key>Frequency</key><integer>90000</integer>"));
-    const QByteArray before = readAll(path);
+// The new file takes the old one's place whole: whoever holds the old one still reads it all.
+TEST_F(SettingsFile, WriteReplacesTheFileWhole) {
+    ASSERT_TRUE(settings::write(path, 90000, true).saved());
+    const QByteArray old = contents(path);
+    ASSERT_EQ(::link(qPrintable(path), qPrintable(folder.filePath("held"))), 0);
+    ASSERT_TRUE(settings::write(path, 100000, false).saved());
+    EXPECT_EQ(contents(folder.filePath("held")), old);
+    EXPECT_EQ(settings::read(path).stored.frequency, 100000);
+}
 
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = settings::write(path, 100000, true).saved();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(readAll(path), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.plist"});
+// On a full or read-only disk the write says why it failed, and the old file stays as it was.
+TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
+    const QByteArray old = plist("<key>Frequency</key><integer>101500</integer>");
+    for (const auto& [trouble, why] : {std::pair{TroubledFolder::Full, "No space left on device"},
+                                       std::pair{TroubledFolder::ReadOnly, "Read-only"}}) {
+        const TroubledFolder disk(trouble, "settings.plist", old);
+        if (!disk.problem().empty()) {
+            GTEST_SKIP() << disk.problem();
+        }
+        const settings::WriteResult written =
+            settings::write(disk.path("settings.plist"), 88100, false);
+        EXPECT_FALSE(written.saved());
+        EXPECT_TRUE(written.problem.contains(why)) << written.problem.toStdString();
+        EXPECT_EQ(contents(disk.path("settings.plist")), old);
+    }
 }
 
 } // namespace

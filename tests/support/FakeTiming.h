@@ -45,11 +45,6 @@ public:
         mNow = std::max(mNow, until);
     }
 
-    // Moves the clock without delivering anything: the event loop was busy.
-    void stallUntil(double inSeconds) { mNow = at(inSeconds); }
-
-    std::size_t pending() const { return mQueue.size(); }
-
 private:
     static host::Date at(double inSeconds) {
         return host::Date{} + std::chrono::duration_cast<host::Date::duration>(

@@ -2,15 +2,15 @@
 
 #include <umockdev.h>
 
+#include <QByteArray>
+
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -85,33 +85,33 @@ void MockSysfs::remove(unsigned inIndex) {
     mNodePaths.erase(inIndex);
 }
 
+std::size_t MockSysfs::openNodes() {
+    std::size_t count = 0;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        count += std::filesystem::read_symlink(fd.path(), error).string().starts_with("/dev/pts/");
+    }
+    return count;
+}
+
 namespace {
 
-// Whether inFd is an end of a connection to umockdev's ioctl emulation, which runs in this process.
-bool isTestBedIoctlSocket(int inFd) {
-    for (const auto name : {&::getsockname, &::getpeername}) {
-        sockaddr_un address{};
-        socklen_t length = sizeof address;
-        if (name(inFd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
-            address.sun_family == AF_UNIX && std::strstr(address.sun_path, "/ioctl/") != nullptr) {
-            return true;
-        }
-    }
-    return false;
+std::string testbedFile(unsigned inIndex) {
+    return qgetenv("UMOCKDEV_DIR").toStdString() + MockSysfs::node(inIndex);
 }
 
 } // namespace
 
-std::size_t MockSysfs::openDescriptors() {
-    std::size_t count = 0;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        const std::string target = std::filesystem::read_symlink(fd.path(), error);
-        const bool testBed = target == "/dev/ptmx" || target == "anon_inode:[eventfd]" ||
-                             isTestBedIoctlSocket(std::stoi(fd.path().filename().string()));
-        count += testBed ? 0 : 1;
+void MockSysfs::failWrites(unsigned inIndex) {
+    // The node is a link to a terminal; /dev/full refuses every write, with ENOSPC.
+    std::filesystem::remove(testbedFile(inIndex));
+    std::filesystem::create_symlink("/dev/full", testbedFile(inIndex));
+}
+
+void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
+    if (::chmod(testbedFile(inIndex).c_str(), inMode) != 0) {
+        throw std::runtime_error("chmod " + testbedFile(inIndex));
     }
-    return count;
 }
 
 int MockSysfs::writtenFd(unsigned inIndex) const {

@@ -31,11 +31,8 @@ public:
 
     static bool isActive();
 
-    // This process's open descriptors, leaving out those of the test bed: the pseudo-terminal
-    // masters umockdev keeps for every device node it ever made, the wake-up eventfds of its
-    // GLib threads, and the sockets of its ioctl emulation (its preload library keeps both ends
-    // of one for every failed open of a mock node).
-    static std::size_t openDescriptors();
+    // How many of the nodes (terminals, here) this process holds open.
+    static std::size_t openNodes();
 
     // The USB device, its interface, its HID device and the hidraw node, each with its uevent.
     // A node with a device file can be made once per test bed: umockdev keeps its terminal.
@@ -44,6 +41,11 @@ public:
     void remove(unsigned inIndex);
 
     static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
+    // From now on every write to the node fails, as to a transmitter that stopped answering.
+    static void failWrites(unsigned inIndex);
+    // The mode of the file behind the node.
+    static void setMode(unsigned inIndex, unsigned inMode);
+
     // Everything written to the node since the last call.
     std::vector<UInt8> written(unsigned inIndex);
     // The other end of the node's terminal, where what is written to the node can be read;

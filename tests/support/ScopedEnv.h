@@ -2,13 +2,20 @@
 
 #include <QByteArray>
 
-// Sets an environment variable for the life of the object, then puts the old value back.
+// Sets an environment variable (unsets it for a null value) for the life of the object, then
+// puts the old value back.
 class ScopedEnv {
 public:
     ScopedEnv(const char* inName, const QByteArray& inValue)
         : mName(inName), mHad(qEnvironmentVariableIsSet(inName)), mOld(qgetenv(inName)) {
-        qputenv(inName, inValue);
+        if (inValue.isNull()) {
+            qunsetenv(inName);
+        } else {
+            qputenv(inName, inValue);
+        }
     }
+    ScopedEnv(const char* inName, const char* inValue)
+        : ScopedEnv(inName, inValue != nullptr ? QByteArray(inValue) : QByteArray()) {}
     ~ScopedEnv() {
         if (mHad) {
             qputenv(mName, mOld);

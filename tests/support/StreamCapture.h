@@ -10,14 +10,11 @@
 // printf and syslog echoes alike.
 class StreamCapture {
 public:
-    explicit StreamCapture(int inFd) : mFd(inFd) {
-        flushAll();
-        mSaved = ::dup(mFd);
-        mFile = std::tmpfile();
+    explicit StreamCapture(int inFd) : mFd(inFd), mSaved((flush(), ::dup(inFd))) {
         ::dup2(::fileno(mFile), mFd);
     }
     ~StreamCapture() {
-        flushAll();
+        flush();
         ::dup2(mSaved, mFd);
         ::close(mSaved);
         std::fclose(mFile);
@@ -26,35 +23,29 @@ public:
     StreamCapture& operator=(const StreamCapture&) = delete;
 
     std::string text() const {
-        flushAll();
-        std::string all;
+        flush();
+        std::string all(static_cast<std::size_t>(std::ftell(mFile)), '\0');
         std::rewind(mFile);
-        char chunk[512];
-        std::size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, mFile)) > 0) {
-            all.append(chunk, n);
-        }
-        std::fseek(mFile, 0, SEEK_END);
+        all.resize(std::fread(all.data(), 1, all.size(), mFile));
         return all;
     }
-
     std::vector<std::string> lines() const {
         std::vector<std::string> lines;
         const std::string all = text();
-        std::size_t start = 0;
-        for (std::size_t end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
+        for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos;
+             start = end + 1) {
             lines.push_back(all.substr(start, end - start));
         }
         return lines;
     }
 
 private:
-    static void flushAll() {
+    static void flush() {
         std::fflush(stdout);
         std::fflush(stderr);
     }
 
     int mFd;
-    int mSaved = -1;
-    std::FILE* mFile = nullptr;
+    int mSaved;
+    std::FILE* mFile = std::tmpfile();
 };

@@ -1,7 +1,8 @@
 #include "support/XServer.h"
 
+#include <QProcess>
+
 #include <X11/XKBlib.h>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <thread>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,19 +23,29 @@ XServer::XServer() {
     mPid = ::fork();
     if (mPid == 0) {
         ::dup2(fds[1], 3);
+        ::dup2(::open("/dev/null", O_WRONLY), 2); // it tells of each display number taken
         ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
                  "1024x768x24", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);
-    // Xvfb writes its display number once it accepts connections.
-    char number[16] = {};
+    // Xvfb writes its display number once it accepts connections, maybe in pieces; it dies if
+    // the pipe closes before the newline.
+    std::string number;
     pollfd ready{fds[0], POLLIN, 0};
-    if (mPid > 0 && ::poll(&ready, 1, 10000) > 0 && ::read(fds[0], number, sizeof number - 1) > 0) {
-        mName = ":" + std::string(number, std::strcspn(number, "\n"));
-        mDisplay = XOpenDisplay(mName.c_str());
+    char piece[16];
+    while (mPid > 0 && number.find('\n') == std::string::npos && ::poll(&ready, 1, 10000) > 0) {
+        const ssize_t n = ::read(fds[0], piece, sizeof piece);
+        if (n <= 0) {
+            break;
+        }
+        number.append(piece, static_cast<std::size_t>(n));
     }
     ::close(fds[0]);
+    if (number.find('\n') != std::string::npos) {
+        mName = ":" + number.substr(0, number.find('\n'));
+        mDisplay = XOpenDisplay(mName.c_str());
+    }
     if (mDisplay == nullptr) {
         mName.clear();
     }
@@ -59,15 +71,9 @@ void XServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
     flush();
 }
 
-void XServer::press(const char* inKey) {
-    XTestFakeKeyEvent(mDisplay, XKeysymToKeycode(mDisplay, XStringToKeysym(inKey)), True,
-                      CurrentTime);
-    flush();
-}
-
-void XServer::release(const char* inKey) {
-    XTestFakeKeyEvent(mDisplay, XKeysymToKeycode(mDisplay, XStringToKeysym(inKey)), False,
-                      CurrentTime);
+void XServer::key(const char* inKey, bool inDown) {
+    XTestFakeKeyEvent(mDisplay, XKeysymToKeycode(mDisplay, XStringToKeysym(inKey)),
+                      inDown ? True : False, CurrentTime);
     flush();
 }
 
@@ -91,38 +97,23 @@ void XServer::movePointer(int inX, int inY) {
     flush();
 }
 
-void XServer::button(bool inDown) {
-    XTestFakeButtonEvent(mDisplay, 1, inDown ? True : False, CurrentTime);
+void XServer::button(bool inDown, unsigned inButton) {
+    XTestFakeButtonEvent(mDisplay, inButton, inDown ? True : False, CurrentTime);
     flush();
 }
 
 unsigned long XServer::findWindow(const std::string& inTitle, std::chrono::milliseconds inWait) {
-    const auto deadline = std::chrono::steady_clock::now() + inWait;
-    do {
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        XQueryTree(mDisplay, DefaultRootWindow(mDisplay), &root, &parent, &children, &count);
-        Window found = 0;
-        for (unsigned i = 0; i < count && found == 0; ++i) {
-            char* name = nullptr;
-            XWindowAttributes attributes{};
-            if (XFetchName(mDisplay, children[i], &name) != 0 && name != nullptr) {
-                if (inTitle == name && XGetWindowAttributes(mDisplay, children[i], &attributes) &&
-                    attributes.map_state == IsViewable) {
-                    found = children[i];
-                }
-                XFree(name);
-            }
-        }
-        XFree(children);
-        if (found != 0) {
-            return found;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return 0;
+    QProcess search;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", QString::fromStdString(mName));
+    search.setProcessEnvironment(env);
+    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name",
+                             QString::fromStdString("^" + inTitle + "$")});
+    if (!search.waitForFinished(static_cast<int>(inWait.count()))) {
+        search.kill();
+        search.waitForFinished();
+    }
+    return search.readAllStandardOutput().split('\n').constFirst().toULong();
 }
 
 void XServer::focus(unsigned long inWindow) {
@@ -140,10 +131,4 @@ void XServer::close(unsigned long inWindow) {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(mDisplay, inWindow, False, NoEventMask, &event);
     flush();
-}
-
-std::pair<int, int> XServer::size(unsigned long inWindow) {
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(mDisplay, inWindow, &attributes);
-    return {attributes.width, attributes.height};
 }

@@ -25,14 +25,15 @@ public:
     void setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond);
 
     // Keys by their X names ("Up", "Tab", "Control_L"), pressed, held and released.
-    void press(const char* inKey);
-    void release(const char* inKey);
+    void key(const char* inKey, bool inDown);
+    void press(const char* inKey) { key(inKey, true); }
+    void release(const char* inKey) { key(inKey, false); }
     void hold(const char* inKey, std::chrono::milliseconds inFor);
     // Presses the keys in order, then releases them in reverse: "Control_L", "p".
     void chord(std::initializer_list<const char*> inKeys);
 
     void movePointer(int inX, int inY);
-    void button(bool inDown);
+    void button(bool inDown, unsigned inButton = 1); // 1 left, 2 middle, 3 right
 
     // The top-level window with this title, waiting for it to be mapped; 0 if none comes.
     unsigned long findWindow(const std::string& inTitle,
@@ -40,8 +41,6 @@ public:
     void focus(unsigned long inWindow);
     // Asks the window to close, as a window manager's close button does.
     void close(unsigned long inWindow);
-    // Its size in pixels.
-    std::pair<int, int> size(unsigned long inWindow);
 
 private:
     void flush();

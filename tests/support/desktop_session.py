@@ -14,8 +14,8 @@ class DesktopSession:
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp'],
                                      pass_fds=[write], stderr=subprocess.DEVNULL)
         os.close(write)
-        os.environ['DISPLAY'] = ':' + os.read(read, 16).decode().strip()
-        os.close(read)
+        with os.fdopen(read) as display:  # read to its end: Xvfb dies if cut off
+            os.environ['DISPLAY'] = ':' + display.readline().strip()
         self.bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
         self.panels = []
 
@@ -39,10 +39,14 @@ class DesktopSession:
 
 
 def wait_for(condition, timeout=10.0):
+    """Polls condition, letting accessibility events in meanwhile."""
+    from gi.repository import GLib
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         found = condition()
         if found:
             return found
+        while GLib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.05)
     return None

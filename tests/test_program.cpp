@@ -1,0 +1,123 @@
+// usb-tavro-prefs run as a person runs it: its command line, its pictures, and its ways out —
+// signals before and after it is up, a closed output, a disk that takes no settings.
+#include "settings/Settings.h"
+#include "support/ProgramRun.h"
+#include "support/TroubledFolder.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+
+namespace {
+
+using ::testing::HasSubstr;
+using Output = ProgramRun::Output;
+
+class Program : public ::testing::Test {
+protected:
+    Program() {
+        panel.env.insert("QT_QPA_PLATFORM", "offscreen");
+        panel.env.remove("WAYLAND_DISPLAY");
+    }
+    // Started, up, and ended by inSignal.
+    ProgramRun::Outcome signalled(int inSignal, Output inOutput = Output::Read) {
+        panel.start({"--simulate"}, false, inOutput);
+        EXPECT_TRUE(panel.says("mainViewDidLoad"));
+        QTest::qWait(200); // into the event loop
+        ::kill(static_cast<pid_t>(panel.process.processId()), inSignal);
+        return panel.finish();
+    }
+    std::optional<SInt32> saved() const {
+        return settings::read(panel.settingsPath()).stored.frequency;
+    }
+
+    ProgramRun panel{TAVRO_HOST_PROGRAM};
+};
+
+TEST_F(Program, CommandLineMistakesAndAMissingDisplayAreOneLineAndExitTwo) {
+    const ProgramRun::Outcome help = panel.run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_THAT(help.out, HasSubstr("--scale <factor>"));
+    for (const QStringList& wrong :
+         {QStringList{"--bogus"}, QStringList{"extra"}, QStringList{"--scale", "2"},
+          QStringList{"--screenshot", "x.png", "--scale", "0"}}) {
+        const ProgramRun::Outcome outcome = panel.run(wrong);
+        EXPECT_EQ(outcome.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_THAT(outcome.err, ::testing::MatchesRegex("usb-tavro-prefs: [^\n]*\n"));
+    }
+    EXPECT_EQ(panel.run({"--bundle", panel.config.filePath("none")}).exitCode, 1);
+    panel.env.remove("QT_QPA_PLATFORM");
+    panel.env.remove("DISPLAY");
+    const ProgramRun::Outcome noDisplay = panel.run({"--simulate"});
+    EXPECT_EQ(noDisplay.exitCode, 2);
+    EXPECT_THAT(noDisplay.err, HasSubstr("cannot open a window"));
+}
+
+// The picture at the screen's scale or the one asked for; never waiting for a reader.
+TEST_F(Program, ScreenshotHonoursTheScaleAndNeverBlocks) {
+    const QString file = panel.config.filePath("pane.png");
+    ASSERT_EQ(panel.run({"--simulate", "--screenshot", file}).exitCode, 0);
+    const QSize points = QImage(file).size();
+    panel.env.insert("QT_SCALE_FACTOR", "2");
+    ASSERT_EQ(panel.run({"--simulate", "--screenshot", file}).exitCode, 0);
+    EXPECT_EQ(QImage(file).size(), points * 2);
+    ASSERT_EQ(panel.run({"--simulate", "--screenshot", file, "--scale", "3"}).exitCode, 0);
+    EXPECT_EQ(QImage(file).size(), points * 3);
+    EXPECT_FALSE(saved()); // nothing changed, nothing written
+
+    ASSERT_EQ(::mkfifo(qPrintable(panel.config.filePath("pipe")), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    const ProgramRun::Outcome pipe = panel.run({"--screenshot", panel.config.filePath("pipe")});
+    EXPECT_EQ(pipe.exitCode, 1);
+    EXPECT_THAT(pipe.err, HasSubstr("nothing reads from it"));
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+// Up, a terminating signal leaves the normal way, saving, also with its output closed (the
+// simulator prints each report). Before it is up (here: an X server that never answers) a signal
+// ends it at once.
+TEST_F(Program, SignalsEndItPromptlyAndSaveWhatThereIs) {
+    for (const int each : {SIGTERM, SIGINT, SIGHUP}) {
+        EXPECT_EQ(signalled(each, Output::Closed).exitCode, 0) << each;
+        EXPECT_EQ(saved(), 88100);
+        QFile::remove(panel.settingsPath());
+    }
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    const std::string path = "/tmp/.X11-unix/X" + std::to_string(7000 + ::getpid() % 1000);
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    ::unlink(path.c_str());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::listen(listener, 1);
+    panel.env.remove("QT_QPA_PLATFORM");
+    panel.env.insert("DISPLAY", QString::fromStdString(":" + path.substr(path.rfind('X') + 1)));
+    panel.start({"--simulate"});
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(panel.process.processId()), SIGTERM);
+    EXPECT_TRUE(panel.process.waitForFinished(2000));
+    EXPECT_EQ(panel.process.exitStatus(), QProcess::CrashExit); // as killed by it
+    ::close(listener);
+    ::unlink(path.c_str());
+}
+
+TEST_F(Program, SettingsItCouldNotSaveMakeItsExitStatusOne) {
+    const TroubledFolder disk(TroubledFolder::ReadOnly);
+    if (!disk.problem().empty()) {
+        GTEST_SKIP() << disk.problem();
+    }
+    panel.env.insert("XDG_CONFIG_HOME", disk.path());
+    const ProgramRun::Outcome outcome = signalled(SIGTERM);
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_THAT(outcome.err, HasSubstr("Settings not saved to " + disk.path().toStdString()));
+}
+
+} // namespace
