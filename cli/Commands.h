@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/Arguments.h"
-#include "cli/UdevRule.h"
 #include "device/DeviceServices.h"
+#include "device/UdevRule.h"
 
 #include <QString>
 
@@ -10,6 +10,8 @@
 #include <ostream>
 
 namespace cli {
+
+using device::UdevRuleFiles;
 
 inline constexpr int sExitDone = 0;
 inline constexpr int sExitDevice = 1; // no transmitter, a device error, a file not written

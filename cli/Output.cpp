@@ -83,7 +83,7 @@ QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNod
     switch (inStatus) {
     case kIOReturnNotPrivileged:
         return QString("no permission to write to %1: %2")
-            .arg(transmitter, udevRuleAdvice(inUdevRule));
+            .arg(transmitter, device::udevRuleAdvice(inUdevRule));
     case kIOReturnNoDevice:
         return QString("%1 went away %2").arg(transmitter, result);
     case kIOReturnExclusiveAccess:

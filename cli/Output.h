@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/Band.h"
-#include "cli/UdevRule.h"
+#include "device/UdevRule.h"
 #include "host/Types.h"
 
 #include <QString>
@@ -11,6 +11,8 @@
 #include <string>
 
 namespace cli {
+
+using device::UdevRuleFiles;
 
 // Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
 void writeText(std::ostream& inStream, const QString& inText);

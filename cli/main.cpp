@@ -40,7 +40,7 @@ int runCommand(int argc, char** argv, const cli::Invocation& inInvocation) {
     } else {
         services = std::make_unique<device::LinuxDeviceServices>();
     }
-    cli::Context context{*services, settings::prefPath(), cli::programUdevRuleFiles(), std::cout,
+    cli::Context context{*services, settings::prefPath(), device::programUdevRuleFiles(), std::cout,
                          std::cerr};
     return cli::run(inInvocation, context);
 }

@@ -1,5 +1,6 @@
 #include "pane/USB_TavroPref.h"
 
+#include "device/UdevRule.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerCtl.h"
 #include "host/InterfaceLoader.h"
@@ -7,6 +8,7 @@
 #include "host/RadioMatrix.h"
 #include "host/SystemLog.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -78,7 +80,7 @@ void USB_TavroPref::mainViewDidLoad() {
 // and out never resizes the window or moves anything in it: the hardware version its widest, the
 // status line three lines as wide as the pane.
 void USB_TavroPref::reserveRoom() {
-    constexpr int sStatusLines = 3;
+    constexpr int sStatusLines = 4;
     if (mStatusField != nullptr) {
         mStatusField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         mStatusField->setFixedHeight(sStatusLines *
@@ -198,10 +200,7 @@ QString USB_TavroPref::deviceTrouble() const {
         return mPlugInHint.isEmpty() ? plugIn : plugIn + " " + mPlugInHint;
     }
     case kIOReturnNotPrivileged:
-        return transmitter +
-               " may not be opened by you. The udev rule gives access: see \"Giving your user "
-               "access to the transmitter\" in the README (sudo cp 70-usb-tavro.rules "
-               "/etc/udev/rules.d/), then plug it in again.";
+        return transmitter + " may not be opened by you. " + udevRuleHint();
     default:
         return transmitter + QString::asprintf(" could not be opened (result %08x). Plug it in "
                                                "again.",
@@ -219,6 +218,21 @@ void USB_TavroPref::showHardwareVersion() {
     }
     mHWVersField->setText(QString::asprintf("Hardware version: %04x",
                                             static_cast<unsigned>(mDevice->hardwareVersion())));
+}
+
+// The short form of what the command-line tool says in full: the rule is in place, so the
+// transmitter wants plugging in again; or how to install it.
+QString USB_TavroPref::udevRuleHint() {
+    const device::UdevRuleFiles rule = device::programUdevRuleFiles();
+    if (!device::ruleInPlace(rule).isEmpty()) {
+        return "The udev rule that gives access is in place: plug the transmitter in again.";
+    }
+    const QString copy = QFileInfo::exists(rule.installedCopy)
+                             ? rule.installedCopy
+                             : "packaging/" + rule.fileName; // from the source
+    return QString("Install the udev rule (\"Giving your user access to the transmitter\" in the "
+                   "README): sudo cp %1 /etc/udev/rules.d/")
+        .arg(copy);
 }
 
 void USB_TavroPref::sendSettingsToDevice() {

@@ -76,6 +76,7 @@ private:
     void showBundleVersion();
     void showStatus();
     QString deviceTrouble() const;
+    static QString udevRuleHint();
     void scheduleSave();
     void followSettingsFile();
 

@@ -153,7 +153,7 @@ TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     fake.plug(transmitter("tx"));
     fake.clearFailure();
     EXPECT_TRUE(text("mStatusField").contains("may not be opened")) << text("mStatusField");
-    EXPECT_TRUE(text("mStatusField").contains("Giving your user access to the transmitter"));
+    EXPECT_TRUE(text("mStatusField").contains("udev rule"));
     fake.unplug("tx");
     EXPECT_EQ(text("mStatusField"), "Plug in the transmitter.");
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace cli {
+namespace device {
 
 // Where the udev rule that gives the user at the seat access to the transmitter may be.
 struct UdevRuleFiles {
@@ -15,9 +15,12 @@ struct UdevRuleFiles {
 // For this program: udev's folders, and the rule's place relative to the installed program.
 UdevRuleFiles programUdevRuleFiles();
 
+// The rule where udev reads it, or nothing.
+QString ruleInPlace(const UdevRuleFiles& inFiles);
+
 // What a user who may not write to the transmitter should do, in one sentence: the rule is in
 // place but gives access only at the seat; or how to install it from its installed copy; or
 // where it comes from.
 QString udevRuleAdvice(const UdevRuleFiles& inFiles);
 
-} // namespace cli
+} // namespace device

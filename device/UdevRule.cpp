@@ -1,10 +1,10 @@
-#include "cli/UdevRule.h"
+#include "device/UdevRule.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace cli {
+namespace device {
 
 UdevRuleFiles programUdevRuleFiles() {
     UdevRuleFiles files;
@@ -18,15 +18,22 @@ UdevRuleFiles programUdevRuleFiles() {
     return files;
 }
 
-QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
+QString ruleInPlace(const UdevRuleFiles& inFiles) {
     for (const QString& folder : inFiles.systemFolders) {
         const QString rule = QDir(folder).filePath(inFiles.fileName);
         if (QFileInfo::exists(rule)) {
-            return QString("the udev rule %1 is in place, but it gives access only to the user "
-                           "logged in at the seat and only to a transmitter plugged in after it "
-                           "was installed: unplug the transmitter and plug it in again")
-                .arg(rule);
+            return rule;
         }
+    }
+    return {};
+}
+
+QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
+    if (const QString rule = ruleInPlace(inFiles); !rule.isEmpty()) {
+        return QString("the udev rule %1 is in place, but it gives access only to the user "
+                       "logged in at the seat and only to a transmitter plugged in after it "
+                       "was installed: unplug the transmitter and plug it in again")
+            .arg(rule);
     }
     const QString reload = "run 'sudo udevadm control --reload-rules', then unplug the "
                            "transmitter and plug it in again";
@@ -39,4 +46,4 @@ QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
         .arg(inFiles.fileName, reload);
 }
 
-} // namespace cli
+} // namespace device
