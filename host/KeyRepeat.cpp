@@ -12,11 +12,33 @@
 
 namespace host {
 
-bool requestDetectableAutoRepeat() {
+namespace {
+
+// Qt's own connection to the X server, or none on another window system.
+xcb_connection_t* qtConnection() {
     const auto* x11 = qGuiApp != nullptr
                           ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                           : nullptr;
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+bool keyHeldDown(quint32 inNativeScanCode) {
+    xcb_connection_t* connection = qtConnection();
+    if (connection == nullptr || inNativeScanCode > 255) {
+        return false;
+    }
+    xcb_query_keymap_reply_t* keymap =
+        xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
+    const bool down =
+        keymap != nullptr && (keymap->keys[inNativeScanCode / 8] & (1u << (inNativeScanCode % 8)));
+    std::free(keymap);
+    return down;
+}
+
+bool requestDetectableAutoRepeat() {
+    xcb_connection_t* connection = qtConnection();
     if (connection == nullptr) {
         return false;
     }

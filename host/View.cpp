@@ -1,6 +1,7 @@
 #include "host/View.h"
 
 #include "host/KeyEvents.h"
+#include "host/KeyRepeat.h"
 #include "host/PainterContext.h"
 #include "host/ViewAccessibility.h"
 
@@ -8,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -29,8 +29,6 @@ bool isFlippedWidget(const QWidget* inWidget) {
 View::View(QWidget* inParent) : QWidget(inParent) {
     installViewAccessibility();
 }
-
-View::~View() = default;
 
 Rect View::bounds() const {
     return Rect{{0.0f, 0.0f}, {static_cast<Float32>(width()), static_cast<Float32>(height())}};
@@ -241,14 +239,6 @@ bool View::resignFirstResponder() {
 
 void View::keyPressEvent(QKeyEvent* inEvent) {
     inEvent->accept();
-    if (mPendingRelease != nullptr &&
-        mPendingRelease->nativeScanCode() == inEvent->nativeScanCode() &&
-        mPendingRelease->timestamp() == inEvent->timestamp()) {
-        // The pair was the X server's repeat: the key is still held.
-        mPendingRelease.reset();
-    } else {
-        deliverPendingRelease();
-    }
     keyDown(keyEventFrom(*inEvent).withNativeEvent(inEvent));
 }
 
@@ -259,24 +249,12 @@ void View::keyReleaseEvent(QKeyEvent* inEvent) {
         return;
     }
     inEvent->accept();
-    // An X server that does not repeat keys as presses only sends a release and a press with one
-    // timestamp, which Qt does not always flag: the release waits until the events that came with
-    // it have been seen.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        deliverPendingRelease();
-        mPendingRelease.reset(inEvent->clone());
-        QMetaObject::invokeMethod(this, &View::deliverPendingRelease, Qt::QueuedConnection);
+    // An X server that does not repeat keys as presses only sends each repeat as a release and a
+    // press, which Qt does not always flag; the key of such a release is still held down.
+    if (keyHeldDown(inEvent->nativeScanCode())) {
         return;
     }
     keyUp(keyEventFrom(*inEvent).withNativeEvent(inEvent));
-}
-
-void View::deliverPendingRelease() {
-    if (mPendingRelease == nullptr) {
-        return;
-    }
-    const std::unique_ptr<QKeyEvent> release = std::move(mPendingRelease);
-    keyUp(keyEventFrom(*release).withNativeEvent(release.get()));
 }
 
 void View::focusInEvent(QFocusEvent* inEvent) {

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 class QFocusEvent;
@@ -46,14 +45,12 @@ struct AccessibilityValue {
 //
 // Key presses arrive as keyDown(), releases as keyUp(); what a view does not handle it hands to
 // the base implementation, which passes the event on to the parent widget. The window system's
-// own repeat comes as extra presses; its synthetic releases never reach keyUp(). Under X11 a
-// release reaches keyUp() once the events that came with it have been seen.
+// own repeat comes as extra presses; its synthetic releases never reach keyUp().
 // Painting calls drawRect() with a context in the view's coordinates.
 class View : public QWidget {
     Q_OBJECT
 public:
     explicit View(QWidget* inParent = nullptr);
-    ~View() override;
 
     virtual bool isFlipped() const { return false; }
     QWidget* superview() const { return parentWidget(); }
@@ -113,13 +110,11 @@ private:
     static void giveClickFocus(QWidget* inWidget);
     QWidget* widgetBeneath(QPointF inLocalPos);
     void passOn(QMouseEvent* inEvent);
-    void deliverPendingRelease();
 
     FocusRingCache mFocusRingCache;
-    bool mMouseTaken = false;                   // the current press was accepted by the hit test
-    QPointer<QWidget> mPassedOnTo;              // where the current declined press went
-    std::unique_ptr<QKeyEvent> mPendingRelease; // an X11 release that may be half of a repeat
-    QString mAccessibilityText;                 // the value as last told to assistive technology
+    bool mMouseTaken = false;      // the current press was accepted by the hit test
+    QPointer<QWidget> mPassedOnTo; // where the current declined press went
+    QString mAccessibilityText;    // the value as last told to assistive technology
 };
 
 } // namespace host

@@ -97,7 +97,7 @@ TEST(Program, SavesOnClosingAndSendsWhatItSavedAtTheNextStart) {
     ASSERT_EQ(panel.reports(), QStringList{"88.1 MHz stereo"});
     for (int i = 0; i < 3; ++i) {
         XServer::current().hold("Up", 50ms);
-        std::this_thread::sleep_for(50ms); // a release and a press in one millisecond repeat
+        std::this_thread::sleep_for(50ms); // a person's pause between taps
     }
     EXPECT_EQ(panel.reports().constLast(), "88.4 MHz stereo");
     XServer::current().close(panel.window);
@@ -225,7 +225,7 @@ TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
 }
 
 // This process never asks for the server's detectable auto-repeat: the views' own recognition of
-// its release and press pairs holds the cadence.
+// its release and press pairs (the key is still down) holds the cadence.
 TEST_F(PaneOnX, KeyHoldIsSevenStepsWithoutTheServersHelp) {
     XServer::current().setKeyRepeat(200, 50);
     std::thread holding([] { XServer::current().hold("Up", 1020ms); });
