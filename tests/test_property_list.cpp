@@ -111,6 +111,7 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
     const std::string kilobytes(4096, 'x');
     const std::uint64_t copies = (Dictionary::sMaxPayload - 1) / kilobytes.size(); // and "k"
     const QByteArray escapes = QByteArray("&amp;").repeated(Dictionary::sMaxEscapes);
+    const QByteArray payload(Dictionary::sMaxPayload - 1, '\xff'); // and "k"
     const BoundCase cases[] = {
         {"XML depth", xmlNested(depth), xmlNested(depth + 1)},
         {"binary depth", nested(depth - 1), nested(depth)},
@@ -120,6 +121,8 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
          xmlNested(2, QByteArray("<true/>").repeated(values + 1))},
         {"binary values", shared(values, Bytes{0x09}), shared(values + 1, Bytes{0x09})},
         {"binary payload", shared(copies, ascii(kilobytes)), shared(copies + 1, ascii(kilobytes))},
+        {"XML payload", xml("<key>k</key><data>" + payload.toBase64() + "</data>"),
+         xml("<key>k</key><data>" + (payload + "x").toBase64() + "</data>")},
         {"XML entities", xml("<key>k</key><string>" + escapes + "</string>"),
          xml("<key>k</key><string>&lt;" + escapes + "</string>")},
     };
