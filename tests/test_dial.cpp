@@ -250,6 +250,7 @@ TEST_F(Dial, ScrollWheelStepsByNotchesUpToTheBandsEnds) {
     EXPECT_EQ(dial->frequency(), 88100);
     dial->setFrequency(107800);
     wheel(5.0);
+    wheel(1.0); // at the end: nothing to send
     EXPECT_EQ(dial->frequency(), 107900);
     dial->setConnected(false);
     wheel(-1.0);

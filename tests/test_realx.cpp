@@ -9,6 +9,7 @@
 #include "support/QtPrinters.h"
 #include "support/XServer.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -224,14 +225,17 @@ TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
     EXPECT_EQ(pane.window->size(), size);
 }
 
-// This process never asks for the server's detectable auto-repeat: the views' own recognition of
-// its release and press pairs (the key is still down) holds the cadence.
-TEST_F(PaneOnX, KeyHoldIsSevenStepsWithoutTheServersHelp) {
-    XServer::current().setKeyRepeat(200, 50);
+// This process never asks for the server's detectable auto-repeat, whose repeat comes as release
+// and press pairs that Qt does not always flag: a release of a key the server still holds down,
+// unflagged, is half of such a pair and does not end the dial's repeat.
+TEST_F(PaneOnX, ReleaseOfAKeyStillHeldDownDoesNotEndTheRepeat) {
+    XServer::current().setKeyRepeat(0, 0); // only the release below comes between
     std::thread holding([] { XServer::current().hold("Up", 1020ms); });
-    QTest::qWait(1400);
+    QTest::qWait(500);
+    QKeyEvent unflagged(QEvent::KeyRelease, Qt::Key_Up, {}, XServer::current().keycode("Up"), 0, 0);
+    QApplication::sendEvent(pane.dial, &unflagged);
+    QTest::qWait(900);
     holding.join();
-    EXPECT_EQ(reports().size(), 8);
     EXPECT_EQ(reports().constLast(), "88.8 MHz stereo");
 }
 

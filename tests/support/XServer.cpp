@@ -66,14 +66,21 @@ void XServer::flush() {
 }
 
 void XServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
-    XAutoRepeatOn(mDisplay);
-    XkbSetAutoRepeatRate(mDisplay, XkbUseCoreKbd, inDelayMs, 1000 / inRatePerSecond);
+    if (inRatePerSecond == 0) {
+        XAutoRepeatOff(mDisplay);
+    } else {
+        XAutoRepeatOn(mDisplay);
+        XkbSetAutoRepeatRate(mDisplay, XkbUseCoreKbd, inDelayMs, 1000 / inRatePerSecond);
+    }
     flush();
 }
 
+unsigned XServer::keycode(const char* inKey) {
+    return XKeysymToKeycode(mDisplay, XStringToKeysym(inKey));
+}
+
 void XServer::key(const char* inKey, bool inDown) {
-    XTestFakeKeyEvent(mDisplay, XKeysymToKeycode(mDisplay, XStringToKeysym(inKey)),
-                      inDown ? True : False, CurrentTime);
+    XTestFakeKeyEvent(mDisplay, keycode(inKey), inDown ? True : False, CurrentTime);
     flush();
 }
 

@@ -21,8 +21,11 @@ public:
     // Empty when Xvfb could not be started.
     const std::string& name() const { return mName; }
 
-    // As "xset r rate inDelay inRate": the first repeat after inDelay, then inRate a second.
+    // As "xset r rate inDelay inRate": the first repeat after inDelay, then inRate a second; no
+    // repeat at all for a rate of 0.
     void setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond);
+    // The X keycode of a key, as Qt's native scan code gives it.
+    unsigned keycode(const char* inKey);
 
     // Keys by their X names ("Up", "Tab", "Control_L"), pressed, held and released.
     void key(const char* inKey, bool inDown);
