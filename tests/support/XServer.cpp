@@ -7,11 +7,11 @@
 #include <X11/extensions/XTest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,23 +29,15 @@ XServer::XServer() {
         ::_exit(127);
     }
     ::close(fds[1]);
-    // Xvfb writes its display number once it accepts connections, maybe in pieces; it dies if
-    // the pipe closes before the newline.
-    std::string number;
-    pollfd ready{fds[0], POLLIN, 0};
-    char piece[16];
-    while (mPid > 0 && number.find('\n') == std::string::npos && ::poll(&ready, 1, 10000) > 0) {
-        const ssize_t n = ::read(fds[0], piece, sizeof piece);
-        if (n <= 0) {
-            break;
-        }
-        number.append(piece, static_cast<std::size_t>(n));
-    }
-    ::close(fds[0]);
-    if (number.find('\n') != std::string::npos) {
-        mName = ":" + number.substr(0, number.find('\n'));
+    // Xvfb writes its display number once it accepts connections, maybe in pieces: read to the
+    // end of the line, as it dies when the pipe closes before.
+    std::FILE* written = ::fdopen(fds[0], "r");
+    char number[16] = {};
+    if (mPid > 0 && std::fgets(number, sizeof number, written) != nullptr) {
+        mName = ":" + std::string(number, std::strcspn(number, "\n"));
         mDisplay = XOpenDisplay(mName.c_str());
     }
+    std::fclose(written);
     if (mDisplay == nullptr) {
         mName.clear();
     }
