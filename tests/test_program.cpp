@@ -32,7 +32,7 @@ protected:
         panel.start({"--simulate"}, false, inOutput);
         EXPECT_TRUE(panel.says("mainViewDidLoad"));
         QTest::qWait(200); // into the event loop
-        ::kill(static_cast<pid_t>(panel.process.processId()), inSignal);
+        panel.signal(inSignal);
         return panel.finish();
     }
     std::optional<SInt32> saved() const {
@@ -102,7 +102,7 @@ TEST_F(Program, SignalsEndItPromptlyAndSaveWhatThereIs) {
     panel.env.insert("DISPLAY", QString::fromStdString(":" + path.substr(path.rfind('X') + 1)));
     panel.start({"--simulate"});
     QTest::qWait(500);
-    ::kill(static_cast<pid_t>(panel.process.processId()), SIGTERM);
+    panel.signal(SIGTERM);
     EXPECT_TRUE(panel.process.waitForFinished(2000));
     EXPECT_EQ(panel.process.exitStatus(), QProcess::CrashExit); // as killed by it
     ::close(listener);

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <string>
 
 #include <linux/capability.h>
@@ -62,6 +63,12 @@ public:
             process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit;
         return {exited ? process.exitCode() : -1, process.readAllStandardOutput().toStdString(),
                 (mErr + process.readAllStandardError()).toStdString()};
+    }
+    // Sends it inSignal, while it runs (a pid of 0 would signal the whole process group).
+    void signal(int inSignal) {
+        if (const qint64 pid = process.processId(); pid > 0) {
+            ::kill(static_cast<pid_t>(pid), inSignal);
+        }
     }
     Outcome run(const QStringList& inArguments, bool inAsAUser = false,
                 Output inOutput = Output::Read) {
