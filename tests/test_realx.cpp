@@ -2,6 +2,7 @@
 // pane in a window of this process.
 #include "device/sim/ReportDescription.h"
 #include "dial/xr_tunerLayout.h"
+#include "host/KeyRepeat.h"
 #include "host/Snapshot.h"
 #include "settings/Settings.h"
 #include "support/PaneWindow.h"
@@ -9,6 +10,7 @@
 #include "support/QtPrinters.h"
 #include "support/XServer.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -215,14 +217,36 @@ TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
     EXPECT_EQ(dialOnScreen(), dialNow()); // dashes
     const qsizetype sent = reports().size();
     drag(90);
+    XServer::current().hold("Up", 30ms); // steps the dial, tells nobody
     EXPECT_EQ(reports().size(), sent);
     EXPECT_EQ(pane.window->size(), size);
 
-    XServer::current().chord({"Control_L", "p"});
+    XServer::current().chord({"Control_L", "p"}); // the pane's own settings go out, and show
     EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
     EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pane.dial)->text(QAccessible::Value),
+              "88.1 MHz");
     EXPECT_EQ(dialOnScreen(), dialNow());
     EXPECT_EQ(pane.window->size(), size);
+}
+
+// Asked for detectable auto-repeat, the server repeats a held key as presses alone: the one release
+// is the key's own.
+TEST_F(PaneOnX, DetectableAutoRepeatLeavesOneReleaseAHold) {
+    ASSERT_TRUE(host::requestDetectableAutoRepeat());
+    XServer::current().setKeyRepeat(200, 50);
+    struct Releases : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* inEvent) override {
+            count += inEvent->type() == QEvent::KeyRelease;
+            return false;
+        }
+    } releases;
+    pane.dial->installEventFilter(&releases);
+    std::thread holding([] { XServer::current().hold("Up", 600ms); });
+    QTest::qWait(800);
+    holding.join();
+    EXPECT_EQ(releases.count, 1);
 }
 
 // This process never asks for the server's detectable auto-repeat, whose repeat comes as release

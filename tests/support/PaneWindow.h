@@ -16,7 +16,7 @@
 // The real pane from the real bundle in the host program's window, on the simulated transmitter
 // (plugged in), with a settings folder of its own.
 struct PaneWindow {
-    explicit PaneWindow(UInt16 inHardwareVersion = 0x0100) : simulator(inHardwareVersion) {
+    PaneWindow() {
         simulator.plug();
         pane = loader.load(TAVRO_BUNDLE_PATH, simulator);
         if (pane == nullptr) {
@@ -27,17 +27,13 @@ struct PaneWindow {
         window = std::make_unique<HostWindow>(*pane, &simulator);
         dial = window->findChild<host::View*>("mTunerCtl");
     }
-    ~PaneWindow() {
-        window.reset();
-        pane.reset();
-    }
     template <class T> T* find(const char* inName) const { return window->findChild<T*>(inName); }
 
     QTemporaryDir config;
     ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
     device::SimulatedTransmitter simulator;
     PaneLoader loader;
-    std::unique_ptr<host::PreferencePane> pane;
+    std::unique_ptr<host::PreferencePane> pane; // goes before the loader, after the window
     std::unique_ptr<HostWindow> window;
     host::View* dial = nullptr; // the module has its own copy of the dial class
 };
