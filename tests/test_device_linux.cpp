@@ -1,20 +1,23 @@
 // The transmitter link on the Linux device services: real libudev against umockdev's mock sysfs,
 // with real uevents, and hidraw nodes whose written bytes are read back, that refuse the user,
 // that fail every write, or that hold one.
+#include "device/linux/HidrawInterface.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/linux/ReportWriter.h"
 #include "device/xr_device.h"
 #include "support/MockSysfs.h"
 #include "support/StreamCapture.h"
 
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <atomic>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <linux/capability.h>
-#include <poll.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -129,33 +132,44 @@ TEST_F(LinuxLink, FailingWritesAreTold) {
     EXPECT_TRUE(link->connected());
 }
 
-// A write the kernel holds: the report fails at its limit, the writer keeps the node open until
-// the kernel lets go, and meanwhile every open answers at once (it would wait behind the held
-// write); then the transmitter is resumed.
-TEST_F(LinuxLink, HeldWriteFailsAtItsLimitAndTheTransmitterIsResumedAfterIt) {
+// A write the kernel holds (a full blocking pipe stands in for a hidraw node, which ignores
+// O_NONBLOCK): the caller gets its answer at the limit, and the writer takes the descriptor over
+// until the kernel lets go, then says so. Meanwhile the interface's open answers at once, as it
+// would wait in the kernel behind the held write.
+TEST_F(LinuxLink, WriteTheKernelHoldsIsLetGoWithoutHoldingAnyone) {
     sysfs.add({.index = 0});
-    start();
-    const int filler = ::open(MockSysfs::node(0).c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(filler, 0);
-    pollfd writable{filler, POLLOUT, 0}; // the terminal moves its buffer on in the background
-    const char block[64] = {};
-    do {
-        while (::write(filler, block, sizeof block) > 0) {
+    int ends[2];
+    ASSERT_EQ(::pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
+    device::FileDescriptor held(ends[1]);
+    const char block[4096] = {};
+    for (std::size_t size : {sizeof block, std::size_t{1}}) {
+        while (::write(held.get(), block, size) > 0) {
         }
-    } while (::poll(&writable, 1, 500) > 0);
-    ::close(filler);
+    }
+    ASSERT_EQ(::fcntl(held.get(), F_SETFL, 0), 0);
+    device::ReportWriter writer;
+    std::atomic<int> letGo = 0;
+    writer.setOnRelease([&letGo] { ++letGo; });
+    EXPECT_EQ(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms), kIOReturnTimeout);
+    EXPECT_EQ(held.get(), -1);
 
-    link->setFrequency(88100, 1, true);
-    EXPECT_EQ(link->reportStatus(), kIOReturnTimeout);
-    EXPECT_EQ(MockSysfs::openNodes(), 1u); // the writer's, until the kernel lets go
-    link->setFrequency(88200, 1, true);
-    EXPECT_EQ(link->reportStatus(), kIOReturnBusy);
-    EXPECT_FALSE(link->reportWanted());
-    sysfs.written(0); // reading makes room: the kernel lets go of the write
-    EXPECT_TRUE(QTest::qWaitFor([&] { return link->reportWanted(); }, 3000));
-    EXPECT_EQ(MockSysfs::openNodes(), 0u);
-    link->setFrequency(88300, 1, true);
-    EXPECT_EQ(link->reportStatus(), kIOReturnSuccess);
+    auto* node = new device::HidrawInterface(std::make_shared<device::LiveTally>(),
+                                             MockSysfs::node(0), writer);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(node->open(kIOHIDOptionsTypeNone), kIOReturnBusy);
+    EXPECT_LT(clock.elapsed(), 50);
+    char drain[4096];
+    while (::read(ends[0], drain, sizeof drain) != 0) { // end of file: the writer closed it
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return letGo == 1 && !writer.stalled(); }, 2000));
+    EXPECT_EQ(node->open(kIOHIDOptionsTypeNone), kIOReturnSuccess);
+    const UInt8 report[6] = {0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00};
+    EXPECT_EQ(node->setReport(kIOHIDReportTypeOutput, 0, report, 6, 1000), kIOReturnSuccess);
+    EXPECT_EQ(node->close(), kIOReturnSuccess);
+    EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00));
+    node->Release();
+    ::close(ends[0]);
 }
 
 } // namespace
