@@ -1,7 +1,11 @@
-// The settings file: where it lives, what it holds, and that a write replaces it whole or not at
-// all, whatever the disk does, keeping what it cannot read.
+// The settings file: property lists as it holds them (values of every type, lists that would
+// take libplist 2.2 down or stall it, the bounds that keep every list read writable, the same
+// result in every locale), where it lives, what it holds, and that a write replaces it whole or
+// not at all, whatever the disk does, keeping what it cannot read.
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
+#include "support/BinaryPlist.h"
+#include "support/Files.h"
 #include "support/ScopedEnv.h"
 #include "support/TroubledFolder.h"
 
@@ -10,24 +14,163 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <limits>
+
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QByteArray contents(const QString& inPath) {
-    QFile file(inPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+using host::Dictionary;
+using namespace bplist;
+
+// {"k": inDepth - 1 arrays, each in the one before, around inInside}: inDepth deep.
+QByteArray xmlNested(qsizetype inDepth, const QByteArray& inInside = "<true/>") {
+    return plistXml("<key>k</key>" + QByteArray("<array>").repeated(inDepth - 1) + inInside +
+                    QByteArray("</array>").repeated(inDepth - 1));
 }
 
-void put(const QString& inPath, const QByteArray& inText) {
-    QFile file(inPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(inText);
+struct ValueCase {
+    const char* value;
+    std::optional<std::int64_t> number;
+    std::optional<bool> flag;
+};
+
+// Whatever a hand-edited file holds reads as a number and a flag, or as nothing; never garbage.
+TEST(PropertyList, ValuesOfEveryTypeReadAsNumbersAndFlags) {
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    const ValueCase cases[] = {{"<integer>-5</integer>", -5, true},
+                               {"<integer>0</integer>", 0, false},
+                               {"<integer>99999999999999999999</integer>", max, true},
+                               {"<real>-1.9</real>", -1, true},
+                               {"<real>1e300</real>", max, true},
+                               {"<false/>", 0, false},
+                               {"<string>  -42abc</string>", -42, true},
+                               {"<string>YES</string>", 0, true},
+                               {"<string>1</string>", 1, true},
+                               {"<string>-0</string>", 0, false},
+                               {"<data>AAEC</data>", {}, {}},
+                               {"<array><integer>1</integer></array>", {}, {}}};
+    for (const ValueCase& c : cases) {
+        const auto dict = Dictionary::fromData(plistXml(QByteArray("<key>K</key>") + c.value));
+        ASSERT_TRUE(dict) << c.value;
+        EXPECT_EQ(dict->longValue("K"), c.number) << c.value;
+        EXPECT_EQ(dict->boolValue("K"), c.flag) << c.value;
+    }
+    for (const QByteArray& notADictionary :
+         {QByteArray("{\"Frequency\": 1}"), QByteArray("<plist><array/></plist>"),
+          plistXml("<key>K</key>").chopped(15)}) {
+        EXPECT_FALSE(Dictionary::fromData(notADictionary)) << notADictionary.toStdString();
+    }
 }
 
-QByteArray plist(const QByteArray& inBody) {
-    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + inBody + "</dict></plist>";
+struct HostileCase {
+    const char* name;
+    QByteArray list;
+};
+
+// Each of these crashes the process, takes libplist minutes and gigabytes, or would not read
+// back as written.
+TEST(PropertyList, HostileListsGiveNothing) {
+    std::vector<Bytes> doubling;
+    for (std::uint8_t i = 0; i < 40; ++i) {
+        doubling.push_back(
+            Bytes{0xA2, static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 1)});
+    }
+    doubling.push_back(Bytes{0x09});
+    const HostileCase cases[] = {
+        {"XML nested 300000 deep", xmlNested(300000)},
+        {"binary nested 200000 deep", nested(200000)},
+        {"2^40 shared references", list(doubling, 1)},
+        {"a 60 kB string 60000 times", shared(60000, ascii(std::string(60000, 'x')))},
+        {"a cycle", list({Bytes{0xA1, 0}}, 1)},
+        {"a key holding U+0000",
+         list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1)},
+        {"one key twice", list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"),
+                                Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}},
+                               1)},
+        {"200000 entities",
+         plistXml("<key>k</key><string>" + QByteArray("&amp;").repeated(200000) + "</string>")},
+        {"100000 values", xmlNested(2, QByteArray("<true/>").repeated(100000))},
+    };
+    for (const HostileCase& c : cases) {
+        EXPECT_FALSE(Dictionary::fromData(c.list)) << c.name;
+    }
+}
+
+struct BoundCase {
+    const char* name;
+    QByteArray atBound;
+    QByteArray beyond;
+};
+
+// Read up to each bound and not beyond; what is read is written and read back whole.
+TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
+    constexpr qsizetype depth = Dictionary::sMaxDepth;
+    constexpr qsizetype values = Dictionary::sMaxValues - 3; // besides the root, "k", the array
+    const std::string kilobytes(4096, 'x');
+    const std::uint64_t copies = (Dictionary::sMaxPayload - 1) / kilobytes.size(); // and "k"
+    const QByteArray escapes = QByteArray("&amp;").repeated(Dictionary::sMaxEscapes);
+    const QByteArray payload(Dictionary::sMaxPayload - 1, '\xff'); // and "k"
+    const BoundCase cases[] = {
+        {"XML depth", xmlNested(depth), xmlNested(depth + 1)},
+        {"binary depth", nested(depth - 1), nested(depth)},
+        {"binary containers", flat(Dictionary::sMaxContainers - 2),
+         flat(Dictionary::sMaxContainers - 1)},
+        {"XML values", xmlNested(2, QByteArray("<true/>").repeated(values)),
+         xmlNested(2, QByteArray("<true/>").repeated(values + 1))},
+        {"binary values", shared(values, Bytes{0x09}), shared(values + 1, Bytes{0x09})},
+        {"binary payload", shared(copies, ascii(kilobytes)), shared(copies + 1, ascii(kilobytes))},
+        {"XML payload", plistXml("<key>k</key><data>" + payload.toBase64() + "</data>"),
+         plistXml("<key>k</key><data>" + (payload + "x").toBase64() + "</data>")},
+        {"XML entities", plistXml("<key>k</key><string>" + escapes + "</string>"),
+         plistXml("<key>k</key><string>&lt;" + escapes + "</string>")},
+    };
+    QTemporaryDir folder;
+    for (const BoundCase& c : cases) {
+        const auto read = Dictionary::fromData(c.atBound);
+        ASSERT_TRUE(read) << c.name;
+        QString problem;
+        ASSERT_TRUE(read->writeToFile(folder.filePath("list"), true, &problem))
+            << c.name << ": " << problem.toStdString();
+        const auto back = Dictionary::dictionaryWithContentsOfFile(folder.filePath("list"));
+        ASSERT_TRUE(back) << c.name;
+        EXPECT_EQ(back->toXML(), read->toXML()) << c.name;
+        EXPECT_FALSE(Dictionary::fromData(c.beyond)) << c.name;
+    }
+}
+
+// libplist reads and writes reals with the process's numeric locale; a decimal comma must not
+// change what the file says.
+TEST(PropertyList, ReadsAndWritesTheSameInEveryLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    QTemporaryDir folder;
+    for (const char* locale : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << " (package locales-all)";
+        const auto dict = Dictionary::fromData(
+            plistXml("<key>Frequency</key><real>99.5e3</real><key>Quarter</key><real>0.25</real>"
+                     "<key>Minus</key><real>-3.75</real><key>Id</key><string>I</string>"));
+        ASSERT_TRUE(dict) << locale;
+        EXPECT_EQ(dict->longValue("Frequency"), 99500) << locale;
+        ASSERT_TRUE(dict->writeToFile(folder.filePath("l"), true));
+        const QByteArray text = contents(folder.filePath("l"));
+        EXPECT_TRUE(text.contains("<real>0.25</real>") && text.contains("<real>-3.75</real>") &&
+                    text.contains("<string>I</string>"))
+            << locale << "\n"
+            << text.toStdString();
+    }
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+// Only a regular file is read: a pipe nobody writes to, or a folder, is nothing at once.
+TEST(PropertyList, OnlyARegularFileIsRead) {
+    QTemporaryDir folder;
+    ASSERT_EQ(::mkfifo(qPrintable(folder.filePath("pipe")), 0600), 0);
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("pipe")));
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.path()));
+    EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("missing")));
 }
 
 struct PathCase {
@@ -64,13 +207,14 @@ TEST_F(SettingsFile, ReadsItsKeysAndWritesTwoKeepingEveryOther) {
     ASSERT_TRUE(settings::write(path, 98000, false).saved()); // the folder is made
     auto dict = host::Dictionary::dictionaryWithContentsOfFile(path);
     ASSERT_TRUE(dict);
-    EXPECT_EQ(dict->toXML(), host::Dictionary::fromData(plist("<key>Frequency</key><integer>"
-                                                              "98000</integer><key>Stereo</key>"
-                                                              "<false/>"))
+    EXPECT_EQ(dict->toXML(), host::Dictionary::fromData(plistXml("<key>Frequency</key><integer>"
+                                                                 "98000</integer><key>Stereo</key>"
+                                                                 "<false/>"))
                                  ->toXML());
 
-    put(path, plist("<key>Style</key><integer>1</integer><key>Note</key><string>mine</string>"
-                    "<key>ApplyOnPlug</key><false/>"));
+    ASSERT_TRUE(put(
+        path, plistXml("<key>Style</key><integer>1</integer><key>Note</key><string>mine</string>"
+                       "<key>ApplyOnPlug</key><false/>")));
     settings::Contents read = settings::read(path);
     EXPECT_EQ(read.state, settings::FileState::Read);
     EXPECT_EQ(read.stored.style, 1);
@@ -90,7 +234,7 @@ TEST_F(SettingsFile, ReadsItsKeysAndWritesTwoKeepingEveryOther) {
 TEST_F(SettingsFile, WriteKeepsAnUnreadableFileAside) {
     QDir().mkpath(QFileInfo(path).path());
     for (const QByteArray damaged : {"<plist><dict><key>Style</key>", "garbage"}) {
-        put(path, damaged);
+        ASSERT_TRUE(put(path, damaged));
         EXPECT_EQ(settings::read(path).state, settings::FileState::Unreadable);
         const settings::WriteResult written = settings::write(path, 88100, true);
         ASSERT_TRUE(written.saved());
@@ -112,7 +256,7 @@ TEST_F(SettingsFile, WriteReplacesTheFileWhole) {
 
 // On a full or read-only disk the write says why it failed, and the old file stays as it was.
 TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
-    const QByteArray old = plist("<key>Frequency</key><integer>101500</integer>");
+    const QByteArray old = plistXml("<key>Frequency</key><integer>101500</integer>");
     for (const auto& [trouble, why] : {std::pair{TroubledFolder::Full, "No space left on device"},
                                        std::pair{TroubledFolder::ReadOnly, "Read-only"}}) {
         const TroubledFolder disk(trouble, "settings.plist", old);

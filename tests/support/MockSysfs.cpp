@@ -59,12 +59,9 @@ void MockSysfs::add(const Device& inDevice) {
 
     // The node comes from a description, which is how umockdev makes a device file for it.
     const std::string nodePath = hid + "/hidraw/hidraw" + n;
-    std::string description = "P: " + nodePath.substr(std::string("/sys").size()) + "\n";
-    if (inDevice.withNode) {
-        description += "N: hidraw" + n + "\n";
-    }
-    description +=
-        "E: SUBSYSTEM=hidraw\nE: DEVNAME=" + node(inDevice.index) + "\nA: dev=247:" + n + "\n";
+    const std::string description =
+        "P: " + nodePath.substr(std::string("/sys").size()) + "\nN: hidraw" + n +
+        "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + node(inDevice.index) + "\nA: dev=247:" + n + "\n";
     GError* error = nullptr;
     if (!umockdev_testbed_add_from_string(mTestbed, description.c_str(), &error)) {
         const std::string message = error->message;
@@ -114,13 +111,9 @@ void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
     }
 }
 
-int MockSysfs::writtenFd(unsigned inIndex) const {
-    return umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
-}
-
 std::vector<UInt8> MockSysfs::written(unsigned inIndex) {
     std::vector<UInt8> bytes;
-    const int master = writtenFd(inIndex);
+    const int master = umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
     if (master < 0) {
         return bytes;
     }

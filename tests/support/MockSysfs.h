@@ -21,7 +21,6 @@ public:
         std::string idVendor = "0f5a";
         std::string idProduct = "0b17";
         std::optional<std::string> bcdDevice = "0102";
-        bool withNode = true; // without, the node's device file is missing
     };
 
     MockSysfs();
@@ -46,11 +45,9 @@ public:
     // The mode of the file behind the node.
     static void setMode(unsigned inIndex, unsigned inMode);
 
-    // Everything written to the node since the last call.
+    // Everything written to the node since the last call, read from the other end of its
+    // terminal.
     std::vector<UInt8> written(unsigned inIndex);
-    // The other end of the node's terminal, where what is written to the node can be read;
-    // -1 when the node has none.
-    int writtenFd(unsigned inIndex) const;
 
 private:
     UMockdevTestbed* mTestbed;

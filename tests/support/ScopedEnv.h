@@ -14,8 +14,6 @@ public:
             qputenv(inName, inValue);
         }
     }
-    ScopedEnv(const char* inName, const char* inValue)
-        : ScopedEnv(inName, inValue != nullptr ? QByteArray(inValue) : QByteArray()) {}
     ~ScopedEnv() {
         if (mHad) {
             qputenv(mName, mOld);

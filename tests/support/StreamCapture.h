@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include <unistd.h>
 
@@ -28,15 +27,6 @@ public:
         std::rewind(mFile);
         all.resize(std::fread(all.data(), 1, all.size(), mFile));
         return all;
-    }
-    std::vector<std::string> lines() const {
-        std::vector<std::string> lines;
-        const std::string all = text();
-        for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos;
-             start = end + 1) {
-            lines.push_back(all.substr(start, end - start));
-        }
-        return lines;
     }
 
 private:

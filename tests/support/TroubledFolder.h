@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Files.h"
+
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -34,9 +36,7 @@ public:
         }
         mMounted = true;
         if (!inFileName.isEmpty()) {
-            QFile file(path(inFileName));
-            file.open(QIODevice::WriteOnly);
-            file.write(inContents);
+            put(path(inFileName), inContents);
         }
         if (inTrouble == ReadOnly) {
             ::mount(nullptr, at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr);

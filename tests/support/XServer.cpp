@@ -82,15 +82,6 @@ void XServer::hold(const char* inKey, std::chrono::milliseconds inFor) {
     release(inKey);
 }
 
-void XServer::chord(std::initializer_list<const char*> inKeys) {
-    for (const char* key : inKeys) {
-        press(key);
-    }
-    for (auto key = std::rbegin(inKeys); key != std::rend(inKeys); ++key) {
-        release(*key);
-    }
-}
-
 void XServer::movePointer(int inX, int inY) {
     XTestFakeMotionEvent(mDisplay, -1, inX, inY, CurrentTime);
     flush();

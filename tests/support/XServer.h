@@ -32,8 +32,6 @@ public:
     void press(const char* inKey) { key(inKey, true); }
     void release(const char* inKey) { key(inKey, false); }
     void hold(const char* inKey, std::chrono::milliseconds inFor);
-    // Presses the keys in order, then releases them in reverse: "Control_L", "p".
-    void chord(std::initializer_list<const char*> inKeys);
 
     void movePointer(int inX, int inY);
     void button(bool inDown, unsigned inButton = 1); // 1 left, 2 middle, 3 right
