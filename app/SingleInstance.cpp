@@ -3,7 +3,6 @@
 #include "settings/Settings.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "cli/Inventory.h"
 
+#include "device/PropertyDictionary.h"
 #include "device/TransmitterIDs.h"
-#include "device/linux/HidrawEntry.h"
 
 namespace cli {
 
@@ -27,8 +27,7 @@ Transmitter describe(device::DeviceServices& inServices, io_service_t inService)
     PropertyDictionary properties;
     if (inServices.IORegistryEntryCreateCFProperties(inService, &properties) == kIOReturnSuccess) {
         transmitter.hardwareVersion = versionNumber(properties);
-        const PropertyValue* node = CFDictionaryGetValue(properties, device::kDeviceNodeKey);
-        if (const auto* path = node != nullptr ? std::get_if<std::string>(node) : nullptr) {
+        if (const std::string* path = device::deviceNode(properties)) {
             transmitter.node = *path;
         }
     } else {

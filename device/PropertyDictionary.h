@@ -34,6 +34,19 @@ inline bool CFNumberGetValue(const PropertyValue& inValue, SInt16* outValue) {
     return true;
 }
 
+namespace device {
+
+// The registry property that carries a hidraw service's device node.
+inline constexpr char kDeviceNodeKey[] = "DeviceNode";
+
+// The device node that inProperties name, or null.
+inline const std::string* deviceNode(const PropertyDictionary& inProperties) {
+    const PropertyValue* node = CFDictionaryGetValue(inProperties, kDeviceNodeKey);
+    return node != nullptr ? std::get_if<std::string>(node) : nullptr;
+}
+
+} // namespace device
+
 // What a service must be to match: its class, and every property listed here with this value.
 struct MatchingDictionary {
     std::string serviceClass;

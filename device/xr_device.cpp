@@ -198,8 +198,7 @@ IOReturn xr_device::refuse(io_service_t inDevice, IOReturn inStatus) {
     forgetRefused();
     PropertyDictionary properties;
     if (mServices.IORegistryEntryCreateCFProperties(inDevice, &properties) == kIOReturnSuccess) {
-        const PropertyValue* node = CFDictionaryGetValue(properties, "DeviceNode");
-        if (const auto* path = node != nullptr ? std::get_if<std::string>(node) : nullptr) {
+        if (const std::string* path = device::deviceNode(properties)) {
             mRefusedNode = *path;
         }
     }

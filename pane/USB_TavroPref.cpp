@@ -48,19 +48,11 @@ void USB_TavroPref::mainViewDidLoad() {
                                                           gStatusNotification, nullptr);
     readPrefs();
 
-    if (mStereoCtl != nullptr) {
-        mStereoCtl->selectCellWithTag(mStereo ? sStereoTag : sMonoTag);
-    }
     if (mTunerCtl != nullptr) {
         mTunerCtl->finishInitWithBundle(bundle());
         mTunerCtl->setWheelTarget(this, host::Selector("handleFreqWheel"));
-        // The band first, so that the frequency is checked against the band from the file.
-        mTunerCtl->setTuningStyle(mStyle);
-        mTunerCtl->setFrequency(mFrequency);
-        // What the dial shows is what the transmitter gets: a stored frequency outside the band
-        // is taken as the dial corrected it.
-        mFrequency = mTunerCtl->frequency();
     }
+    showSettings();
     if (mHWVersField != nullptr) {
         mHWVersField->setText("Hardware version: unknown");
     }
@@ -76,9 +68,23 @@ void USB_TavroPref::mainViewDidLoad() {
     host::systemLog("mainViewDidLoad");
 }
 
+void USB_TavroPref::showSettings() {
+    if (mStereoCtl != nullptr) {
+        mStereoCtl->selectCellWithTag(mStereo ? sStereoTag : sMonoTag);
+    }
+    if (mTunerCtl != nullptr) {
+        // The band first, so that the frequency is checked against the band from the file.
+        mTunerCtl->setTuningStyle(mStyle);
+        mTunerCtl->setFrequency(mFrequency);
+        // What the dial shows is what the transmitter gets: a stored frequency outside the band
+        // is taken as the dial corrected it.
+        mFrequency = mTunerCtl->frequency();
+    }
+}
+
 // The fields take the room of the longest text they can show, so that plugging the transmitter in
 // and out never resizes the window or moves anything in it: the hardware version its widest, the
-// status line three lines as wide as the pane.
+// status line four lines as wide as the pane.
 void USB_TavroPref::reserveRoom() {
     constexpr int sStatusLines = 4;
     if (mStatusField != nullptr) {

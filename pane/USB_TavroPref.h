@@ -71,6 +71,7 @@ protected:
     void registerInterfaceClasses(host::InterfaceLoader& inLoader) override;
 
 private:
+    void showSettings();
     void showHardwareVersion();
     void reserveRoom();
     void showBundleVersion();

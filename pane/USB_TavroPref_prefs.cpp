@@ -1,6 +1,5 @@
 // The controller's settings: read at start-up, saved soon after each change and when the pane is
 // deselected, and followed as other programs change the file.
-#include "device/xr_device.h"
 #include "host/SystemLog.h"
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
@@ -57,13 +56,6 @@ void USB_TavroPref::followSettingsFile() {
     mStyle = style ? *now.style : mStyle;
     mFrequency = frequency ? *now.frequency : mFrequency;
     mStereo = stereo ? *now.stereo : mStereo;
-    if (mTunerCtl != nullptr) {
-        mTunerCtl->setTuningStyle(mStyle);
-        mTunerCtl->setFrequency(mFrequency);
-        mFrequency = mTunerCtl->frequency();
-    }
-    if (mStereoCtl != nullptr) {
-        mStereoCtl->selectCellWithTag(mStereo ? 2 : 1);
-    }
+    showSettings();
     sendSettingsToDevice();
 }

@@ -8,9 +8,6 @@ struct udev_device;
 
 namespace device {
 
-// The registry property that carries a hidraw service's device node.
-inline constexpr char kDeviceNodeKey[] = "DeviceNode";
-
 // A hidraw node of a USB HID device as a registry entry: class "IOHIDDevice", keyed by its sysfs
 // path, with the USB device's "VendorID", "ProductID" and, from bcdDevice, "VersionNumber" (a
 // string when it is no hexadecimal number, missing when absent), and its device node. Nothing

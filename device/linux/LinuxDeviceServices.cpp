@@ -79,8 +79,7 @@ void LinuxDeviceServices::receive() {
 
 IOReturn LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
                                                    HIDInterfaceFactory* outFactory) {
-    const PropertyValue* value = CFDictionaryGetValue(inEntry.properties, kDeviceNodeKey);
-    const auto* node = value != nullptr ? std::get_if<std::string>(value) : nullptr;
+    const std::string* node = deviceNode(inEntry.properties);
     if (node == nullptr) {
         return kIOReturnNoDevice;
     }
