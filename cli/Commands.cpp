@@ -20,8 +20,6 @@ namespace {
 constexpr SInt32 sPower = 1;
 constexpr SInt32 sDefaultFrequency = 88100;
 constexpr bool sDefaultStereo = true;
-// The panel's limit for a report to be taken.
-constexpr UInt32 sReportTimeoutMS = 1000;
 // The seat's access to a node that has just appeared lands a moment after it.
 constexpr std::chrono::milliseconds sAccessWait{1000};
 constexpr std::chrono::milliseconds sAccessRetry{25};

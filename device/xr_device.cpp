@@ -12,7 +12,6 @@ const QLatin1String gStatusNotification("xr_status_notification");
 
 namespace {
 
-constexpr UInt32 sReportTimeoutMS = 1000;
 // The frequency field of the report holds this many 100 kHz steps at most; above it the count
 // would run into the stereo bit.
 constexpr SInt32 sMaxFrequencyCount = 0x07FF;

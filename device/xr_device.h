@@ -24,6 +24,8 @@ extern const QLatin1String gStatusNotification;
 inline constexpr UInt32 sReportSize = 6;
 using TuningReport = std::array<UInt8, sReportSize>;
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
+// How long a report may take to be written.
+inline constexpr UInt32 sReportTimeoutMS = 1000;
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.
