@@ -111,9 +111,13 @@ void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
     }
 }
 
+int MockSysfs::writtenFd(unsigned inIndex) const {
+    return umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
+}
+
 std::vector<UInt8> MockSysfs::written(unsigned inIndex) {
     std::vector<UInt8> bytes;
-    const int master = umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
+    const int master = writtenFd(inIndex);
     if (master < 0) {
         return bytes;
     }
