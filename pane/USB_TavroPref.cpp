@@ -26,8 +26,7 @@ USB_TavroPref::USB_TavroPref(host::Bundle inBundle, device::DeviceServices& inSe
                              QObject* inParent)
     : PreferencePane(std::move(inBundle), inParent), mServices(inServices) {
     mSaveTimer.setSingleShot(true);
-    mSaveTimer.setInterval(sSaveDelayMs);
-    connect(&mSaveTimer, &QTimer::timeout, this, &USB_TavroPref::writePrefs);
+    connect(&mSaveTimer, &QTimer::timeout, this, &USB_TavroPref::saveWhenDue);
     connect(&mWatcher, &settings::Watcher::changed, this, &USB_TavroPref::followSettingsFile);
 }
 

@@ -7,6 +7,7 @@
 #include "settings/Settings.h"
 #include "settings/Watcher.h"
 
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QTimer>
 
@@ -79,6 +80,7 @@ private:
     QString deviceTrouble() const;
     static QString udevRuleHint();
     void scheduleSave();
+    void saveWhenDue();
     void followSettingsFile();
 
     xr_tunerCtl* mTunerCtl = nullptr;
@@ -97,6 +99,7 @@ private:
     device::DeviceServices& mServices;
     QString mPlugInHint;
     QTimer mSaveTimer;
+    QDeadlineTimer mSaveDue;
     QString mSaveProblem;     // why the last save failed; empty when it did not
     settings::Stored mInFile; // what the file held when it was last read or written
     settings::Watcher mWatcher;

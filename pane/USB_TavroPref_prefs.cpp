@@ -33,8 +33,21 @@ void USB_TavroPref::writePrefs() {
 }
 
 void USB_TavroPref::scheduleSave() {
-    // Restarted by each step of a drag or a key repeat: one write once the dial comes to rest.
-    mSaveTimer.start();
+    // One write once the dial comes to rest: each step of a drag or a key repeat moves the write
+    // on, and the timer, started once, waits out what is left. Restarting it a step would
+    // register a timer, an allocation, a step.
+    mSaveDue.setRemainingTime(sSaveDelayMs);
+    if (!mSaveTimer.isActive()) {
+        mSaveTimer.start(sSaveDelayMs);
+    }
+}
+
+void USB_TavroPref::saveWhenDue() {
+    if (mSaveDue.hasExpired()) {
+        writePrefs();
+    } else {
+        mSaveTimer.start(static_cast<int>(mSaveDue.remainingTime()));
+    }
 }
 
 // Takes in what another program wrote: each setting the file now holds that differs from what it
