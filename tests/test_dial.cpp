@@ -6,7 +6,6 @@
 #include "support/FakeTiming.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -22,23 +21,18 @@ namespace {
 class Target : public QObject {
     Q_OBJECT
 public:
-    explicit Target(const FakeTiming& inTiming) : mTiming(inTiming) {}
+    explicit Target(const FakeTiming& inTiming) : timing(inTiming) {}
     Q_INVOKABLE void handleFreqWheel(QObject* inSender) {
-        steps.emplace_back(mTiming.elapsed(), qobject_cast<xr_tunerCtl*>(inSender)->frequency());
+        steps.emplace_back(timing.elapsed(), qobject_cast<xr_tunerCtl*>(inSender)->frequency());
     }
+    const FakeTiming& timing;
     std::vector<std::pair<double, SInt32>> steps;
-
-private:
-    const FakeTiming& mTiming;
 };
 
 // What the dial passes on to its superview.
-class Base : public QWidget {
-public:
-    std::vector<int> keys;
-
-protected:
+struct Base : QWidget {
     void keyPressEvent(QKeyEvent* inEvent) override { keys.push_back(inEvent->key()); }
+    std::vector<int> keys;
 };
 
 host::Point around(double inDegrees, double inRadius = 40.0) {
@@ -274,22 +268,16 @@ TEST_F(Dial, ScreenShowsTheDashesOnceDisconnected) {
     delete dial;
 }
 
-// Role, value and its range, the value as spoken; a value set there tunes as a key step.
+// The value as spoken; a value set there while disconnected tunes and tells nobody. (Role, name
+// and range are heard through AT-SPI in test_session.py.)
 TEST_F(Dial, TellsAssistiveTechnologyTheFrequency) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dial);
-    QAccessibleValueInterface* value = accessible->valueInterface();
-    ASSERT_NE(value, nullptr);
-    EXPECT_EQ(accessible->role(), QAccessible::Dial);
     EXPECT_EQ(accessible->text(QAccessible::Value), "88.1 MHz");
-    EXPECT_EQ((std::vector<QVariant>{value->minimumValue(), value->maximumValue(),
-                                     value->minimumStepSize()}),
-              (std::vector<QVariant>{88100.0, 107900.0, 100.0}));
-    value->setCurrentValue(150000.0);
-    EXPECT_EQ(target.steps.back().second, 107900);
     dial->setConnected(false);
     EXPECT_EQ(accessible->text(QAccessible::Value), "no transmitter");
-    value->setCurrentValue(100000.0);
-    EXPECT_EQ(actions(), 1u);
+    accessible->valueInterface()->setCurrentValue(100000.0);
+    EXPECT_EQ(dial->frequency(), 100000);
+    EXPECT_EQ(actions(), 0u);
 }
 
 } // namespace

@@ -1,13 +1,62 @@
-"""The real panel in a desktop session: what a screen reader finds and hears through AT-SPI, and
-one panel per session. Run under dbus-run-session: python3 test_session.py PROGRAM."""
+"""The real panel in a desktop session of the test's own: an X server (Xvfb on a display it
+picks), the session bus it runs under (dbus-run-session), the accessibility bus of at-spi2-core.
+What a screen reader finds and hears through AT-SPI, and one panel per session.
+Run under dbus-run-session: python3 test_session.py PROGRAM."""
+import os
+import subprocess
 import sys
+import tempfile
+import time
 import unittest
-
-sys.path.insert(0, __file__.rsplit('/', 1)[0] + '/support')
-from desktop_session import DesktopSession, wait_for  # noqa: E402
 
 PROGRAM = sys.argv.pop(1)
 TITLE = 'USB_Tavro FM Transmitter'
+
+
+class DesktopSession:
+    def __init__(self, program):
+        self.program = program
+        self.config = tempfile.TemporaryDirectory()
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp'],
+                                     pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as display:  # read to its end: Xvfb dies if cut off
+            os.environ['DISPLAY'] = ':' + display.readline().strip()
+        self.bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
+        self.panels = []
+
+    def start_panel(self, *args):
+        env = dict(os.environ, XDG_CONFIG_HOME=self.config.name,
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+        env.pop('QT_QPA_PLATFORM', None)
+        panel = subprocess.Popen([self.program, '--simulate', *args], env=env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.panels.append(panel)
+        return panel
+
+    def xdotool(self, *args):
+        subprocess.run(['xdotool', *args], check=True, timeout=10)
+
+    def close(self):
+        for process in self.panels + [self.bus, self.xvfb]:
+            process.terminate()
+            process.wait(timeout=10)
+        self.config.cleanup()
+
+
+def wait_for(condition, timeout=10.0):
+    """Polls condition, letting accessibility events in meanwhile."""
+    from gi.repository import GLib
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = condition()
+        if found:
+            return found
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.05)
+    return None
 
 
 class PanelInSession(unittest.TestCase):
