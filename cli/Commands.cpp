@@ -249,15 +249,10 @@ IOReturn sendReport(device::DeviceServices& inServices, io_service_t inService,
     if (status != kIOReturnSuccess) {
         return status;
     }
-    status = hid->open(kIOHIDOptionsTypeNone);
-    if (status == kIOReturnSuccess) {
-        const IOReturn written = hid->setReport(kIOHIDReportTypeOutput, 0, inReport.data(),
-                                                sReportSize, sReportTimeoutMS);
-        const IOReturn closed = hid->close();
-        status = written != kIOReturnSuccess ? written : closed;
-    }
+    IOReturn written = kIOReturnSuccess;
+    const IOReturn closed = openWriteClose(*hid, inReport.data(), &written);
     hid->Release();
-    return status;
+    return written != kIOReturnSuccess ? written : closed;
 }
 
 } // namespace

@@ -169,15 +169,8 @@ IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
-    const IOReturn status = mHIDInterface->open(kIOHIDOptionsTypeNone);
-    if (status != kIOReturnSuccess) {
-        return status;
-    }
-    // The device is closed whatever the write did; a transmitter that has gone is torn down by
-    // the removal message that follows.
-    *outWritten = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize,
-                                           sReportTimeoutMS);
-    return mHIDInterface->close();
+    // A transmitter that has gone is torn down by the removal message that follows.
+    return openWriteClose(*mHIDInterface, inReport, outWritten);
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
@@ -243,6 +236,17 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
     }
     std::printf("Received message from device %08x\n", inMessageType);
     std::fflush(stdout);
+}
+
+IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
+                        IOReturn* outWritten) {
+    const IOReturn status = inInterface.open(kIOHIDOptionsTypeNone);
+    if (status != kIOReturnSuccess) {
+        return status;
+    }
+    *outWritten =
+        inInterface.setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
+    return inInterface.close();
 }
 
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {

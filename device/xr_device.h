@@ -26,6 +26,11 @@ using TuningReport = std::array<UInt8, sReportSize>;
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
 // How long a report may take to be written.
 inline constexpr UInt32 sReportTimeoutMS = 1000;
+// Opens inInterface, writes the 6-byte output report and closes it, whatever the write did:
+// returns the open status when opening fails, otherwise the close status; the write's own status
+// in *outWritten.
+IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
+                        IOReturn* outWritten);
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.
