@@ -28,6 +28,12 @@ QString ruleInPlace(const UdevRuleFiles& inFiles) {
     return {};
 }
 
+QString installedRule(const UdevRuleFiles& inFiles) {
+    return !inFiles.installedCopy.isEmpty() && QFileInfo::exists(inFiles.installedCopy)
+               ? inFiles.installedCopy
+               : QString();
+}
+
 QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
     if (const QString rule = ruleInPlace(inFiles); !rule.isEmpty()) {
         return QString("the udev rule %1 is in place, but it gives access only to the user "
@@ -37,9 +43,9 @@ QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
     }
     const QString reload = "run 'sudo udevadm control --reload-rules', then unplug the "
                            "transmitter and plug it in again";
-    if (!inFiles.installedCopy.isEmpty() && QFileInfo::exists(inFiles.installedCopy)) {
+    if (const QString installed = installedRule(inFiles); !installed.isEmpty()) {
         return QString("install the udev rule with 'sudo cp %1 /etc/udev/rules.d/', %2")
-            .arg(inFiles.installedCopy, reload);
+            .arg(installed, reload);
     }
     return QString(
                "install the udev rule %1 (in packaging/ of the source) in /etc/udev/rules.d, %2")

@@ -18,6 +18,9 @@ UdevRuleFiles programUdevRuleFiles();
 // The rule where udev reads it, or nothing.
 QString ruleInPlace(const UdevRuleFiles& inFiles);
 
+// The installation's copy of the rule, to be copied into place, or nothing when there is none.
+QString installedRule(const UdevRuleFiles& inFiles);
+
 // What a user who may not write to the transmitter should do, in one sentence: the rule is in
 // place but gives access only at the seat; or how to install it from its installed copy; or
 // where it comes from.

@@ -8,7 +8,6 @@
 #include "host/RadioMatrix.h"
 #include "host/SystemLog.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -232,9 +231,10 @@ QString USB_TavroPref::udevRuleHint() {
     if (!device::ruleInPlace(rule).isEmpty()) {
         return "The udev rule that gives access is in place: plug the transmitter in again.";
     }
-    const QString copy = QFileInfo::exists(rule.installedCopy)
-                             ? rule.installedCopy
-                             : "packaging/" + rule.fileName; // from the source
+    QString copy = device::installedRule(rule);
+    if (copy.isEmpty()) {
+        copy = "packaging/" + rule.fileName; // from the source
+    }
     return QString("Install the udev rule (\"Giving your user access to the transmitter\" in the "
                    "README): sudo cp %1 /etc/udev/rules.d/")
         .arg(copy);
