@@ -17,17 +17,16 @@ void USB_TavroPref::writePrefs() {
     mSaveTimer.stop();
     const QString path = settings::prefPath();
     const settings::WriteResult result = settings::write(path, mFrequency, mStereo);
-    const QString problem = result.problem;
     if (result.saved()) {
         mInFile.frequency = mFrequency;
         mInFile.stereo = mStereo;
         mWatcher.watch(path); // the write may have made the folder
     } else {
         host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
-                        qUtf8Printable(problem));
+                        qUtf8Printable(result.problem));
     }
-    if (problem != mSaveProblem) {
-        mSaveProblem = problem;
+    if (result.problem != mSaveProblem) {
+        mSaveProblem = result.problem;
         showStatus();
     }
 }

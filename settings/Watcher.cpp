@@ -25,11 +25,11 @@ Watcher::Watcher(QObject* inParent) : QObject(inParent) {
 }
 
 void Watcher::watch(const QString& inPath) {
-    if (inPath != mPath && !mWatcher.files().isEmpty()) {
-        mWatcher.removePaths(mWatcher.files());
-    }
-    if (inPath != mPath && !mWatcher.directories().isEmpty()) {
-        mWatcher.removePaths(mWatcher.directories());
+    if (inPath != mPath) {
+        if (const QStringList watched = mWatcher.files() + mWatcher.directories();
+            !watched.isEmpty()) {
+            mWatcher.removePaths(watched);
+        }
     }
     mPath = inPath;
     if (mPath.isEmpty()) {
