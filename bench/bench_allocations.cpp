@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 namespace {
 
 // A transmitter that is always plugged in, whose HID interface writes to a plain file (no device
@@ -23,7 +25,9 @@ namespace {
 class NullTransmitter final : public device::ServiceRegistry {
 public:
     NullTransmitter() : mSink(mFolder.filePath("reports").toStdString()) {
-        QFile(QString::fromStdString(mSink)).open(QIODevice::WriteOnly);
+        if (!QFile(QString::fromStdString(mSink)).open(QIODevice::WriteOnly)) {
+            throw std::runtime_error("no file for the reports at " + mSink);
+        }
         device::RegistryEntry entry{"null-transmitter", "IOHIDDevice", {}};
         entry.properties["VendorID"] = 0x0F5ALL;
         entry.properties["ProductID"] = 0x0B17LL;

@@ -65,8 +65,10 @@ void BM_ReadSettingsFile(benchmark::State& inState) {
     QTemporaryDir folder;
     const QString path = folder.filePath("settings.plist");
     QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(shape.list);
+    if (!file.open(QIODevice::WriteOnly) || file.write(shape.list) != shape.list.size()) {
+        inState.SkipWithError("the settings file could not be written");
+        return;
+    }
     file.close();
     const bool accepted = settings::read(path).state == settings::FileState::Read;
     if (accepted != QByteArray(shape.name).startsWith("accepted")) {

@@ -1,9 +1,8 @@
 // The settings reader over arbitrary bytes: the bounds a list must keep before libplist parses
 // it, libplist itself, the pane's value conversions, and writing back what was read.
+#include "host/LibPlist.h"
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
-
-#include <plist/plist.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -68,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
     }
 
     // What was let through is within the bounds as libplist really builds it.
-    plist_t root = nullptr;
-    plist_from_memory(bytes.constData(), static_cast<std::uint32_t>(bytes.size()), &root);
+    plist_t root =
+        host::libplist::fromMemory(bytes.constData(), static_cast<std::uint32_t>(bytes.size()));
     if (root == nullptr) {
         fail("read once, but not a second time");
     }
@@ -108,9 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
     }
     // Every other key survives. (Some values do not come through libplist's XML unchanged: a
     // string holding U+0000, a date beyond its calendar. Those are left as libplist has them.)
-    plist_t writtenRoot = nullptr;
-    plist_from_memory(written.constData(), static_cast<std::uint32_t>(written.size()),
-                      &writtenRoot);
+    plist_t writtenRoot =
+        host::libplist::fromMemory(written.constData(), static_cast<std::uint32_t>(written.size()));
     const std::uint32_t keysWritten = plist_dict_get_size(writtenRoot);
     plist_free(writtenRoot);
     if (keysWritten != keys + added) {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <plist/plist.h>
+#include "host/LibPlist.h"
 
 #include <algorithm>
 #include <cctype>
@@ -271,28 +271,10 @@ plist_t item(void* inRoot, const char* inKey) {
     return plist_dict_get_item(static_cast<plist_t>(inRoot), inKey);
 }
 
-// libplist keeps integers as 64 unsigned bits and marks by itself whether a value with the top
-// bit set is negative or a huge positive one; only its writer tells which.
-bool isNegativeInteger(plist_t inNode, std::uint64_t inBits) {
-    if ((inBits >> 63) == 0) {
-        return false;
-    }
-    plist_t copy = plist_copy(inNode);
-    char* xml = nullptr;
-    std::uint32_t length = 0;
-    const CLocale cLocale;
-    plist_to_xml(copy, &xml, &length);
-    const bool negative = xml != nullptr && std::string_view(xml, length).find("<integer>-") !=
-                                                std::string_view::npos;
-    plist_to_xml_free(xml);
-    plist_free(copy);
-    return negative;
-}
-
 std::int64_t integerValue(plist_t inNode) {
     std::uint64_t bits = 0;
     plist_get_uint_val(inNode, &bits);
-    if (isNegativeInteger(inNode, bits)) {
+    if (libplist::integerIsNegative(inNode)) {
         return static_cast<std::int64_t>(bits);
     }
     if (bits > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
@@ -399,7 +381,7 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     plist_t root = nullptr;
     {
         const CLocale cLocale;
-        plist_from_memory(inData.constData(), static_cast<std::uint32_t>(inData.size()), &root);
+        root = libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
     }
     if (root == nullptr) {
         return std::nullopt;
@@ -497,9 +479,7 @@ std::optional<QString> Dictionary::stringValue(const char* inKey) const {
 }
 
 void Dictionary::setLong(const char* inKey, std::int64_t inValue) {
-    // Stored as the two's-complement bits, which libplist writes back as a negative integer.
-    plist_dict_set_item(static_cast<plist_t>(mRoot), inKey,
-                        plist_new_uint(static_cast<std::uint64_t>(inValue)));
+    plist_dict_set_item(static_cast<plist_t>(mRoot), inKey, libplist::newInteger(inValue));
 }
 
 void Dictionary::setBool(const char* inKey, bool inValue) {
@@ -517,7 +497,7 @@ QByteArray Dictionary::toXML() const {
     const CLocale cLocale;
     plist_to_xml(static_cast<plist_t>(mRoot), &xml, &length);
     QByteArray result(xml, static_cast<qsizetype>(length));
-    plist_to_xml_free(xml);
+    libplist::freeText(xml);
     return result;
 }
 

@@ -41,7 +41,10 @@ QString writeSnapshot(QWidget& inWidget, const QString& inPath, double inDeviceP
     // Opened; a reader of a pipe takes the picture at its own pace.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QFile file;
-    file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
     if (!snapshot(inWidget, inDevicePixelRatio, inBackdrop).save(&file, "PNG") || !file.flush()) {
         return file.errorString().isEmpty() ? QString("the picture could not be written")
                                             : file.errorString();

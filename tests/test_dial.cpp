@@ -4,6 +4,7 @@
 #include "dial/xr_tunerLayout.h"
 #include "host/Snapshot.h"
 #include "support/FakeTiming.h"
+#include "support/Pictures.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -239,12 +240,11 @@ TEST_F(Dial, DrawsAsItsPictures) {
     for (const auto& [scale, name] :
          {std::pair{2.0, "dial-101.5-focused@2x.png"}, std::pair{1.0, "dial-disconnected.png"}}) {
         const QString picture = QString(TAVRO_TEST_DATA) + "/" + name;
-        const QImage drawn = host::snapshot(*dial, scale, host::Backdrop::Transparent)
-                                 .convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = host::snapshot(*dial, scale, host::Backdrop::Transparent);
         if (qEnvironmentVariableIsSet("TAVRO_WRITE_PICTURES")) {
-            drawn.save(picture);
+            drawn.convertToFormat(QImage::Format_ARGB32).save(picture);
         }
-        EXPECT_EQ(drawn, QImage(picture).convertToFormat(QImage::Format_ARGB32)) << name;
+        EXPECT_TRUE(isPicture(drawn, picture));
         dial->setConnected(false);
         dial->resignFirstResponder();
     }

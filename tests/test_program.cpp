@@ -13,8 +13,8 @@
 
 #include <csignal>
 
+#include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 
 namespace {
 
@@ -91,22 +91,29 @@ TEST_F(Program, SignalsEndItPromptlyAndSaveWhatThereIs) {
         EXPECT_EQ(saved(), 88100);
         QFile::remove(panel.settingsPath());
     }
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{AF_UNIX, {}};
-    const std::string path = "/tmp/.X11-unix/X" + std::to_string(7000 + ::getpid() % 1000);
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
-    ::unlink(path.c_str());
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    // An X server on a TCP port of loopback that takes the connection and never answers; any
+    // free display number will do.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int display = 100;
+    for (; display < 200; ++display) {
+        address.sin_port = htons(static_cast<std::uint16_t>(6000 + display));
+        if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+            break;
+        }
+    }
+    ASSERT_LT(display, 200) << "no free display port";
     ::listen(listener, 1);
     panel.env.remove("QT_QPA_PLATFORM");
-    panel.env.insert("DISPLAY", QString::fromStdString(":" + path.substr(path.rfind('X') + 1)));
+    panel.env.insert("DISPLAY", QString("127.0.0.1:%1").arg(display));
     panel.start({"--simulate"});
     QTest::qWait(500);
     panel.signal(SIGTERM);
     EXPECT_TRUE(panel.process.waitForFinished(2000));
     EXPECT_EQ(panel.process.exitStatus(), QProcess::CrashExit); // as killed by it
     ::close(listener);
-    ::unlink(path.c_str());
 }
 
 TEST_F(Program, SettingsItCouldNotSaveMakeItsExitStatusOne) {

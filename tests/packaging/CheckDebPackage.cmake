@@ -2,7 +2,8 @@
 # maintainer script, its file list and its changelog, and has lintian check it as Debian would.
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCPACK=... -DDPKG_DEB=... -DGZIP=... -DVERSION=...
 #         -DHOMEPAGE=... -DLIBDIR=... -DDATADIR=... -DMANDIR=... -DUDEV_RULES_DIR=...
-#         -DUSER_UNIT_DIR=... -DIDENTIFIER=... [-DLINTIAN=...] -P CheckDebPackage.cmake
+#         -DUSER_UNIT_DIR=... -DIDENTIFIER=... -DDPKG_QUERY=... [-DLINTIAN=...]
+#         -P CheckDebPackage.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -36,11 +37,20 @@ expect_field(Homepage "^${HOMEPAGE}$")
 expect_field(Maintainer "^[^<]+ <[^>]+@[^>]+>$")
 expect_field(Description "^settings panel and command-line tool for a USB FM transmitter\n .+")
 expect_field(Recommends "qt6-wayland")
-# From dpkg-shlibdeps, and what it cannot see.
-foreach(package libqt6widgets6 libqt6gui6 libqt6core6 libqt6uitools6 libudev1 "libplist[-0-9a-z]*"
-                libstdc\\+\\+6 libc6 qt6-image-formats-plugins)
+# From dpkg-shlibdeps: the package that holds each library the programs link, by the name this
+# release gives it (Debian 13 renamed many, as libqt6core6t64); and what it cannot see.
+foreach(library libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libQt6UiTools.so.6 libudev.so.1
+                "libplist-2.0.so.[0-9]" "libstdc++.so.6" libc.so.6)
+    execute_process(COMMAND ${DPKG_QUERY} --search "*/${library}" OUTPUT_VARIABLE owners
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR NOT owners MATCHES "^([^:, ]+)")
+        message(SEND_ERROR "no installed package holds ${library}")
+        continue()
+    endif()
+    string(REPLACE "+" "\\+" package "${CMAKE_MATCH_1}")
     expect_field(Depends "(^|, )${package}( |,|$)")
 endforeach()
+expect_field(Depends "(^|, )qt6-image-formats-plugins( |,|$)")
 # The private libraries are in the package, not dependencies of it.
 field(Depends depends)
 if(depends MATCHES "tavro")

@@ -42,7 +42,10 @@ public:
             ::mount(nullptr, at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
         } else {
             QFile filler(path(".filler"));
-            filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+            if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+                mProblem = "no file to fill it with: " + filler.errorString().toStdString();
+                return;
+            }
             const QByteArray block(4096, 'x');
             while (filler.write(block) == block.size()) {
             }
