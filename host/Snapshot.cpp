@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace host {
 
