@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the project on a fresh Debian release as a newcomer meets it: bootstraps a minimal
 # chroot of RELEASE (bookworm, trixie, testing, ...), copies this tree into it (what git tracks,
-# and new files it does not ignore), runs the README's test command there, then builds the Debian
-# package, installs it with apt, runs both installed programs and lets lintian judge the package.
+# and new files it does not ignore), runs the README's test command there, builds it again with
+# the release's clang, then builds the Debian package, installs it with apt, runs both installed
+# programs and lets lintian judge the package.
 #
 #   sudo scripts/check-release.sh trixie
 #   sudo scripts/check-release.sh --keep /var/tmp/tavro-testing testing   # reuses the chroot
@@ -30,6 +31,9 @@ done
 [ $# -eq 1 ] || usage
 release=$1
 [ "$(id -u)" -eq 0 ] || { echo "$0: run as root (debootstrap, chroot and mounts need it)" >&2; exit 2; }
+if ! command -v debootstrap >/dev/null && command -v apt-get >/dev/null; then
+    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null
+fi
 for tool in debootstrap chroot mount git; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 2; }
 done
@@ -64,6 +68,10 @@ if [ ! -e "$root/etc/debian_version" ]; then
     step "bootstrapping a minimal $release"
     debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 || {
         tail -n 20 "$root.debootstrap.log" >&2
+        if grep -q "Couldn't find these debs" "$root.debootstrap.log"; then
+            echo "$release: debootstrap could not resolve the base system's packages" >&2
+            exit 3
+        fi
         echo "$release: debootstrap failed (log: $root.debootstrap.log)" >&2
         exit 1
     }
@@ -110,6 +118,12 @@ step "the README's test command"
 SECONDS=0
 inside 'scripts/install-deps.sh && cmake --workflow --preset default'
 echo "$release: built and tested in ${SECONDS} s"
+
+step "the same build with this release's clang, warnings as errors"
+SECONDS=0
+inside 'cmake --preset default -B build-clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null &&
+    cmake --build build-clang >/dev/null'
+echo "$release: built with clang in ${SECONDS} s"
 
 step "the Debian package: built, installed with apt, run, checked by lintian"
 inside 'cmake --build --preset default --target package >/dev/null &&
