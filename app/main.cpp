@@ -157,6 +157,9 @@ int main(int argc, char** argv) {
         return sExitUsage;
     }
 
+    // Before the toolkit, which would wait for a silent session bus without end.
+    const bool busHidden = !screenshot && SingleInstance::hideSilentSessionBus();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("usb-tavro-prefs");
     QApplication::setApplicationVersion(TAVRO_VERSION);
@@ -166,10 +169,15 @@ int main(int argc, char** argv) {
 
     std::optional<SingleInstance> instance;
     if (!screenshot) {
-        instance.emplace();
-        if (instance->anotherIsRunning()) {
-            return 0; // it has come forward
-        }
+        instance.emplace(busHidden);
+    }
+    switch (instance ? instance->claim() : SingleInstance::Start::Run) {
+    case SingleInstance::Start::Run:
+        break;
+    case SingleInstance::Start::CameForward:
+        return 0;
+    case SingleInstance::Start::Held:
+        return 1;
     }
 
     std::unique_ptr<device::DeviceServices> services;
