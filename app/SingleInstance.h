@@ -7,15 +7,30 @@
 class QWidget;
 
 // One panel per user session: the first to start owns the program's name on the session bus;
-// a later start asks it to come forward instead. Without a session bus every start runs.
+// a later start asks it to come forward instead. Each question to the bus or to the name's
+// owner waits sAnswerWithin at most; what cannot be checked, and an owner that does not come
+// forward, is said in one line.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 public:
-    SingleInstance();
+    static constexpr int sAnswerWithin = 2000; // ms
 
-    // True when another panel of this session owns the name; it has been asked to come forward.
-    bool anotherIsRunning() const { return mAnother; }
+    // Before the toolkit starts, which would wait for a silent bus without end: such a bus is
+    // kept from it, which is said in one line. True when it was.
+    static bool hideSilentSessionBus();
+
+    // With inBusHidden, this panel runs without looking for another.
+    explicit SingleInstance(bool inBusHidden) : mBusHidden(inBusHidden) {}
+
+    enum class Start {
+        Run,         // this is the one, or it could not be checked
+        CameForward, // another panel of this session has come forward
+        Held,        // the name's owner did not come forward
+    };
+    // With the toolkit running: owns the name, or asks its owner to come forward.
+    Start claim();
+
     // The window that comes forward when another start asks.
     void setWindow(QWidget* inWindow) { mWindow = inWindow; }
 
@@ -25,5 +40,5 @@ public slots:
 
 private:
     QPointer<QWidget> mWindow;
-    bool mAnother = false;
+    bool mBusHidden = false;
 };

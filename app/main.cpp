@@ -8,7 +8,9 @@
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/KeyRepeat.h"
 #include "host/PreferencePane.h"
+#include "host/Printable.h"
 #include "host/Snapshot.h"
+#include "host/StandardDescriptors.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -35,8 +37,10 @@ struct Options {
 // The simulated transmitter's menu, for the status line's "Plug in the transmitter."
 constexpr char sSimulatorHint[] = "Or the simulated one: Device, Plug In Simulated Transmitter.";
 
+// Lines may hold arguments, paths and names from the environment: escaped, they stay one line
+// that a terminal only shows.
 void printLine(FILE* inStream, const QString& inText) {
-    std::fprintf(inStream, "%s\n", qUtf8Printable(inText));
+    std::fprintf(inStream, "%s\n", qUtf8Printable(host::printable(inText)));
 }
 
 // Parses the arguments without a toolkit application, so that --help and usage errors work
@@ -50,7 +54,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
     parser.setApplicationDescription(
         QString("Settings for a USB FM transmitter: turn the dial to tune it, pick stereo or "
                 "mono.\nSettings are kept in %1.")
-            .arg(settings::prefPath()));
+            .arg(host::printable(settings::prefPath())));
     const QCommandLineOption simulate(
         "simulate", "Use a simulated transmitter instead of a real one. It starts plugged in; "
                     "the Device menu pulls it out and plugs it in again. Every report it "
@@ -131,6 +135,8 @@ void saveAtExit(HostWindow* inWindow) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Else the X connection could take a closed one's number and get what is printed.
+    host::openClosedStandardDescriptors();
     QuitSignals::block();
     QuitSignals quitSignals;
     // A closed standard output (the simulator's reports piped into head) must not end the panel.
@@ -151,6 +157,9 @@ int main(int argc, char** argv) {
         return sExitUsage;
     }
 
+    // Before the toolkit, which would wait for a silent session bus without end.
+    const bool busHidden = !screenshot && SingleInstance::hideSilentSessionBus();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("usb-tavro-prefs");
     QApplication::setApplicationVersion(TAVRO_VERSION);
@@ -160,10 +169,15 @@ int main(int argc, char** argv) {
 
     std::optional<SingleInstance> instance;
     if (!screenshot) {
-        instance.emplace();
-        if (instance->anotherIsRunning()) {
-            return 0; // it has come forward
-        }
+        instance.emplace(busHidden);
+    }
+    switch (instance ? instance->claim() : SingleInstance::Start::Run) {
+    case SingleInstance::Start::Run:
+        break;
+    case SingleInstance::Start::CameForward:
+        return 0;
+    case SingleInstance::Start::Held:
+        return 1;
     }
 
     std::unique_ptr<device::DeviceServices> services;

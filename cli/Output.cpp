@@ -1,6 +1,7 @@
 #include "cli/Output.h"
 
 #include "device/IOReturn.h"
+#include "host/Printable.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,6 +15,8 @@ namespace {
 // Why the first write to standard output failed (an errno value); glibc drops the buffer on a
 // failed flush, so the reason is taken when it happens.
 int sLostOutput = 0;
+// Standard output was closed when the program started; what is written to it goes nowhere.
+bool sOutputClosed = false;
 
 QString defaulted(bool inSaved) {
     return inSaved ? QString() : QString(" (default)");
@@ -25,13 +28,23 @@ void writeText(std::ostream& inStream, const QString& inText) {
     errno = 0;
     inStream << inText.toStdString();
     inStream.flush();
-    if (&inStream == &std::cout && !inStream && sLostOutput == 0) {
+    if (&inStream != &std::cout || sLostOutput != 0) {
+        return;
+    }
+    if (sOutputClosed) {
+        sLostOutput = EBADF;
+    } else if (!inStream) {
         sLostOutput = errno != 0 ? errno : EIO;
     }
 }
 
 void writeLine(std::ostream& inStream, const QString& inLine) {
-    writeText(inStream, inLine + '\n');
+    // Lines name device nodes and paths from outside the program.
+    writeText(inStream, host::printable(inLine) + '\n');
+}
+
+void outputWasClosed() {
+    sOutputClosed = true;
 }
 
 void writeProblem(std::ostream& inStream, const QString& inProblem) {
@@ -48,18 +61,7 @@ QString lostOutput() {
 }
 
 QString shown(const QString& inArgument) {
-    if (inArgument.isEmpty()) {
-        return "\"\"";
-    }
-    QString text;
-    for (const QChar c : inArgument) {
-        if (c.category() == QChar::Other_Control) {
-            text += QString::asprintf("\\x%02x", static_cast<unsigned>(c.unicode()));
-        } else {
-            text += c;
-        }
-    }
-    return text;
+    return inArgument.isEmpty() ? QString("\"\"") : host::printable(inArgument);
 }
 
 QString hardwareVersionText(UInt16 inVersion) {

@@ -16,12 +16,15 @@ using device::UdevRuleFiles;
 
 // Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
 void writeText(std::ostream& inStream, const QString& inText);
-// One line, UTF-8.
+// One line, UTF-8, with its control characters escaped as shown escapes them.
 void writeLine(std::ostream& inStream, const QString& inLine);
 // One line on the error stream, after the program's name.
 void writeProblem(std::ostream& inStream, const QString& inProblem);
 // Flushes standard output; why something written to it was lost, or nothing when all of it went.
 QString lostOutput();
+// Standard output was closed when the program started (and is /dev/null now): the first write
+// to it is lost output.
+void outputWasClosed();
 
 // An argument as it may be echoed to a terminal: control characters escaped ("\x1b"), and an
 // empty one as "".

@@ -5,6 +5,8 @@
 #include "cli/Output.h"
 #include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/SimulatedTransmitter.h"
+#include "host/Printable.h"
+#include "host/StandardDescriptors.h"
 #include "settings/Settings.h"
 
 #include <QCoreApplication>
@@ -12,6 +14,8 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +52,9 @@ int runCommand(int argc, char** argv, const cli::Invocation& inInvocation) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if ((host::openClosedStandardDescriptors() & (1u << STDOUT_FILENO)) != 0) {
+        cli::outputWasClosed();
+    }
     // A reader that has gone (a closed pipe) must not end the program, least of all before tune
     // has saved: the failed write is reported instead.
     std::signal(SIGPIPE, SIG_IGN);
@@ -64,7 +71,7 @@ int main(int argc, char** argv) {
     const auto& invocation = std::get<cli::Invocation>(parsed);
     switch (invocation.action) {
     case cli::Invocation::Action::Help:
-        cli::writeText(std::cout, cli::helpText(settings::prefPath()));
+        cli::writeText(std::cout, cli::helpText(host::printable(settings::prefPath())));
         return finish(cli::sExitDone);
     case cli::Invocation::Action::Version:
         cli::writeLine(std::cout, "usb-tavro " TAVRO_VERSION);

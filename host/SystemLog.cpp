@@ -1,5 +1,7 @@
 #include "host/SystemLog.h"
 
+#include "host/Printable.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -19,9 +21,11 @@ void systemLog(const char* inFormat, ...) {
         std::vsnprintf(line.data(), line.size() + 1, inFormat, args);
     }
     va_end(args);
+    // Its arguments may name paths and devices: one line, with nothing a terminal would act on.
+    const QByteArray shown = printable(QString::fromUtf8(line)).toUtf8();
 
-    syslog(LOG_NOTICE, "%s", line.c_str());
-    std::fprintf(stderr, "%s\n", line.c_str());
+    syslog(LOG_NOTICE, "%s", shown.constData());
+    std::fprintf(stderr, "%s\n", shown.constData());
     std::fflush(stderr);
 }
 

@@ -7,6 +7,7 @@
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
@@ -30,6 +31,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::MatchesRegex;
+using ::testing::Not;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using Bytes = std::vector<UInt8>;
@@ -187,22 +189,58 @@ TEST_F(Cli, HelpLinesUpItsColumnsAndNamesTheSettingsFile) {
     EXPECT_THAT(columns, ElementsAre(18));
 }
 
+// Also when standard output is closed (as `>&-` leaves it): then nothing else takes its number.
 TEST_F(Cli, OutputThatCannotBeWrittenFailsInOneLineAfterTuneHasSaved) {
-    for (const Output target : {Output::Full, Output::Closed}) {
+    const std::tuple<Output, std::vector<int>, std::string> targets[] = {
+        {Output::Full, {}, "No space left on device"},
+        {Output::Closed, {}, "Broken pipe"},
+        {Output::Read, {STDOUT_FILENO}, "Bad file descriptor"},
+    };
+    for (const auto& [target, closed, reason] : targets) {
+        cli.closed = closed;
         for (const QStringList& arguments :
              {QStringList{"--help"}, QStringList{"--version"}, QStringList{"--simulate", "status"},
               QStringList{"--simulate", "tune", "101.5"}}) {
             SCOPED_TRACE(arguments.join(' ').toStdString());
             const Outcome outcome = run(arguments, false, target);
             EXPECT_EQ(outcome.exitCode, 1);
-            EXPECT_EQ(outcome.err, target == Output::Full
-                                       ? "usb-tavro: could not write to standard output: No "
-                                         "space left on device\n"
-                                       : "usb-tavro: could not write to standard output: Broken "
-                                         "pipe\n");
+            EXPECT_EQ(outcome.err,
+                      "usb-tavro: could not write to standard output: " + reason + "\n");
         }
         EXPECT_EQ(settings::read(settingsPath).stored.frequency, 101500);
         QFile::remove(settingsPath);
+    }
+}
+
+// Node names and the settings path come from outside, as arguments do: shown with their control
+// characters escaped, also in the settings module's log line.
+TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
+    sysfs.add({.index = 0, .name = "hidraw\x1b[2J0"});
+    const QString folder = cli.config.filePath("\x1b]0;x\a");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    cli.env.insert("XDG_CONFIG_HOME", folder);
+    settingsPath = folder + "/" TAVRO_BUNDLE_IDENTIFIER ".plist";
+    const std::string node = "/dev/hidraw\\x1b[2J0";
+    const std::string path =
+        cli.config.path().toStdString() + "/\\x1b]0;x\\x07/" TAVRO_BUNDLE_IDENTIFIER ".plist";
+    const std::tuple<const char*, QStringList, std::string> cases[] = {
+        {nullptr, {"list"}, node + "  hardware version 0102\n"},
+        {nullptr, {"apply"}, "Applied 88.1 MHz, stereo to the transmitter at " + node + ".\n"},
+        {sUnreadable, {"status"}, "connected at " + node + ", "},
+        {sUnreadable,
+         {"status"},
+         "Settings file:   " + path +
+             " (could not be read; the next "
+             "save keeps it as " +
+             path + ".unreadable)\n"},
+        {sUnreadable, {"tune", "88.1"}, "Settings file " + path + " could not be read; kept as "},
+    };
+    for (const auto& [settings, arguments, shown] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        save(settings);
+        const Outcome outcome = run(arguments);
+        EXPECT_THAT(outcome.out + outcome.err, HasSubstr(shown));
+        EXPECT_THAT(outcome.out + outcome.err, Not(HasSubstr("\x1b")));
     }
 }
 

@@ -42,16 +42,20 @@ protected:
     ProgramRun panel{TAVRO_HOST_PROGRAM};
 };
 
+// What comes from outside (the settings path, an argument) is shown with its control characters
+// escaped.
 TEST_F(Program, CommandLineMistakesAndAMissingDisplayAreOneLineAndExitTwo) {
+    panel.env.insert("XDG_CONFIG_HOME", panel.config.filePath("\x1b[2J"));
     const ProgramRun::Outcome help = panel.run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out, HasSubstr("--scale <factor>"));
+    EXPECT_THAT(help.out, HasSubstr("/\\x1b[2J/"));
     for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"extra"}, QStringList{"--scale", "2"},
+         {QStringList{"--bogus"}, QStringList{"extra\x1b[2J"}, QStringList{"--scale", "2"},
           QStringList{"--screenshot", "x.png", "--scale", "0"}}) {
         const ProgramRun::Outcome outcome = panel.run(wrong);
         EXPECT_EQ(outcome.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_THAT(outcome.err, ::testing::MatchesRegex("usb-tavro-prefs: [^\n]*\n"));
+        EXPECT_THAT(outcome.err, ::testing::MatchesRegex("usb-tavro-prefs: [^\n\x1b]*\n"));
     }
     EXPECT_EQ(panel.run({"--bundle", panel.config.filePath("none")}).exitCode, 1);
     panel.env.remove("QT_QPA_PLATFORM");

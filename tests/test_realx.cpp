@@ -37,11 +37,13 @@ QStringList frequencies(const QByteArray& inOutput) {
 }
 
 // usb-tavro-prefs --simulate on an X server, as a person starts it: with a settings folder of its
-// own, or the one given.
+// own, or the one given, and the standard descriptors given closed.
 class Panel : public ProgramRun {
 public:
-    explicit Panel(const QString& inConfig = {}, XServer& inServer = XServer::current())
+    explicit Panel(const QString& inConfig = {}, XServer& inServer = XServer::current(),
+                   std::vector<int> inClosed = {})
         : ProgramRun(TAVRO_HOST_PROGRAM) {
+        closed = std::move(inClosed);
         env.remove("QT_QPA_PLATFORM");
         env.insert("DISPLAY", QString::fromStdString(inServer.name()));
         if (!inConfig.isEmpty()) {
@@ -117,6 +119,20 @@ TEST(Program, SavesOnClosingAndWhenTheDisplayIsLost) {
     display.reset();
     EXPECT_EQ(again.finish().exitCode, 1);
     EXPECT_EQ(settings::read(panel.settingsPath()).stored.frequency, 88500);
+}
+
+// Closed standard descriptors (`1>&-`) are not taken by the X connection, which what is printed
+// would corrupt: the window comes up, tunes (a report printed) and saves.
+TEST(Program, WorksWithItsStandardDescriptorsClosed) {
+    for (const std::vector<int>& closed : {std::vector{1}, std::vector{2}, std::vector{0, 1, 2}}) {
+        Panel panel({}, XServer::current(), closed);
+        ASSERT_NE(panel.window, 0u) << closed.size() << " closed from " << closed.front();
+        XServer::current().hold("Up", 50ms);
+        std::this_thread::sleep_for(100ms);
+        XServer::current().close(panel.window);
+        EXPECT_EQ(panel.finish().exitCode, 0);
+        EXPECT_EQ(settings::read(panel.settingsPath()).stored.frequency, 88200);
+    }
 }
 
 // The pane in a window of this process: its widgets tell where to click.

@@ -3,6 +3,8 @@ picks), the session bus it runs under (dbus-run-session), the accessibility bus 
 What a screen reader finds and hears through AT-SPI, and one panel per session.
 Run under dbus-run-session: python3 test_session.py PROGRAM."""
 import os
+import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -26,14 +28,18 @@ class DesktopSession:
         self.bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
         self.panels = []
 
-    def start_panel(self, *args):
+    def start_panel(self, **env):
         env = dict(os.environ, XDG_CONFIG_HOME=self.config.name,
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', **env)
         env.pop('QT_QPA_PLATFORM', None)
-        panel = subprocess.Popen([self.program, '--simulate', *args], env=env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        panel = subprocess.Popen([self.program, '--simulate'], env=env, text=True,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.panels.append(panel)
         return panel
+
+    def window(self):
+        """Waits for the panel's window."""
+        self.xdotool('search', '--sync', '--name', TITLE)
 
     def xdotool(self, *args):
         subprocess.run(['xdotool', *args], check=True, timeout=10)
@@ -105,6 +111,66 @@ class PanelInSession(unittest.TestCase):
         second = self.session.start_panel()
         self.assertEqual(second.wait(timeout=10), 0)
         self.assertIsNone(self.panel.poll())
+
+
+class StartInSession(unittest.TestCase):
+    """The check for another panel waits 2 s at most for the bus and for the name's owner; what
+    it cannot check, or an owner that does not come forward, it says in one line."""
+    def setUp(self):
+        self.session = DesktopSession(PROGRAM)
+        self.addCleanup(self.session.close)
+
+    def test_a_bus_that_does_not_answer_is_said_and_the_window_comes_all_the_same(self):
+        daemon = subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address'],
+                                  stdout=subprocess.PIPE, text=True)
+        self.addCleanup(daemon.wait)
+        self.addCleanup(daemon.kill)
+        stopped = daemon.stdout.readline().strip()
+        os.kill(daemon.pid, signal.SIGSTOP)
+        mute = socket.socket(socket.AF_UNIX)  # takes connections, never reads them
+        mute.bind(os.path.join(self.session.config.name, 'mute'))
+        mute.listen()
+        self.addCleanup(mute.close)
+        silent = 'did not answer within 2 s: starting without it'
+        for address, said in [(stopped, silent), ('unix:path=' + mute.getsockname(), silent),
+                              ('unix:path=/nonexistent', 'No session bus (')]:
+            with self.subTest(address):
+                start = time.monotonic()
+                panel = self.session.start_panel(DBUS_SESSION_BUS_ADDRESS=address)
+                self.session.window()
+                self.assertLess(time.monotonic() - start, 8)
+                panel.terminate()
+                self.assertIn(said, panel.communicate(timeout=10)[1])
+
+    def second_start(self):
+        """A second start's exit status, its standard error, and how long it took."""
+        start = time.monotonic()
+        second = self.session.start_panel()
+        err = second.communicate(timeout=10)[1]
+        return second.returncode, err, time.monotonic() - start
+
+    def test_an_owner_that_does_not_come_forward_is_named_and_no_second_panel_starts(self):
+        from gi.repository import Gio, GLib
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+        take = ('io.github.usbtavro.USB_Tavro', 4)  # the name, at once or not at all
+        bus.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                      'RequestName', GLib.Variant('(su)', take), None, 0, 2000)
+        status, err, took = self.second_start()  # this process has no such object
+        self.assertEqual((status, took < 5), (1, True))
+        self.assertRegex(err, rf'held on the session bus by process {os.getpid()} \(python3\), '
+                              r'bus name :[0-9.]+, which would not come forward \(org.freedesktop.'
+                              r'DBus.Error.UnknownMethod: ')
+        bus.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                      'ReleaseName', GLib.Variant('(s)', take[:1]), None, 0, 2000)
+
+        first = self.session.start_panel()
+        self.session.window()
+        os.kill(first.pid, signal.SIGSTOP)
+        self.addCleanup(os.kill, first.pid, signal.SIGCONT)
+        status, err, took = self.second_start()
+        self.assertEqual((status, took < 5), (1, True))
+        self.assertRegex(err, rf'process {first.pid} \(usb-tavro-prefs\), bus name :[0-9.]+, '
+                              r'which did not come forward within 2 s: not starting a second')
 
 
 if __name__ == '__main__':

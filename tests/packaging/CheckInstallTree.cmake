@@ -54,17 +54,17 @@ endif()
 # The unit runs the installed program, by its path under the prefix the install was made for.
 tavro_installed_dir(bin_dir "${BINDIR}")
 file(STRINGS "${root}/${units_dir}/usb-tavro-apply@.service" exec REGEX "^ExecStart=")
-if(NOT exec STREQUAL "ExecStart=/${bin_dir}/usb-tavro apply --on-plug /dev/%I")
+if(NOT exec STREQUAL "ExecStart=\"/${bin_dir}/usb-tavro\" apply --on-plug /dev/%I")
     message(FATAL_ERROR "the unit does not run the installed usb-tavro: ${exec}")
 endif()
 # systemd-analyze checks the program and the manual page the unit names on this machine, so it
-# verifies an installation under a prefix of its own.
+# verifies an installation under a prefix of its own, one with a space and a specifier's % in it.
 if(NOT SYSTEMD_ANALYZE)
     message(STATUS "systemd-analyze is not installed (Debian package systemd): unit not verified")
 elseif(IS_ABSOLUTE "${USER_UNIT_DIR}")
     message(STATUS "the user unit folder ${USER_UNIT_DIR} is absolute: unit not verified")
 else()
-    set(prefix "${WORK_DIR}/prefix")
+    set(prefix "${WORK_DIR}/my 100%I prefix")
     execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
                     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
     file(MAKE_DIRECTORY "${WORK_DIR}/runtime")

@@ -59,9 +59,10 @@ void MockSysfs::add(const Device& inDevice) {
 
     // The node comes from a description, which is how umockdev makes a device file for it.
     const std::string nodePath = hid + "/hidraw/hidraw" + n;
-    const std::string description =
-        "P: " + nodePath.substr(std::string("/sys").size()) + "\nN: hidraw" + n +
-        "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + node(inDevice.index) + "\nA: dev=247:" + n + "\n";
+    const std::string name = inDevice.name.empty() ? "hidraw" + n : inDevice.name;
+    const std::string description = "P: " + nodePath.substr(std::string("/sys").size()) +
+                                    "\nN: " + name + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=/dev/" +
+                                    name + "\nA: dev=247:" + n + "\n";
     GError* error = nullptr;
     if (!umockdev_testbed_add_from_string(mTestbed, description.c_str(), &error)) {
         const std::string message = error->message;

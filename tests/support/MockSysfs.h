@@ -21,6 +21,7 @@ public:
         std::string idVendor = "0f5a";
         std::string idProduct = "0b17";
         std::optional<std::string> bcdDevice = "0102";
+        std::string name = {}; // of its node in /dev, when not hidrawN
     };
 
     MockSysfs();

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <string>
+#include <vector>
 
 #include <linux/capability.h>
 #include <sys/prctl.h>
@@ -33,7 +34,10 @@ public:
                Output inOutput = Output::Read) {
         process.setProcessEnvironment(env);
         process.setStandardOutputFile(inOutput == Output::Full ? "/dev/full" : QString());
-        process.setChildProcessModifier([=] {
+        process.setChildProcessModifier([=, closed = closed] {
+            for (const int descriptor : closed) {
+                ::close(descriptor);
+            }
             if (inAsAUser) {
                 ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE);
                 ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH);
@@ -77,6 +81,7 @@ public:
     }
 
     QTemporaryDir config;
+    std::vector<int> closed; // its standard descriptors closed, as `2>&-` closes them
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QProcess process;
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace host {
+
+// Text from outside the program (a device node's name, a path, an argument) as it may be shown
+// on a terminal or in the log: each control character as \xNN, so that none can move the
+// cursor, recolour the screen or start a line of its own.
+QString printable(const QString& inText);
+
+} // namespace host
