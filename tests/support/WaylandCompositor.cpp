@@ -280,9 +280,8 @@ void WaylandCompositor::movePointer(int inX, int inY) {
     send();
 }
 
-void WaylandCompositor::button(bool inDown, unsigned inButton) {
-    const uint32_t code = inButton == 2 ? BTN_MIDDLE : inButton == 3 ? BTN_RIGHT : BTN_LEFT;
-    wl_proxy_marshal_flags(mPointer, Button, nullptr, 1, 0, now(), code,
+void WaylandCompositor::button(bool inDown) {
+    wl_proxy_marshal_flags(mPointer, Button, nullptr, 1, 0, now(), BTN_LEFT,
                            inDown ? WL_POINTER_BUTTON_STATE_PRESSED
                                   : WL_POINTER_BUTTON_STATE_RELEASED);
     wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);

@@ -38,7 +38,7 @@ public:
     void hold(const QString& inKey, std::chrono::milliseconds inFor);
 
     void movePointer(int inX, int inY);
-    void button(bool inDown, unsigned inButton = 1); // 1 left, 2 middle, 3 right
+    void button(bool inDown); // the left one
     // Notches of the wheel, away from the user for a positive count.
     void wheel(int inNotches);
 
