@@ -85,33 +85,21 @@ uint32_t now() {
                                      .count());
 }
 
-// sway will not run as root: run as root, the test runs it as nobody.
-struct Account {
-    uid_t uid = ::getuid();
-    gid_t gid = ::getgid();
-    bool drop = false;
-};
-Account compositorAccount() {
-    Account account;
-    if (::geteuid() == 0) {
-        if (const passwd* nobody = ::getpwnam("nobody")) {
-            account = {nobody->pw_uid, nobody->pw_gid, true};
-        }
-    }
-    return account;
-}
-
 } // namespace
 
 WaylandCompositor::WaylandCompositor() {
-    // The compositor's user, nobody under root, passes through this folder to its config and
-    // its own runtime folder; the clients' runtime folder is this process's user's.
+    // The compositor's user passes through this folder to its config and its own runtime
+    // folder; the clients' runtime folder is this process's user's.
     const QString own = mDir.filePath("compositor");
-    const Account account = compositorAccount();
+    // sway will not run as root: under root it runs as nobody.
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    const uid_t uid = nobody != nullptr ? nobody->pw_uid : ::getuid();
+    const gid_t gid = nobody != nullptr ? nobody->pw_gid : ::getgid();
     if (!mDir.isValid() || ::chmod(QFile::encodeName(mDir.path()), 0711) != 0 ||
         !QDir().mkpath(own) || !QDir().mkpath(clientRuntimeDir()) ||
         ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 ||
-        ::chown(QFile::encodeName(own), account.uid, account.gid) != 0) {
+        ::chmod(QFile::encodeName(own), 0700) != 0 ||
+        ::chown(QFile::encodeName(own), uid, gid) != 0) {
         return;
     }
     QFile config(mDir.filePath("config"));
@@ -152,8 +140,8 @@ WaylandCompositor::WaylandCompositor() {
     mPid = ::fork();
     if (mPid == 0) {
         ::dup2(::open("/dev/null", O_WRONLY), 2); // it logs each missing device
-        if (account.drop && (::setgroups(0, nullptr) != 0 || ::setgid(account.gid) != 0 ||
-                             ::setuid(account.uid) != 0)) {
+        if (nobody != nullptr &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) {
             ::_exit(126);
         }
         ::execvpe(argv[0], argv, envp.data());
