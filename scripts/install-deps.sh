@@ -16,6 +16,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
     # a real X server with real input, for the tests
     xvfb libx11-dev libxtst-dev xdotool
+    # a headless Wayland compositor with virtual keyboard and pointer, and Qt's Wayland platform
+    sway wtype libwayland-dev qt6-wayland
     # a desktop session for the tests: session bus, accessibility bus, a screen reader's library
     dbus dbus-daemon at-spi2-core python3 python3-pyatspi
     # real locales, to read and write settings under decimal-comma ones

@@ -1,12 +1,10 @@
 // On a real X server with its own key repeat, driven through XTest: the real program, and the real
 // pane in a window of this process.
-#include "device/sim/ReportDescription.h"
-#include "dial/xr_tunerLayout.h"
 #include "host/KeyRepeat.h"
 #include "host/Snapshot.h"
 #include "settings/Settings.h"
 #include "support/PaneWindow.h"
-#include "support/ProgramRun.h"
+#include "support/PanelRun.h"
 #include "support/QtPrinters.h"
 #include "support/XServer.h"
 
@@ -14,57 +12,30 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
-#include <cmath>
 #include <thread>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// The frequencies (in MHz, as printed) of the simulated transmitter's reports.
-QStringList frequencies(const QByteArray& inOutput) {
-    static const QRegularExpression sReport(R"(^report: .*  ([0-9.]+ MHz \w+))",
-                                            QRegularExpression::MultilineOption);
-    QStringList found;
-    for (auto match = sReport.globalMatch(QString::fromUtf8(inOutput)); match.hasNext();) {
-        found << match.next().captured(1);
-    }
-    return found;
-}
-
-// usb-tavro-prefs --simulate on an X server, as a person starts it: with a settings folder of its
-// own, or the one given, and the standard descriptors given closed.
-class Panel : public ProgramRun {
+// usb-tavro-prefs --simulate on an X server, its window focused, the standard descriptors given
+// closed.
+class Panel : public PanelRun {
 public:
     explicit Panel(const QString& inConfig = {}, XServer& inServer = XServer::current(),
                    std::vector<int> inClosed = {})
-        : ProgramRun(TAVRO_HOST_PROGRAM) {
+        : PanelRun(inConfig) {
         closed = std::move(inClosed);
-        env.remove("QT_QPA_PLATFORM");
         env.insert("DISPLAY", QString::fromStdString(inServer.name()));
-        if (!inConfig.isEmpty()) {
-            env.insert("XDG_CONFIG_HOME", inConfig);
-        }
         start({"--simulate"});
         window = inServer.findWindow("USB_Tavro FM Transmitter");
         inServer.focus(window);
     }
-    // The reports printed so far, after the program has had inSettle to print them.
-    QStringList reports(std::chrono::milliseconds inSettle = 300ms) {
-        std::this_thread::sleep_for(inSettle);
-        process.waitForReadyRead(0);
-        mOutput += process.readAllStandardOutput();
-        return frequencies(mOutput);
-    }
 
     unsigned long window = 0;
-
-private:
-    QByteArray mOutput;
 };
 
 struct Repeat {
@@ -72,6 +43,9 @@ struct Repeat {
     unsigned delayMs;
     unsigned rate;
 };
+void PrintTo(const Repeat& inRepeat, std::ostream* outStream) {
+    *outStream << inRepeat.name;
+}
 
 class KeyHold : public ::testing::TestWithParam<Repeat> {};
 
@@ -146,12 +120,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(pane.window.get()));
         size = pane.window->size();
     }
-    // The screen point of the dial's point at inDegrees clockwise from north, inRadius out.
     QPoint aroundDial(double inDegrees, double inRadius) const {
-        const double radians = inDegrees * M_PI / 180.0;
-        const host::Point at{sCenterPt.x + static_cast<Float32>(inRadius * std::sin(radians)),
-                             sCenterPt.y + static_cast<Float32>(inRadius * std::cos(radians))};
-        return pane.dial->mapToGlobal(host::View::toQtPoint(pane.dial, at).toPoint());
+        return pane.window->mapToGlobal(pane.aroundDial(inDegrees, inRadius));
     }
     void moveTo(QPoint inAt) {
         XServer::current().movePointer(inAt.x(), inAt.y());
@@ -179,13 +149,7 @@ protected:
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     QImage dialNow() const { return host::snapshot(*pane.dial, 1.0, host::Backdrop::Window); }
-    QStringList reports() const {
-        QByteArray printed;
-        for (const auto& report : pane.simulator.reports()) {
-            printed += "report: " + device::describeTuningReport(report.data(), 6) + "\n";
-        }
-        return frequencies(printed);
-    }
+    QStringList reports() const { return pane.reports(); }
 
     PaneWindow pane;
     QSize size;

@@ -2,15 +2,19 @@
 
 #include "app/HostWindow.h"
 #include "app/PaneLoader.h"
+#include "device/sim/ReportDescription.h"
 #include "device/sim/SimulatedTransmitter.h"
+#include "dial/xr_tunerLayout.h"
 #include "host/PreferencePane.h"
 #include "host/View.h"
+#include "support/PanelRun.h"
 #include "support/ScopedEnv.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 // The real pane from the real bundle in the host program's window, on the simulated transmitter
@@ -26,6 +30,21 @@ struct PaneWindow {
         pane->mainViewDidLoad();
         window = std::make_unique<HostWindow>(*pane, &simulator);
         dial = window->findChild<host::View*>("mTunerCtl");
+    }
+    // The frequencies of the reports sent so far, as the program prints them.
+    QStringList reports() const {
+        QByteArray printed;
+        for (const auto& report : simulator.reports()) {
+            printed += "report: " + device::describeTuningReport(report.data(), 6) + "\n";
+        }
+        return frequencies(printed);
+    }
+    // The dial's point at inDegrees clockwise from north, inRadius out, in the window.
+    QPoint aroundDial(double inDegrees, double inRadius) const {
+        const double radians = inDegrees * M_PI / 180.0;
+        const host::Point at{sCenterPt.x + static_cast<Float32>(inRadius * std::sin(radians)),
+                             sCenterPt.y + static_cast<Float32>(inRadius * std::cos(radians))};
+        return dial->mapTo(window.get(), host::View::toQtPoint(dial, at).toPoint());
     }
     template <class T> T* find(const char* inName) const { return window->findChild<T*>(inName); }
 

@@ -1,0 +1,290 @@
+#include "support/WaylandCompositor.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+#include <wayland-client.h>
+
+#include <linux/input-event-codes.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr int sWidth = 1024;
+constexpr int sHeight = 768;
+
+// The compositor's virtual-pointer interfaces, as its protocol defines their requests.
+const wl_interface* sNoTypes[5] = {};
+const wl_message sPointerRequests[] = {
+    {"motion", "uff", sNoTypes},   {"motion_absolute", "uuuuu", sNoTypes},
+    {"button", "uuu", sNoTypes},   {"axis", "uuf", sNoTypes},
+    {"frame", "", sNoTypes},       {"axis_source", "u", sNoTypes},
+    {"axis_stop", "uu", sNoTypes}, {"axis_discrete", "uufi", sNoTypes},
+    {"destroy", "", sNoTypes},
+};
+const wl_interface sPointerInterface = {"zwlr_virtual_pointer_v1", 1, 9,
+                                        sPointerRequests,          0, nullptr};
+const wl_interface* sCreateTypes[] = {&wl_seat_interface, &sPointerInterface};
+const wl_message sManagerRequests[] = {{"create_virtual_pointer", "?on", sCreateTypes},
+                                       {"destroy", "", sNoTypes}};
+const wl_interface sManagerInterface = {
+    "zwlr_virtual_pointer_manager_v1", 1, 2, sManagerRequests, 0, nullptr};
+enum PointerRequest : uint32_t {
+    MotionAbsolute = 1,
+    Button = 2,
+    Frame = 4,
+    AxisSource = 5,
+    AxisDiscrete = 7,
+    Destroy = 8
+};
+
+struct Globals {
+    wl_registry* registry = nullptr;
+    wl_proxy* seat = nullptr;
+    wl_proxy* manager = nullptr;
+    bool output = false;
+};
+
+void announced(void* inData, wl_registry* inRegistry, uint32_t inName, const char* inInterface,
+               uint32_t) {
+    auto* globals = static_cast<Globals*>(inData);
+    if (std::strcmp(inInterface, "wl_seat") == 0 && globals->seat == nullptr) {
+        globals->seat =
+            static_cast<wl_proxy*>(wl_registry_bind(inRegistry, inName, &wl_seat_interface, 1));
+    } else if (std::strcmp(inInterface, sManagerInterface.name) == 0) {
+        globals->manager =
+            static_cast<wl_proxy*>(wl_registry_bind(inRegistry, inName, &sManagerInterface, 1));
+    } else if (std::strcmp(inInterface, "wl_output") == 0) {
+        globals->output = true;
+    }
+}
+void withdrawn(void*, wl_registry*, uint32_t) {
+}
+const wl_registry_listener sRegistryListener = {announced, withdrawn};
+
+uint32_t now() {
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
+} // namespace
+
+WaylandCompositor::WaylandCompositor() {
+    // The compositor's user passes through this folder to its config and its own runtime
+    // folder; the clients' runtime folder is this process's user's.
+    const QString own = mDir.filePath("compositor");
+    // sway will not run as root: under root it runs as nobody.
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    const uid_t uid = nobody != nullptr ? nobody->pw_uid : ::getuid();
+    const gid_t gid = nobody != nullptr ? nobody->pw_gid : ::getgid();
+    if (!mDir.isValid() || ::chmod(QFile::encodeName(mDir.path()), 0711) != 0 ||
+        !QDir().mkpath(own) || !QDir().mkpath(clientRuntimeDir()) ||
+        ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 ||
+        ::chmod(QFile::encodeName(own), 0700) != 0 ||
+        ::chown(QFile::encodeName(own), uid, gid) != 0) {
+        return;
+    }
+    QFile config(mDir.filePath("config"));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write("xwayland disable\n"
+                     "output * resolution 1024x768 position 0 0\n"
+                     "default_border none\n"
+                     "default_floating_border none\n"
+                     "for_window [title=\".*\"] floating enable, move position 0 0\n") < 0) {
+        return;
+    }
+    config.close();
+    config.setPermissions(config.permissions() | QFile::ReadOther);
+
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string line = *entry;
+        const std::string name = line.substr(0, line.find('='));
+        if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "XDG_RUNTIME_DIR" &&
+            name != "SWAYSOCK" && name != "HOME") {
+            env.push_back(line);
+        }
+    }
+    const std::string ownPath = QFile::encodeName(own).toStdString();
+    env.insert(env.end(),
+               {"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
+                "XDG_RUNTIME_DIR=" + ownPath, "SWAYSOCK=" + ownPath + "/ipc", "HOME=" + ownPath});
+    std::vector<char*> envp;
+    for (std::string& line : env) {
+        envp.push_back(line.data());
+    }
+    envp.push_back(nullptr);
+    std::string configPath = QFile::encodeName(config.fileName()).toStdString();
+    std::string sway = "sway";
+    std::string option = "-c";
+    char* argv[] = {sway.data(), option.data(), configPath.data(), nullptr};
+
+    mPid = ::fork();
+    if (mPid == 0) {
+        ::dup2(::open("/dev/null", O_WRONLY), 2); // it logs each missing device
+        if (nobody != nullptr &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) {
+            ::_exit(126);
+        }
+        ::execvpe(argv[0], argv, envp.data());
+        ::_exit(127);
+    }
+    // Connected once its socket listens; the round trips after wait for its loop to run.
+    for (int tries = 0; mPid > 0 && mDisplay == nullptr && tries < 1000; ++tries) {
+        if (::waitpid(mPid, nullptr, WNOHANG) != 0) {
+            mPid = -1; // it failed, and is gone
+            return;
+        }
+        if (const QStringList sockets = QDir(own).entryList({"wayland-*"}, QDir::System);
+            !sockets.isEmpty()) {
+            mSocket = QDir(own).filePath(sockets.constFirst());
+            mDisplay = wl_display_connect(QFile::encodeName(mSocket).constData());
+        }
+        QThread::msleep(10);
+    }
+    if (mDisplay == nullptr || !connectPointer()) {
+        mSocket.clear();
+    }
+}
+
+bool WaylandCompositor::connectPointer() {
+    Globals globals;
+    globals.registry = wl_display_get_registry(mDisplay);
+    wl_registry_add_listener(globals.registry, &sRegistryListener, &globals);
+    // The output comes once the compositor has started its backend.
+    for (int tries = 0; tries < 500 && !(globals.output && globals.manager != nullptr); ++tries) {
+        if (wl_display_roundtrip(mDisplay) < 0) {
+            break;
+        }
+        QThread::msleep(10);
+    }
+    if (globals.manager != nullptr && globals.seat != nullptr && globals.output) {
+        mPointer = wl_proxy_marshal_flags(globals.manager, 0, &sPointerInterface, 1, 0,
+                                          globals.seat, nullptr);
+        send();
+    }
+    // The pointer lives on in the compositor without them.
+    for (wl_proxy* proxy : {globals.manager, globals.seat}) {
+        if (proxy != nullptr) {
+            wl_proxy_destroy(proxy);
+        }
+    }
+    wl_registry_destroy(globals.registry);
+    return mPointer != nullptr;
+}
+
+WaylandCompositor::~WaylandCompositor() {
+    if (mDisplay != nullptr) {
+        if (mPointer != nullptr) {
+            wl_proxy_marshal_flags(mPointer, Destroy, nullptr, 1, WL_MARSHAL_FLAG_DESTROY);
+        }
+        wl_display_disconnect(mDisplay);
+    }
+    if (mPid > 0) {
+        ::kill(mPid, SIGTERM);
+        ::waitpid(mPid, nullptr, 0);
+    }
+}
+
+void WaylandCompositor::send() {
+    wl_display_roundtrip(mDisplay);
+}
+
+QByteArray WaylandCompositor::run(const QString& inProgram, const QStringList& inArguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("WAYLAND_DISPLAY", mSocket);
+    env.insert("XDG_RUNTIME_DIR", clientRuntimeDir());
+    env.insert("SWAYSOCK", mDir.filePath("compositor/ipc"));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(inProgram, inArguments);
+    while (!process.waitForFinished(1)) {
+        if (process.state() == QProcess::NotRunning) {
+            break;
+        }
+        QCoreApplication::processEvents();
+    }
+    return process.readAllStandardOutput();
+}
+
+bool WaylandCompositor::waitForWindow(const QString& inTitle) {
+    const QByteArray named = "\"name\": \"" + inTitle.toUtf8() + "\"";
+    for (int tries = 0; tries < 200; ++tries) {
+        if (run("swaymsg", {"-t", "get_tree"}).contains(named)) {
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+void WaylandCompositor::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
+    run("swaymsg", {QString("input type:keyboard repeat_delay %1; "
+                            "input type:keyboard repeat_rate %2")
+                        .arg(inDelayMs)
+                        .arg(inRatePerSecond)});
+}
+
+void WaylandCompositor::type(const QStringList& inKeys) {
+    // The compositor takes a new keyboard's first press for a key held before the window had
+    // the focus: a Shift goes first. Qt activates the window a round trip after the keyboard
+    // comes, and a window's shortcuts wait for that: a pause goes after it, as a person's would.
+    run("wtype", QStringList{"-k", "Shift_L", "-s", "100"} + inKeys);
+    // A keyboard coming within a round trip of the last one's going leaves the window inactive
+    // in Qt: the next comes a moment later.
+    QTest::qWait(100);
+}
+
+void WaylandCompositor::hold(const QString& inKey, std::chrono::milliseconds inFor) {
+    // The keyboard stays a moment after the release, as a real one does: its going takes the
+    // focus from the window, which would end a repeat the release failed to end.
+    type({"-P", inKey, "-s", QString::number(inFor.count()), "-p", inKey, "-s", "250"});
+}
+
+void WaylandCompositor::movePointer(int inX, int inY) {
+    wl_proxy_marshal_flags(mPointer, MotionAbsolute, nullptr, 1, 0, now(),
+                           static_cast<uint32_t>(inX), static_cast<uint32_t>(inY),
+                           static_cast<uint32_t>(sWidth), static_cast<uint32_t>(sHeight));
+    wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
+    send();
+}
+
+void WaylandCompositor::button(bool inDown) {
+    wl_proxy_marshal_flags(mPointer, Button, nullptr, 1, 0, now(), BTN_LEFT,
+                           inDown ? WL_POINTER_BUTTON_STATE_PRESSED
+                                  : WL_POINTER_BUTTON_STATE_RELEASED);
+    wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
+    send();
+}
+
+void WaylandCompositor::wheel(int inNotches) {
+    // Wayland counts toward the user; a notch is 15 units, as libinput gives a wheel's.
+    const int toward = inNotches > 0 ? -1 : 1;
+    for (int i = 0; i < std::abs(inNotches); ++i) {
+        wl_proxy_marshal_flags(mPointer, AxisSource, nullptr, 1, 0, WL_POINTER_AXIS_SOURCE_WHEEL);
+        wl_proxy_marshal_flags(mPointer, AxisDiscrete, nullptr, 1, 0, now(),
+                               WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15 * toward),
+                               toward);
+        wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
+        send();
+    }
+}

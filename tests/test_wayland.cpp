@@ -1,0 +1,134 @@
+// On a headless Wayland compositor, where Qt repeats a held key itself at the compositor's rate:
+// the real program, and the real pane in a window of this process, driven through the
+// compositor's virtual keyboard and pointer.
+#include "support/PaneWindow.h"
+#include "support/PanelRun.h"
+#include "support/QtPrinters.h"
+#include "support/WaylandCompositor.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// usb-tavro-prefs --simulate in a Wayland session, its window shown and focused.
+class Panel : public PanelRun {
+public:
+    Panel() : PanelRun({}) {
+        env.remove("DISPLAY");
+        env.insert("XDG_SESSION_TYPE", "wayland");
+        start({"--simulate"});
+        shown = WaylandCompositor::current().waitForWindow("USB_Tavro FM Transmitter");
+    }
+    bool shown = false;
+};
+
+struct Repeat {
+    const char* name;
+    unsigned delayMs;
+    unsigned rate;
+};
+void PrintTo(const Repeat& inRepeat, std::ostream* outStream) {
+    *outStream << inRepeat.name;
+}
+
+class KeyHold : public ::testing::TestWithParam<Repeat> {};
+
+// Seven steps, due at 0, 0.4, 0.8, 0.85, 0.9, 0.95 and 1.0 s, whatever the compositor's repeat.
+TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheCompositorsRepeat) {
+    WaylandCompositor& compositor = WaylandCompositor::current();
+    compositor.setKeyRepeat(GetParam().delayMs, GetParam().rate);
+    Panel panel;
+    ASSERT_TRUE(panel.shown);
+    QStringList reports = panel.reports();
+    ASSERT_EQ(reports, QStringList{"88.1 MHz stereo"}); // sent on plugging in
+    for (const char* key : {"Up", "Up", "Down"}) {
+        const qsizetype before = reports.size();
+        compositor.hold(key, 1020ms);
+        reports = panel.reports(50ms);
+        ASSERT_EQ(reports.size() - before, 7) << key << " after " << before << " reports";
+    }
+    EXPECT_EQ(reports.constLast(), "88.8 MHz stereo"); // 14 steps up, 7 down
+}
+
+INSTANTIATE_TEST_SUITE_P(Compositor, KeyHold,
+                         ::testing::Values(Repeat{"Default", 660, 25}, Repeat{"Fast", 200, 50}),
+                         [](const auto& inInfo) { return std::string(inInfo.param.name); });
+
+// The pane in a window of this process, which the compositor puts at the top left: a point of
+// the window is a point of the screen.
+class PaneOnWayland : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(pane.window, nullptr);
+        pane.window->present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
+        // Shown, the window is not yet the compositor's: it takes input once the pointer, left
+        // where the window comes, enters it.
+        moveTo(pane.aroundDial(0, 0));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pane.window->underMouse(); }));
+    }
+    void moveTo(QPoint inAt) {
+        compositor.movePointer(inAt.x(), inAt.y());
+        QTest::qWait(20);
+    }
+    // Turns the pointer from north to inDegrees, pressed inside the dial's circle.
+    void drag(double inDegrees) {
+        moveTo(pane.aroundDial(0, 40));
+        compositor.button(true);
+        for (double angle = 10; angle < inDegrees; angle += 10) {
+            moveTo(pane.aroundDial(angle, 40));
+        }
+        moveTo(pane.aroundDial(inDegrees, 200)); // farther out, for a finer angle
+        compositor.button(false);
+        QTest::qWait(50);
+    }
+    void ctrlP() { compositor.type({"-M", "ctrl", "-k", "p", "-m", "ctrl"}); }
+
+    WaylandCompositor& compositor = WaylandCompositor::current();
+    PaneWindow pane;
+};
+
+TEST_F(PaneOnWayland, AClickOnMonoSendsMono) {
+    const auto* mono = pane.find<QRadioButton>("monoCell");
+    moveTo(mono->mapTo(pane.window.get(), QPoint(8, mono->height() / 2)));
+    compositor.button(true);
+    compositor.button(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().constLast() == "88.1 MHz mono"; }));
+}
+
+TEST_F(PaneOnWayland, ADragRoundTheDialTunes) {
+    drag(150.5);
+    EXPECT_EQ(pane.reports().constLast(), "98.0 MHz stereo");
+}
+
+TEST_F(PaneOnWayland, TheWheelStepsANotchAStep) { // over the dial's centre
+    compositor.wheel(3);
+    compositor.wheel(-1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == 5; }));
+    EXPECT_EQ(pane.reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
+                                                  "88.4 MHz stereo", "88.3 MHz stereo"}));
+}
+
+TEST_F(PaneOnWayland, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
+    ctrlP();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
+    const qsizetype sent = pane.reports().size();
+    compositor.hold("Up", 30ms); // steps the dial, tells nobody
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return QAccessible::queryAccessibleInterface(pane.dial)->valueInterface()->currentValue() ==
+               88200;
+    }));
+    EXPECT_EQ(pane.reports().size(), sent);
+
+    ctrlP();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == sent + 1; }));
+    EXPECT_EQ(pane.reports().constLast(), "88.1 MHz stereo");
+}
+
+} // namespace
