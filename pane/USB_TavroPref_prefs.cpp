@@ -2,7 +2,10 @@
 // deselected, and followed as other programs change the file.
 #include "host/SystemLog.h"
 #include "pane/USB_TavroPref.h"
+#include "settings/FolderLock.h"
 #include "settings/Settings.h"
+
+#include <optional>
 
 void USB_TavroPref::readPrefs() {
     const QString path = settings::prefPath();
@@ -14,13 +17,16 @@ void USB_TavroPref::readPrefs() {
 }
 
 // Takes in, first, what another program saved since the file was last read here, as following
-// the file does: whenever that program saved, its settings are the ones kept. The transmitter
-// hears of them once the file is written, so that nothing comes between the read and the write.
+// the file does: whenever that program saved, its settings are the ones kept. usb-tavro's save
+// comes wholly before the read or after the write; the transmitter hears of what was taken in
+// after them, so that it holds up neither.
 void USB_TavroPref::writePrefs() {
     mSaveTimer.stop();
     const QString path = settings::prefPath();
+    std::optional<settings::FolderLock> lock(path);
     const bool tookIn = takeIn(mFile.read(path, true));
     const settings::WriteResult result = mFile.write(path, mFrequency, mStereo);
+    lock.reset();
     if (result.saved()) {
         mWatcher.watch(path); // the write may have made the folder
     } else {

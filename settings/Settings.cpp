@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include "settings/FolderLock.h"
+
 #include "host/PropertyList.h"
 #include "host/SystemLog.h"
 
@@ -123,6 +125,7 @@ WriteResult replace(const QString& inPath, FileState inFound, const host::Dictio
 }
 
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+    const FolderLock lock(inPath);
     Loaded found = load(inPath);
     if (!found.dict) {
         found.dict.emplace();

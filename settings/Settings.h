@@ -78,7 +78,7 @@ QString unreadableCopyPath(const QString& inPath);
 WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict);
 
 // Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
-// file as replace does.
+// file as replace does; holding the folder's lock (FolderLock) from the read to the write.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
 } // namespace settings

@@ -6,6 +6,8 @@ namespace settings {
 
 namespace {
 
+// What another program made of a setting: its value in the file now, where that differs from the
+// one seen here last; nothing where the file holds none.
 template <class T>
 std::optional<T> changed(const std::optional<T>& inSeen, std::optional<T> inNow) {
     return inNow != inSeen ? inNow : std::nullopt;
