@@ -17,7 +17,6 @@
 
 #include <QLabel>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -158,55 +157,54 @@ struct Scene {
     QString folder;
     QString path;
     QTimer neighbour;
+    const USB_TavroPref* pane = nullptr;
 
-    static bool shows(SInt32 inFrequency, const USB_TavroPref& inPane) {
-        return QTest::qWaitFor([&] { return inPane.frequency() == inFrequency; }, 1000);
+    bool shows(SInt32 inFrequency) const {
+        return QTest::qWaitFor([&] { return pane->frequency() == inFrequency; }, 1000);
+    }
+    void remake(const std::function<bool(const QString&)>& inGone) const {
+        ASSERT_TRUE(inGone(folder));
+        QTest::qWait(300); // settled, with no folder
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(settings::write(path, 99500, true).saved());
     }
 };
 
 struct Sharing {
     const char* name;
-    std::function<void(Scene&, const USB_TavroPref&)> change; // ends with the file at 99.5 MHz
+    std::function<void(Scene&)> change; // ends with the file at 99.5 MHz
 };
 
 // Another program's change is taken in within a second, whatever became of the folder and the
 // file before, however busy the folder, and wherever a link leads.
 TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
-    const auto remade = [](Scene& inScene, const std::function<bool(const QString&)>& inGone) {
-        ASSERT_TRUE(inGone(inScene.folder));
-        QTest::qWait(300); // settled, with no folder
-        ASSERT_TRUE(QDir().mkpath(inScene.folder));
-        ASSERT_TRUE(settings::write(inScene.path, 99500, true).saved());
-    };
+    const QByteArray inPlace = plistXml("<key>Frequency</key><integer>99500</integer>");
     const Sharing cases[] = {
         {"folder removed, made again",
-         [&](Scene& s, auto&) {
-             remade(s, [](auto& f) { return QDir(f).removeRecursively(); });
+         [](Scene& s) {
+             s.remake([](auto& f) { return QDir(f).removeRecursively(); });
          }},
         {"folder moved away, a new one made",
-         [&](Scene& s, auto&) {
-             remade(s, [](auto& f) { return QDir().rename(f, f + ".old"); });
+         [](Scene& s) {
+             s.remake([](auto& f) { return QDir().rename(f, f + ".old"); });
          }},
         {"a second hard link, the file replaced, then written in place",
-         [](Scene& s, auto& inPane) {
+         [&](Scene& s) {
              ASSERT_EQ(::link(qPrintable(s.path), qPrintable(s.path + ".bak")), 0);
              ASSERT_TRUE(settings::write(s.path, 90500, true).saved());
-             ASSERT_TRUE(s.shows(90500, inPane));
-             ASSERT_TRUE(put(s.path, plistXml("<key>Frequency</key><integer>99500</integer>")));
+             ASSERT_TRUE(s.shows(90500));
+             ASSERT_TRUE(put(s.path, inPlace));
          }},
         {"another file of the folder saved every 50 ms",
-         [](Scene& s, auto&) {
-             QObject::connect(&s.neighbour, &QTimer::timeout, [&s] {
-                 QSaveFile other(s.folder + "/other");
-                 other.open(QIODevice::WriteOnly);
-                 other.commit();
-             });
+         [](Scene& s) {
+             QObject::connect(&s.neighbour, &QTimer::timeout,
+                              [&s] { settings::write(s.folder + "/other", 0, true); });
              s.neighbour.start(50);
              QTest::qWait(200);
              ASSERT_TRUE(settings::write(s.path, 99500, true).saved());
          }},
         {"a link to /dev/null, then to a regular file written in place",
-         [](Scene& s, auto& inPane) {
+         [&](Scene& s) {
              QFile::remove(s.path);
              ASSERT_TRUE(QFile::link("/dev/null", s.path));
              QTest::qWait(300);
@@ -214,8 +212,8 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
              ASSERT_TRUE(settings::write(real, 90500, true).saved());
              ASSERT_TRUE(QFile::link(real, s.path + ".new"));
              ASSERT_EQ(::rename(qPrintable(s.path + ".new"), qPrintable(s.path)), 0);
-             ASSERT_TRUE(s.shows(90500, inPane));
-             ASSERT_TRUE(put(real, plistXml("<key>Frequency</key><integer>99500</integer>")));
+             ASSERT_TRUE(s.shows(90500));
+             ASSERT_TRUE(put(real, inPlace));
          }},
     };
     for (const Sharing& c : cases) {
@@ -229,8 +227,9 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
         USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
         pane.loadMainView();
         pane.mainViewDidLoad();
-        c.change(scene, pane);
-        EXPECT_TRUE(scene.shows(99500, pane)) << c.name;
+        scene.pane = &pane;
+        c.change(scene);
+        EXPECT_TRUE(scene.shows(99500)) << c.name;
     }
 }
 

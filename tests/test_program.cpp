@@ -14,7 +14,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <csignal>
 
 #include <poll.h>
@@ -116,13 +115,6 @@ TEST_F(Program, SignalsEndItPromptlyAndSaveWhatThereIs) {
     ::unlink(path.c_str());
 }
 
-// Waits (up to five seconds) for inPath to be read once, opened and closed again.
-bool readOnce(int inInotify) {
-    pollfd ready{inInotify, POLLIN, 0};
-    char event[sizeof(inotify_event) + NAME_MAX + 1];
-    return ::poll(&ready, 1, 5000) == 1 && ::read(inInotify, event, sizeof event) > 0;
-}
-
 struct Spoiling {
     const char* name;
     std::function<void(const QString& inPath)> spoil;
@@ -147,7 +139,7 @@ TEST_F(Program, SaveKeepsTheSettingsOfAFileItCannotRead) {
     for (const Spoiling& c : cases) {
         const QTemporaryDir config;
         panel.env.insert("XDG_CONFIG_HOME", config.path());
-        const QString path = config.filePath(QFileInfo(panel.settingsPath()).fileName());
+        const QString path = config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist");
         ASSERT_TRUE(put(path, QByteArray(edited).replace("edited", "mine")));
         panel.start({"--simulate"}, true);
         ASSERT_TRUE(panel.says("mainViewDidLoad"));
@@ -157,7 +149,8 @@ TEST_F(Program, SaveKeepsTheSettingsOfAFileItCannotRead) {
         ::inotify_add_watch(inotify, qPrintable(path), IN_CLOSE_NOWRITE);
         panel.signal(SIGTERM);
         if (c.finished) {
-            ASSERT_TRUE(readOnce(inotify));
+            pollfd read{inotify, POLLIN, 0};
+            ASSERT_EQ(::poll(&read, 1, 5000), 1); // the save has read it once
             QFile rest(path);
             ASSERT_TRUE(rest.open(QIODevice::Append));
             rest.write(edited.sliced(edited.size() / 2));
