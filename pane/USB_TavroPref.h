@@ -5,6 +5,7 @@
 #include "host/RadioMatrix.h"
 #include "host/Types.h"
 #include "settings/Settings.h"
+#include "settings/SharedFile.h"
 #include "settings/Watcher.h"
 
 #include <QDeadlineTimer>
@@ -82,6 +83,7 @@ private:
     void scheduleSave();
     void saveWhenDue();
     void followSettingsFile();
+    bool takeIn(const settings::Stored& inChanged);
 
     xr_tunerCtl* mTunerCtl = nullptr;
     host::RadioMatrix* mStereoCtl = nullptr;
@@ -100,7 +102,7 @@ private:
     QString mPlugInHint;
     QTimer mSaveTimer;
     QDeadlineTimer mSaveDue;
-    QString mSaveProblem;     // why the last save failed; empty when it did not
-    settings::Stored mInFile; // what the file held when it was last read or written
+    QString mSaveProblem;       // why the last save failed; empty when it did not
+    settings::SharedFile mFile; // what the file held when it was last read or written
     settings::Watcher mWatcher;
 };

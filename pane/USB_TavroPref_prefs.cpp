@@ -2,28 +2,39 @@
 // deselected, and followed as other programs change the file.
 #include "host/SystemLog.h"
 #include "pane/USB_TavroPref.h"
+#include "settings/FolderLock.h"
 #include "settings/Settings.h"
+
+#include <optional>
 
 void USB_TavroPref::readPrefs() {
     const QString path = settings::prefPath();
-    mInFile = settings::read(path).stored;
-    mFrequency = mInFile.frequency.value_or(mFrequency);
-    mStyle = mInFile.style.value_or(mStyle);
-    mStereo = mInFile.stereo.value_or(mStereo);
+    const settings::Stored stored = mFile.read(path);
+    mFrequency = stored.frequency.value_or(mFrequency);
+    mStyle = stored.style.value_or(mStyle);
+    mStereo = stored.stereo.value_or(mStereo);
     mWatcher.watch(path);
 }
 
+// Takes in, first, what another program saved since the file was last read here, as following
+// the file does: whenever that program saved, its settings are the ones kept. usb-tavro's save
+// comes wholly before the read or after the write; the transmitter hears of what was taken in
+// after them, so that it holds up neither.
 void USB_TavroPref::writePrefs() {
     mSaveTimer.stop();
     const QString path = settings::prefPath();
-    const settings::WriteResult result = settings::write(path, mFrequency, mStereo);
+    std::optional<settings::FolderLock> lock(path);
+    const bool tookIn = takeIn(mFile.read(path, true));
+    const settings::WriteResult result = mFile.write(path, mFrequency, mStereo);
+    lock.reset();
     if (result.saved()) {
-        mInFile.frequency = mFrequency;
-        mInFile.stereo = mStereo;
         mWatcher.watch(path); // the write may have made the folder
     } else {
         host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
                         qUtf8Printable(result.problem));
+    }
+    if (tookIn) {
+        sendSettingsToDevice();
     }
     if (result.problem != mSaveProblem) {
         mSaveProblem = result.problem;
@@ -49,25 +60,21 @@ void USB_TavroPref::saveWhenDue() {
     }
 }
 
-// Takes in what another program wrote: each setting the file now holds that differs from what it
-// held when last read or written here. A setting changed here and not yet saved, and not changed
-// there, is kept.
 void USB_TavroPref::followSettingsFile() {
-    const settings::Contents contents = settings::read(settings::prefPath());
-    if (contents.state != settings::FileState::Read) {
-        return; // gone or unreadable: the next save puts the settings back
+    if (takeIn(mFile.read(settings::prefPath()))) {
+        sendSettingsToDevice();
     }
-    const settings::Stored& now = contents.stored;
-    const bool style = now.style && now.style != mInFile.style;
-    const bool frequency = now.frequency && now.frequency != mInFile.frequency;
-    const bool stereo = now.stereo && now.stereo != mInFile.stereo;
-    mInFile = now;
-    if (!style && !frequency && !stereo) {
-        return;
+}
+
+// Shows the settings another program changed in the file: each one it changed wins over the
+// pane's own, changed here or not; the others are kept. True when there were any.
+bool USB_TavroPref::takeIn(const settings::Stored& inChanged) {
+    if (!inChanged.style && !inChanged.frequency && !inChanged.stereo) {
+        return false;
     }
-    mStyle = style ? *now.style : mStyle;
-    mFrequency = frequency ? *now.frequency : mFrequency;
-    mStereo = stereo ? *now.stereo : mStereo;
+    mStyle = inChanged.style.value_or(mStyle);
+    mFrequency = inChanged.frequency.value_or(mFrequency);
+    mStereo = inChanged.stereo.value_or(mStereo);
     showSettings();
-    sendSettingsToDevice();
+    return true;
 }

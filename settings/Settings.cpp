@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include "settings/FolderLock.h"
+
 #include "host/PropertyList.h"
 #include "host/SystemLog.h"
 
@@ -88,38 +90,49 @@ Stored fromDictionary(const host::Dictionary& inDict) {
     return stored;
 }
 
-Contents read(const QString& inPath) {
-    if (const auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath)) {
-        return {FileState::Read, fromDictionary(*dict)};
+Loaded load(const QString& inPath) {
+    Loaded loaded{FileState::Read, host::Dictionary::dictionaryWithContentsOfFile(inPath)};
+    if (!loaded.dict) {
+        const bool present = !inPath.isEmpty() && QFileInfo(inPath).exists();
+        loaded.state = present ? FileState::Unreadable : FileState::Missing;
     }
-    const bool present = !inPath.isEmpty() && QFileInfo(inPath).exists();
-    return {present ? FileState::Unreadable : FileState::Missing, {}};
+    return loaded;
 }
 
-WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+Contents read(const QString& inPath) {
+    const Loaded loaded = load(inPath);
+    return {loaded.state, loaded.dict ? fromDictionary(*loaded.dict) : Stored{}};
+}
+
+WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict) {
     WriteResult result;
     if (inPath.isEmpty()) {
         result.problem = "there is no home folder to keep it in";
         return result;
     }
-    auto dict = host::Dictionary::dictionaryWithContentsOfFile(inPath);
-    if (!dict) {
-        if (QFileInfo(inPath).exists()) {
-            result.keptAside = keepUnreadable(inPath);
-            if (result.keptAside.isEmpty()) {
-                // Written over, what it holds would be lost.
-                result.problem = "the file there cannot be read, nor moved aside";
-                return result;
-            }
+    if (inFound == FileState::Unreadable && QFileInfo(inPath).exists()) {
+        result.keptAside = keepUnreadable(inPath);
+        if (result.keptAside.isEmpty()) {
+            // Written over, what it holds would be lost.
+            result.problem = "the file there cannot be read, nor moved aside";
+            return result;
         }
-        dict.emplace();
     }
-    dict->setLong(sFrequencyKey, inFrequency);
-    dict->setBool(sStereoKey, inStereo);
     // A fresh account may not have its configuration folder yet.
     QDir().mkpath(QFileInfo(inPath).absolutePath());
-    dict->writeToFile(inPath, true, &result.problem);
+    inDict.writeToFile(inPath, true, &result.problem);
     return result;
+}
+
+WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+    const FolderLock lock(inPath);
+    Loaded found = load(inPath);
+    if (!found.dict) {
+        found.dict.emplace();
+    }
+    found.dict->setLong(sFrequencyKey, inFrequency);
+    found.dict->setBool(sStereoKey, inStereo);
+    return replace(inPath, found.state, *found.dict);
 }
 
 } // namespace settings

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "host/PropertyList.h"
 #include "host/Types.h"
 
 #include <QString>
 
 #include <optional>
-
-namespace host {
-class Dictionary;
-}
 
 // The pane's settings file: the user's last frequency and stereo choice, and the band.
 namespace settings {
@@ -52,6 +49,18 @@ struct Contents {
 
 Contents read(const QString& inPath);
 
+// The file's dictionary as read; none when it is missing or cannot be read.
+struct Loaded {
+    FileState state = FileState::Missing;
+    std::optional<host::Dictionary> dict;
+};
+
+Loaded load(const QString& inPath);
+
+// How long a writer's change takes to settle: a temporary file and its rename, or an editor's
+// truncation and rewrite, come within it.
+inline constexpr int sSettleMs = 100;
+
 struct WriteResult {
     QString problem;   // why the file could not be written; empty when it was
     QString keptAside; // where an unreadable file was moved before the write, if one was
@@ -63,9 +72,13 @@ struct WriteResult {
 // that is taken.
 QString unreadableCopyPath(const QString& inPath);
 
-// Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
-// file atomically. A file that exists but cannot be read as settings is moved aside first (to
+// Replaces the file at inPath with inDict atomically, making its folder if need be. A file there
+// that could not be read as settings (inFound is Unreadable) is moved aside first (to
 // unreadableCopyPath) so that nothing in it is lost.
+WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict);
+
+// Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
+// file as replace does; holding the folder's lock (FolderLock) from the read to the write.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
 } // namespace settings

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 using Fake = device::FakeDeviceServices;
@@ -147,6 +149,88 @@ TEST_F(Pane, FollowsChangesOtherProgramsMakeToTheFile) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return dial->frequency() == 89900; }, 1000));
     pane->didUnselect();
     EXPECT_EQ(savedFrequency(), 89900);
+}
+
+// The settings folder and file as the pane runs; another program's neighbour that saves every
+// 50 ms runs for the rest of the case.
+struct Scene {
+    QString folder;
+    QString path;
+    QTimer neighbour;
+    const USB_TavroPref* pane = nullptr;
+
+    bool shows(SInt32 inFrequency) const {
+        return QTest::qWaitFor([&] { return pane->frequency() == inFrequency; }, 1000);
+    }
+    void remake(const std::function<bool(const QString&)>& inGone) const {
+        ASSERT_TRUE(inGone(folder));
+        QTest::qWait(300); // settled, with no folder
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(settings::write(path, 99500, true).saved());
+    }
+};
+
+struct Sharing {
+    const char* name;
+    std::function<void(Scene&)> change; // ends with the file at 99.5 MHz
+};
+
+// Another program's change is taken in within a second, whatever became of the folder and the
+// file before, however busy the folder, and wherever a link leads.
+TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
+    const QByteArray inPlace = plistXml("<key>Frequency</key><integer>99500</integer>");
+    const Sharing cases[] = {
+        {"folder removed, made again",
+         [](Scene& s) {
+             s.remake([](auto& f) { return QDir(f).removeRecursively(); });
+         }},
+        {"folder moved away, a new one made",
+         [](Scene& s) {
+             s.remake([](auto& f) { return QDir().rename(f, f + ".old"); });
+         }},
+        {"a second hard link, the file replaced, then written in place",
+         [&](Scene& s) {
+             ASSERT_EQ(::link(qPrintable(s.path), qPrintable(s.path + ".bak")), 0);
+             ASSERT_TRUE(settings::write(s.path, 90500, true).saved());
+             ASSERT_TRUE(s.shows(90500));
+             ASSERT_TRUE(put(s.path, inPlace));
+         }},
+        {"another file of the folder saved every 50 ms",
+         [](Scene& s) {
+             QObject::connect(&s.neighbour, &QTimer::timeout,
+                              [&s] { settings::write(s.folder + "/other", 0, true); });
+             s.neighbour.start(50);
+             QTest::qWait(200);
+             ASSERT_TRUE(settings::write(s.path, 99500, true).saved());
+         }},
+        {"a link to /dev/null, then to a regular file written in place",
+         [&](Scene& s) {
+             QFile::remove(s.path);
+             ASSERT_TRUE(QFile::link("/dev/null", s.path));
+             QTest::qWait(300);
+             const QString real = s.folder + "/real.plist";
+             ASSERT_TRUE(settings::write(real, 90500, true).saved());
+             ASSERT_TRUE(QFile::link(real, s.path + ".new"));
+             ASSERT_EQ(::rename(qPrintable(s.path + ".new"), qPrintable(s.path)), 0);
+             ASSERT_TRUE(s.shows(90500));
+             ASSERT_TRUE(put(real, inPlace));
+         }},
+    };
+    for (const Sharing& c : cases) {
+        const QTemporaryDir root;
+        Scene scene;
+        scene.folder = root.filePath("config");
+        ScopedEnv xdg("XDG_CONFIG_HOME", scene.folder.toLocal8Bit());
+        scene.path = settings::prefPath();
+        ASSERT_TRUE(settings::write(scene.path, 90000, true).saved());
+        Fake fake;
+        USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
+        pane.loadMainView();
+        pane.mainViewDidLoad();
+        scene.pane = &pane;
+        c.change(scene);
+        EXPECT_TRUE(scene.shows(99500)) << c.name;
+    }
 }
 
 // On a disk that takes no write: one log line naming the file and why, the status line until a

@@ -1,7 +1,10 @@
 // usb-tavro-prefs run as a person runs it: its command line, its pictures, and its ways out —
 // signals before and after it is up, a closed output, a disk that takes no settings.
+#include "host/PropertyList.h"
 #include "settings/Settings.h"
+#include "support/Files.h"
 #include "support/ProgramRun.h"
+#include "support/QtPrinters.h"
 #include "support/TroubledFolder.h"
 
 #include <QElapsedTimer>
@@ -14,7 +17,10 @@
 #include <csignal>
 
 #include <netinet/in.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,6 +124,57 @@ TEST_F(Program, SignalsEndItPromptlyAndSaveWhatThereIs) {
     EXPECT_TRUE(panel.process.waitForFinished(2000));
     EXPECT_EQ(panel.process.exitStatus(), QProcess::CrashExit); // as killed by it
     ::close(listener);
+}
+
+struct Spoiling {
+    const char* name;
+    std::function<void(const QString& inPath)> spoil;
+    bool finished; // by the editor, once the save has read it
+    const char* note;
+};
+
+// A file the panel cannot read as it saves is read again once an editor would have finished it;
+// one that still cannot be read is kept aside, and every setting last read is saved.
+TEST_F(Program, SaveKeepsTheSettingsOfAFileItCannotRead) {
+    const QByteArray edited =
+        plistXml("<key>Frequency</key><integer>90000</integer><key>Style</key>"
+                 "<integer>1</integer><key>ApplyOnPlug</key><false/><key>"
+                 "Note</key><string>edited</string>");
+    const auto half = [&](const QString& inPath) {
+        put(inPath, edited.first(edited.size() / 2));
+    };
+    const Spoiling cases[] = {
+        {"half-written, finished as the panel waits", half, true, "edited"},
+        {"half-written", half, false, "mine"},
+        {"mode 000", [](auto& inPath) { ::chmod(qPrintable(inPath), 0); }, false, "mine"}};
+    for (const Spoiling& c : cases) {
+        const QTemporaryDir config;
+        panel.env.insert("XDG_CONFIG_HOME", config.path());
+        const QString path = config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist");
+        ASSERT_TRUE(put(path, QByteArray(edited).replace("edited", "mine")));
+        panel.start({"--simulate"}, true);
+        ASSERT_TRUE(panel.says("mainViewDidLoad"));
+        c.spoil(path);
+        QTest::qWait(300); // the panel has looked at it
+        const int inotify = ::inotify_init1(IN_CLOEXEC);
+        ::inotify_add_watch(inotify, qPrintable(path), IN_CLOSE_NOWRITE);
+        panel.signal(SIGTERM);
+        if (c.finished) {
+            pollfd read{inotify, POLLIN, 0};
+            ASSERT_EQ(::poll(&read, 1, 5000), 1); // the save has read it once
+            QFile rest(path);
+            ASSERT_TRUE(rest.open(QIODevice::Append));
+            rest.write(edited.sliced(edited.size() / 2));
+        }
+        ::close(inotify);
+        EXPECT_EQ(panel.finish().exitCode, 0) << c.name;
+        const auto saved = host::Dictionary::dictionaryWithContentsOfFile(path);
+        ASSERT_TRUE(saved) << c.name;
+        EXPECT_EQ(saved->longValue("Style"), 1) << c.name;
+        EXPECT_EQ(saved->boolValue("ApplyOnPlug"), false) << c.name;
+        EXPECT_EQ(saved->stringValue("Note"), QString(c.note)) << c.name;
+        EXPECT_EQ(QFileInfo::exists(path + ".unreadable"), !c.finished) << c.name;
+    }
 }
 
 TEST_F(Program, SettingsItCouldNotSaveMakeItsExitStatusOne) {

@@ -109,6 +109,29 @@ TEST(Program, WorksWithItsStandardDescriptorsClosed) {
     }
 }
 
+// usb-tavro's save just before the panel's own (due 0.3 s after a tap), or just before a signal
+// ends the panel, is what the file and the panel end at: the panel never writes over it.
+TEST(Program, KeepsWhatUsbTavroSavedJustBeforeItsOwnSave) {
+    Panel panel;
+    ProgramRun tool(TAVRO_CLI_PROGRAM);
+    tool.env.insert("XDG_CONFIG_HOME", panel.config.path());
+    const auto saved = [&] {
+        return settings::read(panel.settingsPath()).stored.frequency;
+    };
+    ASSERT_EQ(panel.reports(), QStringList{"88.1 MHz stereo"});
+    for (const auto& [afterMs, tuned] : {std::pair{140, "94.0"}, {180, "95.0"}, {220, "96.0"}}) {
+        XServer::current().hold("Up", 20ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+        tool.run({"tune", tuned});
+        EXPECT_EQ(panel.reports(800ms).constLast(), QString(tuned) + " MHz stereo") << afterMs;
+        EXPECT_EQ(saved(), std::lround(std::stod(tuned) * 1000)) << afterMs;
+    }
+    tool.run({"tune", "99.9"});
+    panel.signal(SIGTERM);
+    ASSERT_EQ(panel.finish().exitCode, 0);
+    EXPECT_EQ(saved(), 99900);
+}
+
 // The pane in a window of this process: its widgets tell where to click.
 class PaneOnX : public ::testing::Test {
 protected:

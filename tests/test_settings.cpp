@@ -1,9 +1,10 @@
 // The settings file: property lists as it holds them (values of every type, lists that would
 // take libplist 2.2 down or stall it, the bounds that keep every list read writable, the same
-// result in every locale), where it lives, what it holds, and that a write replaces it whole or
-// not at all, whatever the disk does, keeping what it cannot read.
+// result in every locale), where it lives, what it holds, that a write replaces it whole or
+// not at all, whatever the disk does, keeping what it cannot read, and what its watch ignores.
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
+#include "settings/Watcher.h"
 #include "support/BinaryPlist.h"
 #include "support/Files.h"
 #include "support/ScopedEnv.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -269,6 +271,24 @@ TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
         EXPECT_TRUE(written.problem.contains(why)) << written.problem.toStdString();
         EXPECT_EQ(contents(disk.path("settings.plist")), old);
     }
+}
+
+// Where a link leads to a device, what is written there is no change of the settings.
+TEST(SettingsWatcher, WritesToADeviceALinkLeadsToAreNoChange) {
+    const QTemporaryDir folder; // the parent of the settings folder is watched too
+    ASSERT_TRUE(QDir(folder.path()).mkdir("config"));
+    ASSERT_TRUE(QFile::link("/dev/null", folder.filePath("config/settings.plist")));
+    settings::Watcher watcher;
+    int told = 0;
+    QObject::connect(&watcher, &settings::Watcher::changed, [&] { ++told; });
+    watcher.watch(folder.filePath("config/settings.plist"));
+    QFile device("/dev/null");
+    ASSERT_TRUE(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    for (int i = 0; i < 70; ++i) {
+        device.write("x");
+        QTest::qWait(10);
+    }
+    EXPECT_EQ(told, 0);
 }
 
 } // namespace
