@@ -38,16 +38,7 @@ public:
     unsigned long window = 0;
 };
 
-struct Repeat {
-    const char* name;
-    unsigned delayMs;
-    unsigned rate;
-};
-void PrintTo(const Repeat& inRepeat, std::ostream* outStream) {
-    *outStream << inRepeat.name;
-}
-
-class KeyHold : public ::testing::TestWithParam<Repeat> {};
+class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
 
 // Seven steps, due at 0, 0.4, 0.8, 0.85, 0.9, 0.95 and 1.0 s, whatever the server's repeat.
 TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheServersRepeat) {
@@ -67,8 +58,9 @@ TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheServersRepeat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, KeyHold,
-                         ::testing::Values(Repeat{"Default", 660, 25}, Repeat{"Fast", 200, 50},
-                                           Repeat{"Slow", 300, 10}),
+                         ::testing::Values(RepeatRate{"Default", 660, 25},
+                                           RepeatRate{"Fast", 200, 50},
+                                           RepeatRate{"Slow", 300, 10}),
                          [](const auto& inInfo) { return std::string(inInfo.param.name); });
 
 // Closed, it saves what was tuned, and sends it at the next start. Qt ends the program when the X

@@ -27,16 +27,7 @@ public:
     bool shown = false;
 };
 
-struct Repeat {
-    const char* name;
-    unsigned delayMs;
-    unsigned rate;
-};
-void PrintTo(const Repeat& inRepeat, std::ostream* outStream) {
-    *outStream << inRepeat.name;
-}
-
-class KeyHold : public ::testing::TestWithParam<Repeat> {};
+class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
 
 // Seven steps, due at 0, 0.4, 0.8, 0.85, 0.9, 0.95 and 1.0 s, whatever the compositor's repeat.
 TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheCompositorsRepeat) {
@@ -56,7 +47,8 @@ TEST_P(KeyHold, OfOnePointOTwoSecondsIsSevenStepsWhateverTheCompositorsRepeat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Compositor, KeyHold,
-                         ::testing::Values(Repeat{"Default", 660, 25}, Repeat{"Fast", 200, 50}),
+                         ::testing::Values(RepeatRate{"Default", 660, 25},
+                                           RepeatRate{"Fast", 200, 50}),
                          [](const auto& inInfo) { return std::string(inInfo.param.name); });
 
 // The pane in a window of this process, which the compositor puts at the top left: a point of

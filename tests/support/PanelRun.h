@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <ostream>
 #include <thread>
 
 // The frequencies (in MHz, as printed) of the simulated transmitter's reports.
@@ -17,6 +18,16 @@ inline QStringList frequencies(const QByteArray& inOutput) {
         found << match.next().captured(1);
     }
     return found;
+}
+
+// A keyboard's repeat as a desktop sets it: the first repeat after delayMs, then rate a second.
+struct RepeatRate {
+    const char* name;
+    unsigned delayMs;
+    unsigned rate;
+};
+inline void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
+    *outStream << inRepeat.name;
 }
 
 // usb-tavro-prefs --simulate as a person starts it from a desktop: with a settings folder of its
