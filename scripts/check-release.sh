@@ -8,8 +8,9 @@
 #   sudo scripts/check-release.sh trixie
 #   sudo scripts/check-release.sh --keep /var/tmp/tavro-testing testing   # reuses the chroot
 #
-# The chroot has /proc, /sys, /dev and /dev/pts of this machine bound in; they are unmounted and
-# the chroot removed however the check ends (a kept one stays, its mounts undone).
+# The chroot has /proc, /sys, /dev and /dev/pts of this machine bound in, and a /dev/shm of its
+# own; they are unmounted and the chroot removed however the check ends (a kept one stays, its
+# mounts undone).
 # Exit status: 0 passed; 1 failed; 2 bad usage; 3 apt could not resolve the packages the project
 # needs (a release in transition: the caller decides what that means).
 # TAVRO_MIRROR sets the Debian mirror (default http://deb.debian.org/debian).
@@ -23,7 +24,7 @@ keep=
 while [ $# -gt 0 ]; do
     case "$1" in
     --keep) [ $# -ge 2 ] || usage; keep=$2; shift 2 ;;
-    -h | --help) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
     -*) usage ;;
     *) break ;;
     esac
@@ -88,6 +89,9 @@ for fs in proc sys dev dev/pts; do
     mount --bind "/$fs" "$root/$fs"
     mounted+=("$root/$fs")
 done
+# Shared memory of its own, as a machine has: a compositor's buffers live there.
+mount -t tmpfs -o mode=1777,size=256m tmpfs "$root/dev/shm"
+mounted+=("$root/dev/shm")
 
 step "copying the tree"
 rm -rf "$root/src"

@@ -99,8 +99,10 @@ TEST_F(PaneOnWayland, ADragRoundTheDialTunes) {
 }
 
 TEST_F(PaneOnWayland, TheWheelStepsANotchAStep) { // over the dial's centre
-    compositor.wheel(3);
-    compositor.wheel(-1);
+    for (const int notch : {1, 1, 1, -1}) { // as a person turns it: one notch, then the next
+        compositor.wheel(notch);
+        QTest::qWait(50);
+    }
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == 5; }));
     EXPECT_EQ(pane.reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
                                                   "88.4 MHz stereo", "88.3 MHz stereo"}));
