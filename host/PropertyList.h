@@ -11,7 +11,8 @@
 namespace host {
 
 // A property-list dictionary (the root of a settings file or a bundle's Info.plist), on libplist.
-// Reads XML and binary property lists, writes XML.
+// Reads XML and binary property lists; writes XML, or the binary form when XML cannot hold every
+// value exactly.
 class Dictionary {
 public:
     Dictionary(); // empty
@@ -22,7 +23,8 @@ public:
     Dictionary& operator=(const Dictionary&) = delete;
 
     // The dictionary in inData, or nothing when it is not a property list with a dictionary
-    // at its root, or is beyond the bounds below.
+    // at its root, is beyond the bounds below, or holds a value that libplist cannot keep as
+    // the list says or write back unchanged.
     static std::optional<Dictionary> fromData(const QByteArray& inData);
     // The same for a file; a missing or unreadable file gives nothing, and so does anything but
     // a regular file.
@@ -59,7 +61,10 @@ public:
     void setString(const char* inKey, const QString& inValue);
 
     QByteArray toXML() const;
-    // Writes the XML form; atomically means through a temporary file renamed over the old one,
+    // What is written: the XML form when it reads back as exactly these values, else the binary
+    // form when that does; nothing when neither does.
+    std::optional<QByteArray> toData() const;
+    // Writes toData(); atomically means through a temporary file renamed over the old one,
     // so the file is the whole old or the whole new dictionary. False when it failed, with the
     // reason in *outError if given.
     bool writeToFile(const QString& inPath, bool inAtomically, QString* outError = nullptr) const;
