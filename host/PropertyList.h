@@ -34,7 +34,9 @@ public:
     // recursion and copies a binary list's shared object once per reference), keep the worst
     // list quick to read (libplist's time grows faster than linearly with the values, and with
     // the XML entities times the size), and keep every list read writable: within them, the XML
-    // written back stays within sMaxSize, so a file that was read can be saved and read again.
+    // written back stays within sMaxSize, and so does the binary form (UTF-16 strings at most
+    // double the payload, and each value takes a few bytes), so a file that was read can be
+    // saved and read again.
     // A binary list's shared object counts once per reference to it.
     static constexpr qsizetype sMaxSize = 1024 * 1024;     // bytes of the list, read or written
     static constexpr std::size_t sMaxContainers = 512;     // dictionaries and arrays

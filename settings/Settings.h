@@ -63,9 +63,10 @@ struct WriteResult {
 // that is taken.
 QString unreadableCopyPath(const QString& inPath);
 
-// Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
-// file atomically. A file that exists but cannot be read as settings is moved aside first (to
-// unreadableCopyPath) so that nothing in it is lost.
+// Stores the frequency and stereo choice, keeping every other key of the file exactly (in the
+// binary form when XML cannot hold one of them), and replaces the file atomically. A file that
+// exists but cannot be read as settings is moved aside first (to unreadableCopyPath) so that
+// nothing in it is lost.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
 } // namespace settings
