@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include "host/LibPlist.h"
 
@@ -39,6 +40,28 @@ std::uint64_t bigEndian(const unsigned char* inBytes, std::uint64_t inSize) {
         value = value << 8 | inBytes[i];
     }
     return value;
+}
+
+// Of a 16-byte integer at inBytes, with inRoom bytes to the offset table.
+bool highHalfZero(const unsigned char* inBytes, std::uint64_t inRoom) {
+    return inRoom >= 16 &&
+           std::all_of(inBytes, inBytes + 8, [](unsigned char b) { return b == 0; });
+}
+
+// libplist drops a surrogate that is not one of a pair, and its key getter asserts on a key
+// holding U+0000, which takes the process down.
+bool utf16Keepable(const unsigned char* inUnits, std::uint64_t inCount, bool inIsKey) {
+    bool lead = false; // the unit before was a leading surrogate
+    for (std::uint64_t i = 0; i < inCount; ++i) {
+        const unsigned unit = unsigned{inUnits[2 * i]} << 8 | inUnits[2 * i + 1];
+        const bool isLead = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool isTrail = unit >= 0xDC00 && unit <= 0xDFFF;
+        if ((lead && !isTrail) || (!lead && isTrail) || (inIsKey && unit == 0)) {
+            return false;
+        }
+        lead = isLead;
+    }
+    return !lead;
 }
 
 // Walks a binary list's objects as libplist reads them, shared ones once per reference. A list
@@ -81,8 +104,13 @@ bool binaryWithinBounds(const QByteArray& inData) {
         const unsigned type = data[at] & 0xF0u;
         std::uint64_t count = data[at] & 0x0Fu;
         ++at;
-        const bool counted = type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 ||
-                             type == 0xC0 || type == 0xD0;
+        // libplist reads a set as an array, and keeps only the last eight bytes of a 16-byte
+        // integer, as an unsigned one: written back, the value would change.
+        if (type == 0xC0 || (type == 0x10 && count == 4 && !highHalfZero(data + at, table - at))) {
+            return false;
+        }
+        const bool counted =
+            type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 || type == 0xD0;
         if (!counted) {
             continue;
         }
@@ -108,13 +136,12 @@ bool binaryWithinBounds(const QByteArray& inData) {
             if (payload > Dictionary::sMaxPayload) {
                 return false;
             }
-            // libplist's key getter asserts on a key holding U+0000, and takes the process down.
-            if (isKey && type == 0x60) {
-                for (std::uint64_t i = 0; i < count; ++i) {
-                    if (data[at + 2 * i] == 0 && data[at + 2 * i + 1] == 0) {
-                        return false;
-                    }
-                }
+            // libplist ends an ASCII string at its first U+0000.
+            if (type == 0x50 && std::memchr(data + at, 0, count) != nullptr) {
+                return false;
+            }
+            if (type == 0x60 && !utf16Keepable(data + at, count, isKey)) {
+                return false;
             }
             continue;
         }
@@ -267,6 +294,133 @@ private:
     locale_t mPrevious;
 };
 
+// The same values in the same order, bit for bit (a real -0.0 is not 0.0). libplist's own
+// comparison ends a string at U+0000 and does not look into dictionaries and arrays.
+bool sameTree(plist_t inLeft, plist_t inRight) {
+    std::vector<std::pair<plist_t, plist_t>> pending{{inLeft, inRight}};
+    while (!pending.empty()) {
+        const auto [left, right] = pending.back();
+        pending.pop_back();
+        const plist_type type = plist_get_node_type(left);
+        if (type != plist_get_node_type(right)) {
+            return false;
+        }
+        if (type == PLIST_STRING) {
+            std::uint64_t leftLength = 0;
+            std::uint64_t rightLength = 0;
+            const char* leftText = plist_get_string_ptr(left, &leftLength);
+            const char* rightText = plist_get_string_ptr(right, &rightLength);
+            if (leftLength != rightLength ||
+                (leftLength > 0 && std::memcmp(leftText, rightText, leftLength) != 0)) {
+                return false;
+            }
+        } else if (type == PLIST_ARRAY) {
+            if (plist_array_get_size(left) != plist_array_get_size(right)) {
+                return false;
+            }
+            plist_array_iter leftIt = nullptr;
+            plist_array_iter rightIt = nullptr;
+            plist_array_new_iter(left, &leftIt);
+            plist_array_new_iter(right, &rightIt);
+            for (plist_t leftItem = nullptr, rightItem = nullptr;
+                 plist_array_next_item(left, leftIt, &leftItem),
+                         plist_array_next_item(right, rightIt, &rightItem), leftItem != nullptr;) {
+                pending.emplace_back(leftItem, rightItem);
+            }
+            free(leftIt);
+            free(rightIt);
+        } else if (type == PLIST_DICT) {
+            if (plist_dict_get_size(left) != plist_dict_get_size(right)) {
+                return false;
+            }
+            plist_dict_iter leftIt = nullptr;
+            plist_dict_iter rightIt = nullptr;
+            plist_dict_new_iter(left, &leftIt);
+            plist_dict_new_iter(right, &rightIt);
+            bool sameKeys = true;
+            for (;;) {
+                char* leftKey = nullptr;
+                char* rightKey = nullptr;
+                plist_t leftValue = nullptr;
+                plist_t rightValue = nullptr;
+                plist_dict_next_item(left, leftIt, &leftKey, &leftValue);
+                plist_dict_next_item(right, rightIt, &rightKey, &rightValue);
+                // Keys hold no U+0000: a list with one is not read.
+                sameKeys = sameKeys && (leftKey == nullptr) == (rightKey == nullptr) &&
+                           (leftKey == nullptr || std::strcmp(leftKey, rightKey) == 0);
+                free(leftKey);
+                free(rightKey);
+                if (leftValue == nullptr || rightValue == nullptr) {
+                    break;
+                }
+                pending.emplace_back(leftValue, rightValue);
+            }
+            free(leftIt);
+            free(rightIt);
+            if (!sameKeys) {
+                return false;
+            }
+        } else if (plist_compare_node_value(left, right) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What XML 1.0 holds, as a standard reader reads it back: characters other than the control
+// characters (tab and line feed aside; a carriage return reads back as a line feed) and U+FFFE,
+// U+FFFF, in valid UTF-8; dates with a four-digit year (libplist writes a year before 1000
+// unpadded, one after 9999 with five digits); no UID, which XML holds only as a dictionary.
+bool xmlCanHold(const QByteArray& inXml) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(inXml);
+    if (utf8.hasError() || inXml.contains("<key>CF$UID</key>")) {
+        return false;
+    }
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if ((unit < 0x20 && unit != '\t' && unit != '\n') || unit == 0xFFFE || unit == 0xFFFF) {
+            return false;
+        }
+    }
+    constexpr QByteArrayView sDate = "<date>";
+    for (qsizetype at = inXml.indexOf(sDate); at >= 0; at = inXml.indexOf(sDate, at + 1)) {
+        const QByteArray year = inXml.mid(at + sDate.size(), 5);
+        if (year.size() < 5 || year[4] != '-' || year.startsWith("0000") ||
+            !std::all_of(year.begin(), year.begin() + 4,
+                         [](char c) { return c >= '0' && c <= '9'; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray binaryOf(plist_t inRoot) {
+    char* binary = nullptr;
+    std::uint32_t length = 0;
+    plist_to_bin(inRoot, &binary, &length);
+    QByteArray result(binary, static_cast<qsizetype>(length));
+    libplist::freeText(binary);
+    return result;
+}
+
+// inData, read as a settings file is read, gives inRoot exactly.
+bool readsBackAs(const QByteArray& inData, plist_t inRoot) {
+    if (inData.isEmpty() || !withinBounds(inData)) {
+        return false;
+    }
+    plist_t back = nullptr;
+    {
+        const CLocale cLocale;
+        back = libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
+    }
+    const bool same = back != nullptr && sameTree(back, inRoot);
+    if (back != nullptr) {
+        plist_free(back);
+    }
+    return same;
+}
+
 plist_t item(void* inRoot, const char* inKey) {
     return plist_dict_get_item(static_cast<plist_t>(inRoot), inKey);
 }
@@ -396,7 +550,13 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
         plist_free(root);
         return std::nullopt;
     }
-    return Dictionary(root);
+    // A list that no form holds exactly is not taken: written back, a value would change
+    // (libplist 2.2 writes a string holding U+0000 only up to it, in either form).
+    Dictionary dict(root);
+    if (!dict.toData()) {
+        return std::nullopt;
+    }
+    return dict;
 }
 
 std::optional<Dictionary> Dictionary::dictionaryWithContentsOfFile(const QString& inPath) {
@@ -501,10 +661,27 @@ QByteArray Dictionary::toXML() const {
     return result;
 }
 
+std::optional<QByteArray> Dictionary::toData() const {
+    const auto root = static_cast<plist_t>(mRoot);
+    QByteArray xml = toXML();
+    if (xmlCanHold(xml) && readsBackAs(xml, root)) {
+        return xml;
+    }
+    // XML cannot hold every value as it is (a binary list came in with it); the binary form can.
+    QByteArray binary = binaryOf(root);
+    if (readsBackAs(binary, root)) {
+        return binary;
+    }
+    return std::nullopt;
+}
+
 bool Dictionary::writeToFile(const QString& inPath, bool inAtomically, QString* outError) const {
-    const QByteArray xml = toXML();
+    const std::optional<QByteArray> data = toData();
+    const QByteArray bytes = data.value_or(QByteArray());
     QString error;
-    if (xml.size() > sMaxSize) {
+    if (!data) {
+        error = "a value in it cannot be written back unchanged";
+    } else if (bytes.size() > sMaxSize) {
         error = "too large to be read back";
     } else if (inAtomically) {
         // The new file is made in the same folder; QSaveFile would only say that an existing
@@ -516,13 +693,13 @@ bool Dictionary::writeToFile(const QString& inPath, bool inAtomically, QString* 
         // flushes at commit and commits a truncated file without reporting it.
         QSaveFile file(inPath);
         if (error.isEmpty() && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-                                file.write(xml) != xml.size() || !file.commit())) {
+                                file.write(bytes) != bytes.size() || !file.commit())) {
             error = file.errorString();
         }
     } else {
         QFile file(inPath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(xml) != xml.size()) {
+            file.write(bytes) != bytes.size()) {
             error = file.errorString();
         }
     }

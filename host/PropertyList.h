@@ -11,7 +11,8 @@
 namespace host {
 
 // A property-list dictionary (the root of a settings file or a bundle's Info.plist), on libplist.
-// Reads XML and binary property lists, writes XML.
+// Reads XML and binary property lists; writes XML, or the binary form when XML cannot hold every
+// value exactly.
 class Dictionary {
 public:
     Dictionary(); // empty
@@ -22,7 +23,8 @@ public:
     Dictionary& operator=(const Dictionary&) = delete;
 
     // The dictionary in inData, or nothing when it is not a property list with a dictionary
-    // at its root, or is beyond the bounds below.
+    // at its root, is beyond the bounds below, or holds a value that libplist cannot keep as
+    // the list says or write back unchanged.
     static std::optional<Dictionary> fromData(const QByteArray& inData);
     // The same for a file; a missing or unreadable file gives nothing, and so does anything but
     // a regular file.
@@ -32,7 +34,9 @@ public:
     // recursion and copies a binary list's shared object once per reference), keep the worst
     // list quick to read (libplist's time grows faster than linearly with the values, and with
     // the XML entities times the size), and keep every list read writable: within them, the XML
-    // written back stays within sMaxSize, so a file that was read can be saved and read again.
+    // written back stays within sMaxSize, and so does the binary form (UTF-16 strings at most
+    // double the payload, and each value takes a few bytes), so a file that was read can be
+    // saved and read again.
     // A binary list's shared object counts once per reference to it.
     static constexpr qsizetype sMaxSize = 1024 * 1024;     // bytes of the list, read or written
     static constexpr std::size_t sMaxContainers = 512;     // dictionaries and arrays
@@ -59,7 +63,10 @@ public:
     void setString(const char* inKey, const QString& inValue);
 
     QByteArray toXML() const;
-    // Writes the XML form; atomically means through a temporary file renamed over the old one,
+    // What is written: the XML form when it reads back as exactly these values, else the binary
+    // form when that does; nothing when neither does.
+    std::optional<QByteArray> toData() const;
+    // Writes toData(); atomically means through a temporary file renamed over the old one,
     // so the file is the whole old or the whole new dictionary. False when it failed, with the
     // reason in *outError if given.
     bool writeToFile(const QString& inPath, bool inAtomically, QString* outError = nullptr) const;

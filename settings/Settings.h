@@ -72,7 +72,8 @@ struct WriteResult {
 // that is taken.
 QString unreadableCopyPath(const QString& inPath);
 
-// Replaces the file at inPath with inDict atomically, making its folder if need be. A file there
+// Replaces the file at inPath with inDict atomically, keeping every value exactly (in the binary
+// form when XML cannot hold one of them), making its folder if need be. A file there
 // that could not be read as settings (inFound is Unreadable) is moved aside first (to
 // unreadableCopyPath) so that nothing in it is lost.
 WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict);

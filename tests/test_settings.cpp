@@ -2,6 +2,7 @@
 // take libplist 2.2 down or stall it, the bounds that keep every list read writable, the same
 // result in every locale), where it lives, what it holds, that a write replaces it whole or
 // not at all, whatever the disk does, keeping what it cannot read, and what its watch ignores.
+#include "host/LibPlist.h"
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
 #include "settings/Watcher.h"
@@ -11,13 +12,16 @@
 #include "support/TroubledFolder.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 #include <limits>
+#include <string_view>
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -289,6 +293,115 @@ TEST(SettingsWatcher, WritesToADeviceALinkLeadsToAreNoChange) {
         QTest::qWait(10);
     }
     EXPECT_EQ(told, 0);
+}
+
+// ---- Other keys through a write, exactly ----
+
+// A real or a date object of inValue.
+Bytes eightBytes(std::uint8_t inMarker, double inValue) {
+    return Bytes{inMarker} + big(std::bit_cast<std::uint64_t>(inValue), 8);
+}
+
+Bytes utf16(const std::u16string& inText) {
+    Bytes bytes = marker(0x60, inText.size());
+    for (const char16_t unit : inText) {
+        bytes += big(unit, 2);
+    }
+    return bytes;
+}
+
+// The one odd value of a file's "k", or of "n" in the dictionary that is the only item of "k".
+plist_t oddValue(plist_t inRoot, bool inNested) {
+    plist_t value = plist_dict_get_item(inRoot, "k");
+    return inNested ? plist_dict_get_item(plist_array_get_item(value, 0), "n") : value;
+}
+
+bool sameValue(plist_t inLeft, plist_t inRight) {
+    std::uint64_t leftLength = 0;
+    std::uint64_t rightLength = 0;
+    const char* left = plist_get_string_ptr(inLeft, &leftLength);
+    const char* right = plist_get_string_ptr(inRight, &rightLength);
+    if (left != nullptr && right != nullptr) {
+        return std::string_view(left, leftLength) == std::string_view(right, rightLength);
+    }
+    return plist_compare_node_value(inLeft, inRight) != 0;
+}
+
+enum class Kept { Xml, Binary, Aside, BinaryOrAside };
+
+struct ExactCase {
+    const char* name;
+    Bytes value;
+    Kept kept;
+    bool nested = false;
+    bool pythonReads = true; // its dates stop at the year 9999
+};
+
+// Whatever the file holds besides the pane's keys comes back bit for bit, in XML while XML
+// holds it, else in the binary form; a value that libplist cannot keep leaves the file kept
+// aside whole. A standard reader reads every file written.
+TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
+    constexpr double year1 = -63113904000.0; // 0001-01-01, seconds from 2001
+    const ExactCase cases[] = {
+        {"a plain string", ascii("plain"), Kept::Xml},
+        {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml},
+        {"a control character",
+         ascii("a\x01"
+               "b"),
+         Kept::Binary},
+        {"a carriage return", ascii("a\rb"), Kept::Binary},
+        {"U+FFFE", utf16(u"a\uFFFE"), Kept::Binary},
+        {"U+0000 in an ASCII string", ascii(std::string("before\0after", 12)), Kept::Aside},
+        {"U+0000 in a UTF-16 string", utf16(std::u16string(u"a\0b", 3)), Kept::BinaryOrAside},
+        {"an unpaired surrogate", utf16({u'a', 0xD800, u'b'}), Kept::Aside},
+        {"a date in 2024", eightBytes(0x33, 725846400.0), Kept::Xml},
+        {"a date in the year 1", eightBytes(0x33, year1), Kept::Binary},
+        {"a date in the year 10000", eightBytes(0x33, 252423993600.0), Kept::Binary, false, false},
+        {"a date at half a second", eightBytes(0x33, 0.5), Kept::Binary},
+        {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml},
+        {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
+        {"a UID", Bytes{0x80, 5}, Kept::Binary},
+        {"a 16-byte integer beyond 64 bits", Bytes{0x14} + big(1, 8) + big(0, 8), Kept::Aside},
+        {"a set", Bytes{0xC0}, Kept::Aside},
+        {"a control character, nested",
+         ascii("a\x1f"
+               "b"),
+         Kept::Binary, true},
+    };
+    for (const ExactCase& c : cases) {
+        const QByteArray file = c.nested ? list({Bytes{0xD1, 1, 2}, ascii("k"), Bytes{0xA1, 3},
+                                                 Bytes{0xD1, 4, 5}, ascii("n"), c.value},
+                                                1)
+                                         : list({Bytes{0xD1, 1, 2}, ascii("k"), c.value}, 1);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("settings.plist");
+        ASSERT_TRUE(put(path, file));
+        const settings::WriteResult written = settings::write(path, 90000, false);
+        ASSERT_TRUE(written.saved()) << c.name << ": " << written.problem.toStdString();
+        EXPECT_EQ(settings::read(path).stored.frequency, 90000) << c.name;
+        if (!written.keptAside.isEmpty()) {
+            EXPECT_TRUE(c.kept == Kept::Aside || c.kept == Kept::BinaryOrAside) << c.name;
+            EXPECT_EQ(contents(written.keptAside), file) << c.name;
+            continue;
+        }
+        EXPECT_NE(c.kept, Kept::Aside) << c.name;
+        const QByteArray now = contents(path);
+        EXPECT_EQ(now.startsWith("bplist00"), c.kept != Kept::Xml) << c.name;
+        plist_t before =
+            host::libplist::fromMemory(file.constData(), static_cast<std::uint32_t>(file.size()));
+        plist_t after =
+            host::libplist::fromMemory(now.constData(), static_cast<std::uint32_t>(now.size()));
+        ASSERT_TRUE(after) << c.name;
+        EXPECT_TRUE(sameValue(oddValue(before, c.nested), oddValue(after, c.nested))) << c.name;
+        plist_free(before);
+        plist_free(after);
+        QProcess python;
+        python.start(TAVRO_PYTHON3,
+                     {"-c", "import plistlib,sys; plistlib.load(open(sys.argv[1],'rb'))", path});
+        python.waitForFinished();
+        EXPECT_EQ(python.exitCode() == 0, c.pythonReads)
+            << c.name << ": " << python.readAllStandardError().toStdString();
+    }
 }
 
 } // namespace

@@ -99,7 +99,7 @@ TEST_F(PaneOnWayland, ADragRoundTheDialTunes) {
 }
 
 TEST_F(PaneOnWayland, TheWheelStepsANotchAStep) { // over the dial's centre
-    for (const int notch : {1, 1, 1, -1}) { // as a person turns it: one notch, then the next
+    for (const int notch : {1, 1, 1, -1}) {       // as a person turns it: one notch, then the next
         compositor.wheel(notch);
         QTest::qWait(50);
     }
