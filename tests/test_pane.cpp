@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace {
@@ -235,27 +237,22 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
 
 // On a disk that takes no write: one log line naming the file and why, the status line until a
 // save succeeds, and the pane says it holds unsaved settings.
-TEST(PaneOnATroubledDisk, FailedSaveIsLoggedShownAndRetried) {
+TEST_F(Pane, FailedSaveIsLoggedShownAndRetried) {
     const TroubledFolder disk(TroubledFolder::ReadOnly);
     if (!disk.problem().empty()) {
         GTEST_SKIP() << disk.problem();
     }
-    ScopedEnv xdg("XDG_CONFIG_HOME", disk.path().toLocal8Bit());
-    Fake fake;
-    USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
-    pane.loadMainView();
-    pane.mainViewDidLoad();
+    std::optional<ScopedEnv> troubled(std::in_place, "XDG_CONFIG_HOME", disk.path().toLocal8Bit());
+    start();
     const StreamCapture log(2);
-    pane.didUnselect();
+    pane->didUnselect();
     EXPECT_EQ(log.text(), "Settings not saved to " + settings::prefPath().toStdString() +
                               ": Read-only file system\n");
-    EXPECT_TRUE(
-        pane.mainView()->findChild<QLabel*>("mStatusField")->text().contains("could not be saved"));
-    EXPECT_FALSE(pane.settingsSaved());
-    const QTemporaryDir elsewhere;
-    ScopedEnv writable("XDG_CONFIG_HOME", elsewhere.path().toLocal8Bit());
-    pane.didUnselect();
-    EXPECT_TRUE(pane.settingsSaved());
+    EXPECT_TRUE(text("mStatusField").contains("could not be saved"));
+    EXPECT_FALSE(pane->settingsSaved());
+    troubled.reset(); // the fixture's own folder again
+    pane->didUnselect();
+    EXPECT_TRUE(pane->settingsSaved());
 }
 
 // On a dark desktop the texts and the focus ring take the desktop's colours.

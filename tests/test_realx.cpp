@@ -124,34 +124,15 @@ TEST(Program, KeepsWhatUsbTavroSavedJustBeforeItsOwnSave) {
     EXPECT_EQ(saved(), 99900);
 }
 
-// The pane in a window of this process: its widgets tell where to click.
-class PaneOnX : public ::testing::Test {
+class PaneOnX : public PaneOn<XServer> {
 protected:
     void SetUp() override {
         ASSERT_NE(pane.window, nullptr);
         pane.window->present();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
-        XServer::current().focus(pane.window->winId()); // as a window manager would
+        input.focus(pane.window->winId()); // as a window manager would
         ASSERT_TRUE(QTest::qWaitForWindowActive(pane.window.get()));
         size = pane.window->size();
-    }
-    QPoint aroundDial(double inDegrees, double inRadius) const {
-        return pane.window->mapToGlobal(pane.aroundDial(inDegrees, inRadius));
-    }
-    void moveTo(QPoint inAt) {
-        XServer::current().movePointer(inAt.x(), inAt.y());
-        QTest::qWait(20);
-    }
-    // Turns the pointer from north to inDegrees, pressed inside the dial's circle.
-    void drag(double inDegrees, unsigned inButton = 1) {
-        moveTo(aroundDial(0, 40));
-        XServer::current().button(true, inButton);
-        for (double angle = 10; angle < inDegrees; angle += 10) {
-            moveTo(aroundDial(angle, 40));
-        }
-        moveTo(aroundDial(inDegrees, 200)); // farther out, for a finer angle
-        XServer::current().button(false, inButton);
-        QTest::qWait(50);
     }
     // The dial as the X server shows it, and as it would draw itself now.
     QImage dialOnScreen() const {
@@ -164,9 +145,7 @@ protected:
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     QImage dialNow() const { return host::snapshot(*pane.dial, 1.0, host::Backdrop::Window); }
-    QStringList reports() const { return pane.reports(); }
 
-    PaneWindow pane;
     QSize size;
 };
 
@@ -174,12 +153,12 @@ protected:
 // drag with another button is not the dial's.
 TEST_F(PaneOnX, ClicksAndDragsTuneAndTakeTheFocus) {
     const auto* mono = pane.find<QRadioButton>("monoCell");
-    moveTo(mono->mapToGlobal(QPoint(8, mono->height() / 2)));
-    XServer::current().button(true);
-    XServer::current().button(false);
+    moveTo(mono->mapTo(pane.window.get(), QPoint(8, mono->height() / 2)));
+    input.button(true);
+    input.button(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.1 MHz mono"; }));
     EXPECT_EQ(QApplication::focusWidget(), mono);
-    drag(150.5, 2);
+    drag(150.5, 2u);
     EXPECT_EQ(QApplication::focusWidget(), mono);
     EXPECT_EQ(reports().size(), 2);
     drag(150.5);
@@ -188,25 +167,24 @@ TEST_F(PaneOnX, ClicksAndDragsTuneAndTakeTheFocus) {
 }
 
 TEST_F(PaneOnX, TabMovesFromTheDialToStereoAndMonoAndBack) {
-    XServer& x = XServer::current();
     ASSERT_EQ(QApplication::focusWidget(), pane.dial);
-    x.hold("Tab", 30ms);
-    x.hold("Down", 30ms); // in the group: from stereo to mono
+    input.hold("Tab", 30ms);
+    input.hold("Down", 30ms); // in the group: from stereo to mono
     EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.1 MHz mono"; }));
-    x.press("Shift_L");
-    x.hold("Tab", 30ms);
-    x.release("Shift_L");
+    input.press("Shift_L");
+    input.hold("Tab", 30ms);
+    input.release("Shift_L");
     QTest::qWait(100); // a person's pause: Qt learns of the release from a later event
-    x.hold("Up", 30ms);
+    input.hold("Up", 30ms);
     EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.2 MHz mono"; }));
     EXPECT_EQ(QApplication::focusWidget(), pane.dial);
 }
 
 TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
-    const auto plug = [] { // the Device menu's shortcut
-        XServer::current().press("Control_L");
-        XServer::current().hold("p", 30ms);
-        XServer::current().release("Control_L");
+    const auto plug = [this] { // the Device menu's shortcut
+        input.press("Control_L");
+        input.hold("p", 30ms);
+        input.release("Control_L");
     };
     plug();
     ASSERT_TRUE(QTest::qWaitFor(
@@ -214,7 +192,7 @@ TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
     EXPECT_EQ(dialOnScreen(), dialNow()); // dashes
     const qsizetype sent = reports().size();
     drag(90);
-    XServer::current().hold("Up", 30ms); // steps the dial, tells nobody
+    input.hold("Up", 30ms); // steps the dial, tells nobody
     EXPECT_EQ(reports().size(), sent);
     EXPECT_EQ(pane.window->size(), size);
 
@@ -231,7 +209,7 @@ TEST_F(PaneOnX, UnpluggingShowsDashesSendsNothingAndKeepsTheWindowsSize) {
 // is the key's own.
 TEST_F(PaneOnX, DetectableAutoRepeatLeavesOneReleaseAHold) {
     ASSERT_TRUE(host::requestDetectableAutoRepeat());
-    XServer::current().setKeyRepeat(200, 50);
+    input.setKeyRepeat(200, 50);
     struct Releases : QObject {
         int count = 0;
         bool eventFilter(QObject*, QEvent* inEvent) override {
@@ -240,7 +218,7 @@ TEST_F(PaneOnX, DetectableAutoRepeatLeavesOneReleaseAHold) {
         }
     } releases;
     pane.dial->installEventFilter(&releases);
-    std::thread holding([] { XServer::current().hold("Up", 600ms); });
+    std::thread holding([this] { input.hold("Up", 600ms); });
     QTest::qWait(800);
     holding.join();
     EXPECT_EQ(releases.count, 1);
@@ -250,10 +228,10 @@ TEST_F(PaneOnX, DetectableAutoRepeatLeavesOneReleaseAHold) {
 // and press pairs that Qt does not always flag: a release of a key the server still holds down,
 // unflagged, is half of such a pair and does not end the dial's repeat.
 TEST_F(PaneOnX, ReleaseOfAKeyStillHeldDownDoesNotEndTheRepeat) {
-    XServer::current().setKeyRepeat(0, 0); // only the release below comes between
-    std::thread holding([] { XServer::current().hold("Up", 1020ms); });
+    input.setKeyRepeat(0, 0); // only the release below comes between
+    std::thread holding([this] { input.hold("Up", 1020ms); });
     QTest::qWait(500);
-    QKeyEvent unflagged(QEvent::KeyRelease, Qt::Key_Up, {}, XServer::current().keycode("Up"), 0, 0);
+    QKeyEvent unflagged(QEvent::KeyRelease, Qt::Key_Up, {}, input.keycode("Up"), 0, 0);
     QApplication::sendEvent(pane.dial, &unflagged);
     QTest::qWait(900);
     holding.join();

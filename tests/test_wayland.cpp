@@ -51,9 +51,8 @@ INSTANTIATE_TEST_SUITE_P(Compositor, KeyHold,
                                            RepeatRate{"Fast", 200, 50}),
                          [](const auto& inInfo) { return std::string(inInfo.param.name); });
 
-// The pane in a window of this process, which the compositor puts at the top left: a point of
-// the window is a point of the screen.
-class PaneOnWayland : public ::testing::Test {
+// The pane in a window of this process, which the compositor puts at the top left.
+class PaneOnWayland : public PaneOn<WaylandCompositor> {
 protected:
     void SetUp() override {
         ASSERT_NE(pane.window, nullptr);
@@ -64,65 +63,44 @@ protected:
         moveTo(pane.aroundDial(0, 0));
         ASSERT_TRUE(QTest::qWaitFor([&] { return pane.window->underMouse(); }));
     }
-    void moveTo(QPoint inAt) {
-        compositor.movePointer(inAt.x(), inAt.y());
-        QTest::qWait(20);
-    }
-    // Turns the pointer from north to inDegrees, pressed inside the dial's circle.
-    void drag(double inDegrees) {
-        moveTo(pane.aroundDial(0, 40));
-        compositor.button(true);
-        for (double angle = 10; angle < inDegrees; angle += 10) {
-            moveTo(pane.aroundDial(angle, 40));
-        }
-        moveTo(pane.aroundDial(inDegrees, 200)); // farther out, for a finer angle
-        compositor.button(false);
-        QTest::qWait(50);
-    }
-    void ctrlP() { compositor.type({"-M", "ctrl", "-k", "p", "-m", "ctrl"}); }
-
-    WaylandCompositor& compositor = WaylandCompositor::current();
-    PaneWindow pane;
+    void ctrlP() { input.type({"-M", "ctrl", "-k", "p", "-m", "ctrl"}); }
 };
 
-TEST_F(PaneOnWayland, AClickOnMonoSendsMono) {
+TEST_F(PaneOnWayland, AClickOnMonoAndADragRoundTheDialTune) {
     const auto* mono = pane.find<QRadioButton>("monoCell");
     moveTo(mono->mapTo(pane.window.get(), QPoint(8, mono->height() / 2)));
-    compositor.button(true);
-    compositor.button(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().constLast() == "88.1 MHz mono"; }));
-}
-
-TEST_F(PaneOnWayland, ADragRoundTheDialTunes) {
+    input.button(true);
+    input.button(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().constLast() == "88.1 MHz mono"; }));
     drag(150.5);
-    EXPECT_EQ(pane.reports().constLast(), "98.0 MHz stereo");
+    EXPECT_EQ(reports().constLast(), "98.0 MHz mono");
 }
 
 TEST_F(PaneOnWayland, TheWheelStepsANotchAStep) { // over the dial's centre
     for (const int notch : {1, 1, 1, -1}) {       // as a person turns it: one notch, then the next
-        compositor.wheel(notch);
+        input.wheel(notch);
         QTest::qWait(50);
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == 5; }));
-    EXPECT_EQ(pane.reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
-                                                  "88.4 MHz stereo", "88.3 MHz stereo"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == 5; }));
+    EXPECT_EQ(reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
+                                             "88.4 MHz stereo", "88.3 MHz stereo"}));
 }
 
 TEST_F(PaneOnWayland, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
     ctrlP();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
-    const qsizetype sent = pane.reports().size();
-    compositor.hold("Up", 30ms); // steps the dial, tells nobody
+    const qsizetype sent = reports().size();
+    input.hold("Up", 30ms); // steps the dial, tells nobody
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return QAccessible::queryAccessibleInterface(pane.dial)->valueInterface()->currentValue() ==
                88200;
     }));
-    EXPECT_EQ(pane.reports().size(), sent);
+    EXPECT_EQ(reports().size(), sent);
 
     ctrlP();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == sent + 1; }));
-    EXPECT_EQ(pane.reports().constLast(), "88.1 MHz stereo");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
+    EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
 }
 
 } // namespace

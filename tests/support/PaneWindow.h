@@ -11,6 +11,7 @@
 #include "support/ScopedEnv.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -55,4 +56,32 @@ struct PaneWindow {
     std::unique_ptr<host::PreferencePane> pane; // goes before the loader, after the window
     std::unique_ptr<HostWindow> window;
     host::View* dial = nullptr; // the module has its own copy of the dial class
+};
+
+// The pane in a window of this process, on a window system's real pointer (XServer or
+// WaylandCompositor): its widgets tell where to click.
+template <class Input> class PaneOn : public ::testing::Test {
+protected:
+    // To a point of the window.
+    void moveTo(QPoint inAt) {
+        const QPoint at = pane.window->mapToGlobal(inAt);
+        input.movePointer(at.x(), at.y());
+        QTest::qWait(20);
+    }
+    // Turns the pointer from north to inDegrees, pressed inside the dial's circle (with the left
+    // button, or the one given).
+    template <class... Button> void drag(double inDegrees, Button... inButton) {
+        moveTo(pane.aroundDial(0, 40));
+        input.button(true, inButton...);
+        for (double angle = 10; angle < inDegrees; angle += 10) {
+            moveTo(pane.aroundDial(angle, 40));
+        }
+        moveTo(pane.aroundDial(inDegrees, 200)); // farther out, for a finer angle
+        input.button(false, inButton...);
+        QTest::qWait(50);
+    }
+    QStringList reports() const { return pane.reports(); }
+
+    Input& input = Input::current();
+    PaneWindow pane;
 };

@@ -27,29 +27,22 @@ inline ::testing::AssertionResult isPicture(const QImage& inDrawn, const QString
         why << "drawn " << drawn.width() << "x" << drawn.height() << ", the picture is "
             << expected.width() << "x" << expected.height();
     } else {
-        int differing = 0;
-        int beyond = 0;
-        int largest = 0;
+        int differing = 0, beyond = 0, largest = 0;
         QPoint where;
         for (int y = 0; y < drawn.height(); ++y) {
             for (int x = 0; x < drawn.width(); ++x) {
-                const QRgb a = drawn.pixel(x, y);
-                const QRgb b = expected.pixel(x, y);
-                if (a == b) {
-                    continue;
-                }
+                const QRgb a = drawn.pixel(x, y), b = expected.pixel(x, y);
                 const int difference =
                     std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                               std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
                 const bool edge = qAlpha(b) > 0 && qAlpha(b) < 255;
-                ++differing;
-                if (edge && difference <= sEdgeTolerance) {
-                    continue;
-                }
-                ++beyond;
-                if (difference > largest) {
-                    largest = difference;
-                    where = QPoint(x, y);
+                differing += difference > 0;
+                if (difference > (edge ? sEdgeTolerance : 0)) {
+                    ++beyond;
+                    if (difference > largest) {
+                        largest = difference;
+                        where = QPoint(x, y);
+                    }
                 }
             }
         }

@@ -13,8 +13,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -23,12 +21,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
-
-constexpr int sWidth = 1024;
-constexpr int sHeight = 768;
 
 // The compositor's virtual-pointer interfaces, as its protocol defines their requests.
 const wl_interface* sNoTypes[5] = {};
@@ -37,47 +30,35 @@ const wl_message sPointerRequests[] = {
     {"button", "uuu", sNoTypes},   {"axis", "uuf", sNoTypes},
     {"frame", "", sNoTypes},       {"axis_source", "u", sNoTypes},
     {"axis_stop", "uu", sNoTypes}, {"axis_discrete", "uufi", sNoTypes},
-    {"destroy", "", sNoTypes},
 };
-const wl_interface sPointerInterface = {"zwlr_virtual_pointer_v1", 1, 9,
+const wl_interface sPointerInterface = {"zwlr_virtual_pointer_v1", 1, 8,
                                         sPointerRequests,          0, nullptr};
 const wl_interface* sCreateTypes[] = {&wl_seat_interface, &sPointerInterface};
-const wl_message sManagerRequests[] = {{"create_virtual_pointer", "?on", sCreateTypes},
-                                       {"destroy", "", sNoTypes}};
+const wl_message sManagerRequests[] = {{"create_virtual_pointer", "?on", sCreateTypes}};
 const wl_interface sManagerInterface = {
-    "zwlr_virtual_pointer_manager_v1", 1, 2, sManagerRequests, 0, nullptr};
-enum PointerRequest : uint32_t {
-    MotionAbsolute = 1,
-    Button = 2,
-    Frame = 4,
-    AxisSource = 5,
-    AxisDiscrete = 7,
-    Destroy = 8
-};
+    "zwlr_virtual_pointer_manager_v1", 1, 1, sManagerRequests, 0, nullptr};
+constexpr uint32_t sMotionAbsolute = 1, sButton = 2, sFrame = 4, sAxisSource = 5, sAxisDiscrete = 7;
 
 struct Globals {
-    wl_registry* registry = nullptr;
     wl_proxy* seat = nullptr;
     wl_proxy* manager = nullptr;
     bool output = false;
 };
-
-void announced(void* inData, wl_registry* inRegistry, uint32_t inName, const char* inInterface,
-               uint32_t) {
-    auto* globals = static_cast<Globals*>(inData);
-    if (std::strcmp(inInterface, "wl_seat") == 0 && globals->seat == nullptr) {
-        globals->seat =
-            static_cast<wl_proxy*>(wl_registry_bind(inRegistry, inName, &wl_seat_interface, 1));
-    } else if (std::strcmp(inInterface, sManagerInterface.name) == 0) {
-        globals->manager =
-            static_cast<wl_proxy*>(wl_registry_bind(inRegistry, inName, &sManagerInterface, 1));
-    } else if (std::strcmp(inInterface, "wl_output") == 0) {
-        globals->output = true;
-    }
-}
-void withdrawn(void*, wl_registry*, uint32_t) {
-}
-const wl_registry_listener sRegistryListener = {announced, withdrawn};
+const wl_registry_listener sRegistryListener = {
+    [](void* inData, wl_registry* inRegistry, uint32_t inName, const char* inInterface, uint32_t) {
+        auto* globals = static_cast<Globals*>(inData);
+        const auto bind = [&](const wl_interface* inAs) {
+            return static_cast<wl_proxy*>(wl_registry_bind(inRegistry, inName, inAs, 1));
+        };
+        if (std::strcmp(inInterface, "wl_seat") == 0 && globals->seat == nullptr) {
+            globals->seat = bind(&wl_seat_interface);
+        } else if (std::strcmp(inInterface, sManagerInterface.name) == 0) {
+            globals->manager = bind(&sManagerInterface);
+        }
+        globals->output |= std::strcmp(inInterface, "wl_output") == 0;
+    },
+    [](void*, wl_registry*, uint32_t) {
+    }};
 
 uint32_t now() {
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -95,11 +76,11 @@ WaylandCompositor::WaylandCompositor() {
     const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
     const uid_t uid = nobody != nullptr ? nobody->pw_uid : ::getuid();
     const gid_t gid = nobody != nullptr ? nobody->pw_gid : ::getgid();
+    const QByteArray ownPath = QFile::encodeName(own);
     if (!mDir.isValid() || ::chmod(QFile::encodeName(mDir.path()), 0711) != 0 ||
         !QDir().mkpath(own) || !QDir().mkpath(clientRuntimeDir()) ||
-        ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 ||
-        ::chmod(QFile::encodeName(own), 0700) != 0 ||
-        ::chown(QFile::encodeName(own), uid, gid) != 0) {
+        ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 || ::chmod(ownPath, 0700) != 0 ||
+        ::chown(ownPath, uid, gid) != 0) {
         return;
     }
     QFile config(mDir.filePath("config"));
@@ -113,38 +94,26 @@ WaylandCompositor::WaylandCompositor() {
     }
     config.close();
     config.setPermissions(config.permissions() | QFile::ReadOther);
+    const QByteArray configPath = QFile::encodeName(config.fileName());
 
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string line = *entry;
-        const std::string name = line.substr(0, line.find('='));
-        if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "XDG_RUNTIME_DIR" &&
-            name != "SWAYSOCK" && name != "HOME") {
-            env.push_back(line);
-        }
-    }
-    const std::string ownPath = QFile::encodeName(own).toStdString();
-    env.insert(env.end(),
-               {"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
-                "XDG_RUNTIME_DIR=" + ownPath, "SWAYSOCK=" + ownPath + "/ipc", "HOME=" + ownPath});
-    std::vector<char*> envp;
-    for (std::string& line : env) {
-        envp.push_back(line.data());
-    }
-    envp.push_back(nullptr);
-    std::string configPath = QFile::encodeName(config.fileName()).toStdString();
-    std::string sway = "sway";
-    std::string option = "-c";
-    char* argv[] = {sway.data(), option.data(), configPath.data(), nullptr};
-
-    mPid = ::fork();
+    mPid = ::fork(); // before any thread: the child may set its environment
     if (mPid == 0) {
         ::dup2(::open("/dev/null", O_WRONLY), 2); // it logs each missing device
         if (nobody != nullptr &&
             (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) {
             ::_exit(126);
         }
-        ::execvpe(argv[0], argv, envp.data());
+        ::unsetenv("DISPLAY");
+        ::unsetenv("WAYLAND_DISPLAY");
+        for (const auto& [name, value] : {std::pair{"WLR_BACKENDS", QByteArray("headless")},
+                                          {"WLR_LIBINPUT_NO_DEVICES", "1"},
+                                          {"WLR_RENDERER", "pixman"},
+                                          {"XDG_RUNTIME_DIR", ownPath},
+                                          {"SWAYSOCK", ownPath + "/ipc"},
+                                          {"HOME", ownPath}}) {
+            ::setenv(name, value.constData(), 1);
+        }
+        ::execlp("sway", "sway", "-c", configPath.constData(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     // Connected once its socket listens; the round trips after wait for its loop to run.
@@ -167,8 +136,8 @@ WaylandCompositor::WaylandCompositor() {
 
 bool WaylandCompositor::connectPointer() {
     Globals globals;
-    globals.registry = wl_display_get_registry(mDisplay);
-    wl_registry_add_listener(globals.registry, &sRegistryListener, &globals);
+    wl_registry* registry = wl_display_get_registry(mDisplay);
+    wl_registry_add_listener(registry, &sRegistryListener, &globals);
     // The output comes once the compositor has started its backend.
     for (int tries = 0; tries < 500 && !(globals.output && globals.manager != nullptr); ++tries) {
         if (wl_display_roundtrip(mDisplay) < 0) {
@@ -179,23 +148,20 @@ bool WaylandCompositor::connectPointer() {
     if (globals.manager != nullptr && globals.seat != nullptr && globals.output) {
         mPointer = wl_proxy_marshal_flags(globals.manager, 0, &sPointerInterface, 1, 0,
                                           globals.seat, nullptr);
-        send();
+        wl_display_roundtrip(mDisplay);
     }
-    // The pointer lives on in the compositor without them.
+    // The pointer lives on in the compositor without them, and goes with the connection.
     for (wl_proxy* proxy : {globals.manager, globals.seat}) {
         if (proxy != nullptr) {
             wl_proxy_destroy(proxy);
         }
     }
-    wl_registry_destroy(globals.registry);
+    wl_registry_destroy(registry);
     return mPointer != nullptr;
 }
 
 WaylandCompositor::~WaylandCompositor() {
     if (mDisplay != nullptr) {
-        if (mPointer != nullptr) {
-            wl_proxy_marshal_flags(mPointer, Destroy, nullptr, 1, WL_MARSHAL_FLAG_DESTROY);
-        }
         wl_display_disconnect(mDisplay);
     }
     if (mPid > 0) {
@@ -204,23 +170,30 @@ WaylandCompositor::~WaylandCompositor() {
     }
 }
 
-void WaylandCompositor::send() {
-    wl_display_roundtrip(mDisplay);
+bool WaylandCompositor::exportTo() const {
+    if (mSocket.isEmpty()) {
+        return false;
+    }
+    qputenv("WAYLAND_DISPLAY", QFile::encodeName(mSocket));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(clientRuntimeDir()));
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    qunsetenv("DISPLAY");
+    return true;
+}
+
+void WaylandCompositor::frame() {
+    wl_proxy_marshal_flags(mPointer, sFrame, nullptr, 1, 0);
+    wl_display_roundtrip(mDisplay); // the compositor has taken what was sent
 }
 
 QByteArray WaylandCompositor::run(const QString& inProgram, const QStringList& inArguments) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("WAYLAND_DISPLAY", mSocket);
-    env.insert("XDG_RUNTIME_DIR", clientRuntimeDir());
     env.insert("SWAYSOCK", mDir.filePath("compositor/ipc"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(inProgram, inArguments);
-    while (!process.waitForFinished(1)) {
-        if (process.state() == QProcess::NotRunning) {
-            break;
-        }
+    while (!process.waitForFinished(1) && process.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents();
     }
     return process.readAllStandardOutput();
@@ -261,30 +234,26 @@ void WaylandCompositor::hold(const QString& inKey, std::chrono::milliseconds inF
 }
 
 void WaylandCompositor::movePointer(int inX, int inY) {
-    wl_proxy_marshal_flags(mPointer, MotionAbsolute, nullptr, 1, 0, now(),
-                           static_cast<uint32_t>(inX), static_cast<uint32_t>(inY),
-                           static_cast<uint32_t>(sWidth), static_cast<uint32_t>(sHeight));
-    wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
-    send();
+    wl_proxy_marshal_flags(mPointer, sMotionAbsolute, nullptr, 1, 0, now(),
+                           static_cast<uint32_t>(inX), static_cast<uint32_t>(inY), 1024u, 768u);
+    frame();
 }
 
 void WaylandCompositor::button(bool inDown) {
-    wl_proxy_marshal_flags(mPointer, Button, nullptr, 1, 0, now(), BTN_LEFT,
+    wl_proxy_marshal_flags(mPointer, sButton, nullptr, 1, 0, now(), BTN_LEFT,
                            inDown ? WL_POINTER_BUTTON_STATE_PRESSED
                                   : WL_POINTER_BUTTON_STATE_RELEASED);
-    wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
-    send();
+    frame();
 }
 
 void WaylandCompositor::wheel(int inNotches) {
     // Wayland counts toward the user; a notch is 15 units, as libinput gives a wheel's.
     const int toward = inNotches > 0 ? -1 : 1;
     for (int i = 0; i < std::abs(inNotches); ++i) {
-        wl_proxy_marshal_flags(mPointer, AxisSource, nullptr, 1, 0, WL_POINTER_AXIS_SOURCE_WHEEL);
-        wl_proxy_marshal_flags(mPointer, AxisDiscrete, nullptr, 1, 0, now(),
+        wl_proxy_marshal_flags(mPointer, sAxisSource, nullptr, 1, 0, WL_POINTER_AXIS_SOURCE_WHEEL);
+        wl_proxy_marshal_flags(mPointer, sAxisDiscrete, nullptr, 1, 0, now(),
                                WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15 * toward),
                                toward);
-        wl_proxy_marshal_flags(mPointer, Frame, nullptr, 1, 0);
-        send();
+        frame();
     }
 }

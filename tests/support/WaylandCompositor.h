@@ -18,14 +18,15 @@ public:
     WaylandCompositor(const WaylandCompositor&) = delete;
     WaylandCompositor& operator=(const WaylandCompositor&) = delete;
 
-    // The one a test program runs its windows on (see wayland_gtest_main.cpp).
+    // The one a test program runs its windows on (see window_gtest_main.cpp).
     static WaylandCompositor& current() { return *sCurrent; }
     static inline WaylandCompositor* sCurrent = nullptr;
+    static constexpr const char* sMissing =
+        "sway could not be started (Debian packages sway, wtype)";
 
-    // The socket's path, for WAYLAND_DISPLAY; empty when sway could not be started.
-    const QString& socket() const { return mSocket; }
-    // A runtime folder for the clients, for XDG_RUNTIME_DIR.
-    QString clientRuntimeDir() const { return mDir.filePath("client"); }
+    // Points this process's clients to it (WAYLAND_DISPLAY, XDG_RUNTIME_DIR, QT_QPA_PLATFORM);
+    // false when sway could not be started.
+    bool exportTo() const;
 
     // Waits up to ten seconds for a window with this title; the compositor focuses it.
     bool waitForWindow(const QString& inTitle);
@@ -45,7 +46,8 @@ public:
 private:
     QByteArray run(const QString& inProgram, const QStringList& inArguments);
     bool connectPointer();
-    void send(); // waits until the compositor has taken what was sent
+    void frame(); // ends a pointer event, waiting until the compositor has taken it
+    QString clientRuntimeDir() const { return mDir.filePath("client"); }
 
     QTemporaryDir mDir;
     QString mSocket;

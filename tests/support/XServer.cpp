@@ -53,6 +53,15 @@ XServer::~XServer() {
     }
 }
 
+bool XServer::exportTo() const {
+    if (mName.empty()) {
+        return false;
+    }
+    qputenv("DISPLAY", mName.c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
 void XServer::flush() {
     XSync(mDisplay, False);
 }

@@ -14,9 +14,14 @@ public:
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
 
-    // The one a test program runs its window on (see x_gtest_main.cpp).
+    // The one a test program runs its window on (see window_gtest_main.cpp).
     static XServer& current() { return *sCurrent; }
     static inline XServer* sCurrent = nullptr;
+    static constexpr const char* sMissing = "Xvfb could not be started (Debian package xvfb)";
+
+    // Points this process's clients to it (DISPLAY, QT_QPA_PLATFORM); false when Xvfb could not be
+    // started.
+    bool exportTo() const;
 
     // Empty when Xvfb could not be started.
     const std::string& name() const { return mName; }
