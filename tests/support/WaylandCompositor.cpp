@@ -10,7 +10,9 @@
 
 #include <linux/input-event-codes.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -81,6 +83,7 @@ WaylandCompositor::WaylandCompositor() {
         !QDir().mkpath(own) || !QDir().mkpath(clientRuntimeDir()) ||
         ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 || ::chmod(ownPath, 0700) != 0 ||
         ::chown(ownPath, uid, gid) != 0) {
+        std::fprintf(stderr, "no folder for the compositor: %s\n", std::strerror(errno));
         return;
     }
     QFile config(mDir.filePath("config"));
@@ -118,8 +121,9 @@ WaylandCompositor::WaylandCompositor() {
     }
     // Connected once its socket listens; the round trips after wait for its loop to run.
     for (int tries = 0; mPid > 0 && mDisplay == nullptr && tries < 1000; ++tries) {
-        if (::waitpid(mPid, nullptr, WNOHANG) != 0) {
-            mPid = -1; // it failed, and is gone
+        if (int status = 0; ::waitpid(mPid, &status, WNOHANG) != 0) {
+            std::fprintf(stderr, "sway ended at its start, status %d\n", status);
+            mPid = -1;
             return;
         }
         if (const QStringList sockets = QDir(own).entryList({"wayland-*"}, QDir::System);
@@ -130,6 +134,8 @@ WaylandCompositor::WaylandCompositor() {
         QThread::msleep(10);
     }
     if (mDisplay == nullptr || !connectPointer()) {
+        std::fprintf(stderr, "sway %s\n",
+                     mDisplay == nullptr ? "made no socket" : "has no virtual pointer");
         mSocket.clear();
     }
 }
