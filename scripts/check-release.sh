@@ -45,6 +45,7 @@ if [ -n "$keep" ]; then
     root=$(mkdir -p "$keep" && cd "$keep" && pwd)
 else
     root=$(mktemp -d "/var/tmp/tavro-$release.XXXXXX")
+    chmod 755 "$root" # the root folder of a machine: every user passes through it
 fi
 mounted=()
 
