@@ -1,6 +1,7 @@
 // The settings reader over arbitrary bytes: the bounds a list must keep before libplist parses
 // it, libplist itself, the pane's value conversions, and writing back what was read.
 #include "host/LibPlist.h"
+#include "host/PlistTree.h"
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
 
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -52,57 +52,6 @@ Shape shapeOf(plist_t inRoot) {
         }
     }
     return shape;
-}
-
-// Bit for bit, strings with all their bytes (libplist's own comparison stops at U+0000), into
-// dictionaries and arrays; the nesting is bounded.
-bool same(plist_t inLeft, plist_t inRight) {
-    const plist_type type = plist_get_node_type(inLeft);
-    if (type != plist_get_node_type(inRight)) {
-        return false;
-    }
-    if (type == PLIST_STRING) {
-        std::uint64_t leftLength = 0;
-        std::uint64_t rightLength = 0;
-        const char* left = plist_get_string_ptr(inLeft, &leftLength);
-        const char* right = plist_get_string_ptr(inRight, &rightLength);
-        return std::string_view(left, leftLength) == std::string_view(right, rightLength);
-    }
-    if (type == PLIST_ARRAY) {
-        bool equal = plist_array_get_size(inLeft) == plist_array_get_size(inRight);
-        // By iterator: libplist finds an item by its index from the front.
-        plist_array_iter leftIt = nullptr;
-        plist_array_iter rightIt = nullptr;
-        plist_array_new_iter(inLeft, &leftIt);
-        plist_array_new_iter(inRight, &rightIt);
-        for (plist_t left = nullptr, right = nullptr;
-             equal && (plist_array_next_item(inLeft, leftIt, &left),
-                       plist_array_next_item(inRight, rightIt, &right), left != nullptr);) {
-            equal = same(left, right);
-        }
-        std::free(leftIt);
-        std::free(rightIt);
-        return equal;
-    }
-    if (type == PLIST_DICT) {
-        bool equal = plist_dict_get_size(inLeft) == plist_dict_get_size(inRight);
-        plist_dict_iter it = nullptr;
-        plist_dict_new_iter(inLeft, &it);
-        for (;;) {
-            char* key = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(inLeft, it, &key, &value);
-            if (value == nullptr) {
-                break;
-            }
-            plist_t other = plist_dict_get_item(inRight, key);
-            equal = equal && other != nullptr && same(value, other);
-            std::free(key);
-        }
-        std::free(it);
-        return equal;
-    }
-    return plist_compare_node_value(inLeft, inRight) != 0;
 }
 
 [[noreturn]] void fail(const char* inWhat) {
@@ -161,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
     plist_dict_remove_item(root, settings::sStereoKey);
     plist_dict_remove_item(writtenRoot, settings::sFrequencyKey);
     plist_dict_remove_item(writtenRoot, settings::sStereoKey);
-    const bool kept = same(root, writtenRoot);
+    const bool kept = host::libplist::sameTree(root, writtenRoot);
     plist_free(root);
     plist_free(writtenRoot);
     if (!kept) {

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include "host/LibPlist.h"
+#include "host/PlistTree.h"
 
 #include <algorithm>
 #include <cctype>
@@ -294,79 +295,6 @@ private:
     locale_t mPrevious;
 };
 
-// The same values in the same order, bit for bit (a real -0.0 is not 0.0). libplist's own
-// comparison ends a string at U+0000 and does not look into dictionaries and arrays.
-bool sameTree(plist_t inLeft, plist_t inRight) {
-    std::vector<std::pair<plist_t, plist_t>> pending{{inLeft, inRight}};
-    while (!pending.empty()) {
-        const auto [left, right] = pending.back();
-        pending.pop_back();
-        const plist_type type = plist_get_node_type(left);
-        if (type != plist_get_node_type(right)) {
-            return false;
-        }
-        if (type == PLIST_STRING) {
-            std::uint64_t leftLength = 0;
-            std::uint64_t rightLength = 0;
-            const char* leftText = plist_get_string_ptr(left, &leftLength);
-            const char* rightText = plist_get_string_ptr(right, &rightLength);
-            if (leftLength != rightLength ||
-                (leftLength > 0 && std::memcmp(leftText, rightText, leftLength) != 0)) {
-                return false;
-            }
-        } else if (type == PLIST_ARRAY) {
-            if (plist_array_get_size(left) != plist_array_get_size(right)) {
-                return false;
-            }
-            plist_array_iter leftIt = nullptr;
-            plist_array_iter rightIt = nullptr;
-            plist_array_new_iter(left, &leftIt);
-            plist_array_new_iter(right, &rightIt);
-            for (plist_t leftItem = nullptr, rightItem = nullptr;
-                 plist_array_next_item(left, leftIt, &leftItem),
-                         plist_array_next_item(right, rightIt, &rightItem), leftItem != nullptr;) {
-                pending.emplace_back(leftItem, rightItem);
-            }
-            free(leftIt);
-            free(rightIt);
-        } else if (type == PLIST_DICT) {
-            if (plist_dict_get_size(left) != plist_dict_get_size(right)) {
-                return false;
-            }
-            plist_dict_iter leftIt = nullptr;
-            plist_dict_iter rightIt = nullptr;
-            plist_dict_new_iter(left, &leftIt);
-            plist_dict_new_iter(right, &rightIt);
-            bool sameKeys = true;
-            for (;;) {
-                char* leftKey = nullptr;
-                char* rightKey = nullptr;
-                plist_t leftValue = nullptr;
-                plist_t rightValue = nullptr;
-                plist_dict_next_item(left, leftIt, &leftKey, &leftValue);
-                plist_dict_next_item(right, rightIt, &rightKey, &rightValue);
-                // Keys hold no U+0000: a list with one is not read.
-                sameKeys = sameKeys && (leftKey == nullptr) == (rightKey == nullptr) &&
-                           (leftKey == nullptr || std::strcmp(leftKey, rightKey) == 0);
-                free(leftKey);
-                free(rightKey);
-                if (leftValue == nullptr || rightValue == nullptr) {
-                    break;
-                }
-                pending.emplace_back(leftValue, rightValue);
-            }
-            free(leftIt);
-            free(rightIt);
-            if (!sameKeys) {
-                return false;
-            }
-        } else if (plist_compare_node_value(left, right) == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // What XML 1.0 holds, as a standard reader reads it back: characters other than the control
 // characters (tab and line feed aside; a carriage return reads back as a line feed) and U+FFFE,
 // U+FFFF, in valid UTF-8; dates with a four-digit year (libplist writes a year before 1000
@@ -414,7 +342,7 @@ bool readsBackAs(const QByteArray& inData, plist_t inRoot) {
         const CLocale cLocale;
         back = libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
     }
-    const bool same = back != nullptr && sameTree(back, inRoot);
+    const bool same = back != nullptr && libplist::sameTree(back, inRoot);
     if (back != nullptr) {
         plist_free(back);
     }
@@ -506,6 +434,77 @@ bool stringIsTrue(const std::string& inText) {
 }
 
 } // namespace
+
+bool libplist::sameTree(plist_t inLeft, plist_t inRight) {
+    std::vector<std::pair<plist_t, plist_t>> pending{{inLeft, inRight}};
+    while (!pending.empty()) {
+        const auto [left, right] = pending.back();
+        pending.pop_back();
+        const plist_type type = plist_get_node_type(left);
+        if (type != plist_get_node_type(right)) {
+            return false;
+        }
+        if (type == PLIST_STRING) {
+            std::uint64_t leftLength = 0;
+            std::uint64_t rightLength = 0;
+            const char* leftText = plist_get_string_ptr(left, &leftLength);
+            const char* rightText = plist_get_string_ptr(right, &rightLength);
+            if (leftLength != rightLength ||
+                (leftLength > 0 && std::memcmp(leftText, rightText, leftLength) != 0)) {
+                return false;
+            }
+        } else if (type == PLIST_ARRAY) {
+            if (plist_array_get_size(left) != plist_array_get_size(right)) {
+                return false;
+            }
+            plist_array_iter leftIt = nullptr;
+            plist_array_iter rightIt = nullptr;
+            plist_array_new_iter(left, &leftIt);
+            plist_array_new_iter(right, &rightIt);
+            for (plist_t leftItem = nullptr, rightItem = nullptr;
+                 plist_array_next_item(left, leftIt, &leftItem),
+                         plist_array_next_item(right, rightIt, &rightItem), leftItem != nullptr;) {
+                pending.emplace_back(leftItem, rightItem);
+            }
+            free(leftIt);
+            free(rightIt);
+        } else if (type == PLIST_DICT) {
+            if (plist_dict_get_size(left) != plist_dict_get_size(right)) {
+                return false;
+            }
+            plist_dict_iter leftIt = nullptr;
+            plist_dict_iter rightIt = nullptr;
+            plist_dict_new_iter(left, &leftIt);
+            plist_dict_new_iter(right, &rightIt);
+            bool sameKeys = true;
+            for (;;) {
+                char* leftKey = nullptr;
+                char* rightKey = nullptr;
+                plist_t leftValue = nullptr;
+                plist_t rightValue = nullptr;
+                plist_dict_next_item(left, leftIt, &leftKey, &leftValue);
+                plist_dict_next_item(right, rightIt, &rightKey, &rightValue);
+                // Keys hold no U+0000: a list with one is not read.
+                sameKeys = sameKeys && (leftKey == nullptr) == (rightKey == nullptr) &&
+                           (leftKey == nullptr || std::strcmp(leftKey, rightKey) == 0);
+                free(leftKey);
+                free(rightKey);
+                if (leftValue == nullptr || rightValue == nullptr) {
+                    break;
+                }
+                pending.emplace_back(leftValue, rightValue);
+            }
+            free(leftIt);
+            free(rightIt);
+            if (!sameKeys) {
+                return false;
+            }
+        } else if (plist_compare_node_value(left, right) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 Dictionary::Dictionary() : mRoot(plist_new_dict()) {
 }
