@@ -2,6 +2,7 @@
 
 #include "cli/Inventory.h"
 #include "cli/Output.h"
+#include "cli/SettingsCommands.h"
 #include "device/xr_device.h"
 #include "settings/Settings.h"
 
@@ -124,19 +125,9 @@ int status(Context& inContext) {
 int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
          std::optional<bool> inStereo) {
     const settings::Stored stored = settings::read(inContext.settingsPath).stored;
-    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
-    const settings::Band band = settings::bandForStyle(style);
-    if (const QString why = settings::refusal(inFrequencyText, inFrequency, band); !why.isEmpty()) {
-        // Where the band comes from, for a frequency outside it.
-        const bool outside =
-            settings::fitFrequency(inFrequency, band) == settings::Fit::OutsideBand;
-        writeProblem(inContext.err, !outside
-                                        ? why
-                                        : QString("%1 (style %2%3)")
-                                              .arg(why)
-                                              .arg(style)
-                                              .arg(stored.style ? " in " + inContext.settingsPath
-                                                                : QString(", the default")));
+    if (const QString why = tuneRefusal(inContext, stored, inFrequencyText, inFrequency);
+        !why.isEmpty()) {
+        writeProblem(inContext.err, why);
         return sExitUsage;
     }
 
@@ -304,12 +295,21 @@ int run(const Invocation& inInvocation, Context& inContext) {
     case Command::Status:
         return status(inContext);
     case Command::Tune:
+        if (inInvocation.station) {
+            return tuneStation(inContext, *inInvocation.station, inInvocation.stereo);
+        }
         return tune(inContext, inInvocation.frequencyText, inInvocation.frequency,
                     inInvocation.stereo);
     case Command::List:
         return list(inContext);
     case Command::Apply:
         return apply(inContext, inInvocation.node, inInvocation.onPlug);
+    case Command::Band:
+        return band(inContext, inInvocation.style);
+    case Command::ApplyOnPlug:
+        return applyOnPlug(inContext, inInvocation.applyOnPlug);
+    case Command::Station:
+        return station(inContext, inInvocation);
     }
     return sExitUsage;
 }

@@ -92,6 +92,16 @@ QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNod
     }
 }
 
+QString bandDescription(SInt32 inStyle, bool inSaved) {
+    QString style = QString("style %1").arg(inStyle);
+    if (!inSaved) {
+        style += ", the default";
+    } else if (!settings::isKnownStyle(inStyle)) {
+        style += " is unknown: the band of style 0";
+    }
+    return QString("%1 (%2)").arg(settings::bandText(settings::bandForStyle(inStyle)), style);
+}
+
 void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     const settings::Band band = settings::bandForStyle(inReport.style);
     QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
@@ -100,15 +110,9 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     } else if (inReport.frequency < band.minFreq || inReport.frequency > band.maxFreq) {
         frequency += " (outside the band)";
     }
-    QString style = QString("style %1").arg(inReport.style);
-    if (!inReport.styleSaved) {
-        style += ", the default";
-    } else if (!settings::isKnownStyle(inReport.style)) {
-        style += " is unknown: the band of style 0";
-    }
     writeLine(inStream, "Transmitter:     " + inReport.transmitter);
     writeLine(inStream, "Saved frequency: " + frequency);
-    writeLine(inStream, QString("Band:            %1 (%2)").arg(settings::bandText(band), style));
+    writeLine(inStream, "Band:            " + bandDescription(inReport.style, inReport.styleSaved));
     writeLine(inStream, QString("Stereo:          %1%2")
                             .arg(inReport.stereo ? "stereo" : "mono")
                             .arg(defaulted(inReport.stereoSaved)));

@@ -57,4 +57,7 @@ struct StatusReport {
 
 void writeStatus(std::ostream& inStream, const StatusReport& inReport);
 
+// "88.1 to 107.9 MHz (style 0, the default)": the band of inStyle, and where it comes from.
+QString bandDescription(SInt32 inStyle, bool inSaved);
+
 } // namespace cli
