@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -342,8 +343,22 @@ struct Step {
 
 const char* const sNote = "<key>Note</key><string>mine</string>";
 
+class CliSession : public Cli {
+protected:
+    // Runs each step in turn on the one settings file.
+    void runSession(std::span<const Step> inSteps) {
+        for (const Step& step : inSteps) {
+            SCOPED_TRACE(step.arguments.join(' ').toStdString());
+            const Outcome outcome = run(step.arguments);
+            EXPECT_EQ(outcome.exitCode, step.exitCode);
+            EXPECT_EQ(outcome.out, withPath(step.out));
+            EXPECT_EQ(outcome.err, withPath(step.err));
+        }
+    }
+};
+
 // band and apply-on-plug show the saved value, or save a new one keeping every other key.
-TEST_F(Cli, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
+TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
     save(QByteArray(sMono).append(sNote).constData());
     // clang-format off
     const Step steps[] = {
@@ -364,13 +379,7 @@ TEST_F(Cli, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
                                             "(see usb-tavro --help)\n"},
     };
     // clang-format on
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.arguments.join(' ').toStdString());
-        const Outcome outcome = run(step.arguments);
-        EXPECT_EQ(outcome.exitCode, step.exitCode);
-        EXPECT_EQ(outcome.out, withPath(step.out));
-        EXPECT_EQ(outcome.err, withPath(step.err));
-    }
+    runSession(steps);
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->longValue("Style"), 0);
@@ -381,7 +390,7 @@ TEST_F(Cli, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
 
 // A session with the stations of a hand-edited file, whose malformed entries the tool passes
 // over and keeps where they are.
-TEST_F(Cli, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
+TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
     const char* const junk = "<string>junk</string>";
     const char* const far = "<dict><key>Name</key><string>Far</string><key>Frequency</key>"
                             "<integer>120000</integer></dict>";
@@ -413,13 +422,7 @@ TEST_F(Cli, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
          "usb-tavro: station save needs a name for the station (see usb-tavro --help)\n"},
     };
     // clang-format on
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.arguments.join(' ').toStdString());
-        const Outcome outcome = run(step.arguments);
-        EXPECT_EQ(outcome.exitCode, step.exitCode);
-        EXPECT_EQ(outcome.out, withPath(step.out));
-        EXPECT_EQ(outcome.err, withPath(step.err));
-    }
+    runSession(steps);
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->arrayCount("Stations"), 3u);
