@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/Frequency.h"
+#include "settings/Tuning.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,10 @@
 
 namespace cli {
 
-enum class Command { Status, Tune, List, Apply };
+enum class Command { Status, Tune, List, Apply, Band, ApplyOnPlug, Station };
+
+// What station does: list, save, rename or remove.
+enum class StationVerb { List, Save, Rename, Remove };
 
 // What the command line asks for.
 struct Invocation {
@@ -19,10 +22,19 @@ struct Invocation {
     Action action = Action::Run;
     Command command = Command::Status;
     bool simulate = false;
-    // tune only: FREQ as typed and as read, and --stereo (true) or --mono (false) if given.
+    // tune and station save: FREQ as typed (empty when none is) and as read, and --stereo (true)
+    // or --mono (false) if given.
     QString frequencyText;
-    Frequency frequency;
+    settings::Frequency frequency;
     std::optional<bool> stereo;
+    // tune --station NAME.
+    std::optional<QString> station;
+    // band and apply-on-plug: the value to save; none to show the saved one.
+    std::optional<SInt32> style;
+    std::optional<bool> applyOnPlug;
+    // station: what to do, and the names it is given.
+    StationVerb stationVerb = StationVerb::List;
+    QStringList names;
     // apply only: the node to send to (every transmitter when none), and --on-plug.
     std::optional<QString> node;
     bool onPlug = false;
@@ -32,6 +44,10 @@ struct Invocation {
 struct UsageError {
     QString message;
 };
+
+// Reads the words after band, apply-on-plug or station (inWords) into ioInvocation; why they
+// cannot be run, or nothing.
+std::optional<UsageError> readSettingsWords(const QStringList& inWords, Invocation& ioInvocation);
 
 // Reads the arguments that follow the program's name. Options may stand anywhere before "--";
 // --help and --version win over a command, an unknown option over everything. A negative

@@ -1,6 +1,7 @@
 // usb-tavro as a person runs it: the program itself, with a settings folder of its own, on
 // umockdev's mock sysfs (empty unless a test plugs transmitters in), whose hidraw nodes give back
 // the bytes written to them.
+#include "host/PropertyList.h"
 #include "settings/Settings.h"
 #include "support/Files.h"
 #include "support/MockSysfs.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -329,6 +331,129 @@ TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
     EXPECT_EQ(never.exitCode, 1);
     EXPECT_THAT(never.err, MatchesRegex(sNoPermission + "0: [^\n]*" + sRule + "[^\n]*\n"));
     EXPECT_THAT(sysfs.written(0), IsEmpty());
+}
+
+// A step of a person's session with the tool: what they type, and what it answers.
+struct Step {
+    QStringList arguments;
+    int exitCode;
+    const char* out;
+    const char* err;
+};
+
+const char* const sNote = "<key>Note</key><string>mine</string>";
+
+class CliSession : public Cli {
+protected:
+    // Runs each step in turn on the one settings file.
+    void runSession(std::span<const Step> inSteps) {
+        for (const Step& step : inSteps) {
+            SCOPED_TRACE(step.arguments.join(' ').toStdString());
+            const Outcome outcome = run(step.arguments);
+            EXPECT_EQ(outcome.exitCode, step.exitCode);
+            EXPECT_EQ(outcome.out, withPath(step.out));
+            EXPECT_EQ(outcome.err, withPath(step.err));
+        }
+    }
+};
+
+// band and apply-on-plug show the saved value, or save a new one keeping every other key.
+TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
+    save(QByteArray(sMono).append(sNote).constData());
+    // clang-format off
+    const Step steps[] = {
+        {{"band"}, 0, "Band: 88.1 to 107.9 MHz (style 0, the default)\n", ""},
+        {{"band", "Japan"}, 0, "Band: 76.1 to 89.9 MHz (style 1), saved. The saved frequency "
+                               "100.3 MHz is outside it: the panel and apply tune to 89.9 MHz.\n", ""},
+        {{"band"}, 0, "Band: 76.1 to 89.9 MHz (style 1)\n", ""},
+        {{"band", "2"}, 2, "", "usb-tavro: unknown band 2: give 0 or world (88.1 to 107.9 MHz), 1 "
+                               "or japan (76.1 to 89.9 MHz) (see usb-tavro --help)\n"},
+        {{"--simulate", "apply"}, 0, "report: C0 43 83 0C 00 00  89.9 MHz mono power 1\n"
+                                     "Applied 89.9 MHz, mono to the transmitter.\n", ""},
+        {{"band", "0"}, 0, "Band: 88.1 to 107.9 MHz (style 0), saved.\n", ""},
+        {{"apply-on-plug"}, 0, "Apply on plug: yes (default)\n", ""},
+        {{"apply-on-plug", "off"}, 0, "Apply on plug: no, saved: a transmitter plugged in while "
+                                      "the panel is closed keeps what it had.\n", ""},
+        {{"--simulate", "apply", "--on-plug"}, 0, "ApplyOnPlug is false in $F: nothing sent.\n", ""},
+        {{"apply-on-plug", "maybe"}, 2, "", "usb-tavro: apply-on-plug takes on or off, not maybe "
+                                            "(see usb-tavro --help)\n"},
+    };
+    // clang-format on
+    runSession(steps);
+    const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
+    ASSERT_TRUE(dict);
+    EXPECT_EQ(dict->longValue("Style"), 0);
+    EXPECT_EQ(dict->boolValue("ApplyOnPlug"), false);
+    EXPECT_EQ(dict->longValue("Frequency"), 100300);
+    EXPECT_EQ(dict->stringValue("Note"), QString("mine"));
+}
+
+// A session with the stations of a hand-edited file, whose malformed entries the tool passes
+// over and keeps where they are.
+TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
+    const char* const junk = "<string>junk</string>";
+    const char* const far = "<dict><key>Name</key><string>Far</string><key>Frequency</key>"
+                            "<integer>120000</integer></dict>";
+    save(QByteArray(sMono)
+             .append("<key>Stations</key><array>")
+             .append(junk)
+             .append(far)
+             .append("</array>")
+             .constData());
+    // clang-format off
+    const Step steps[] = {
+        {{"station"}, 0, "No stations saved (usb-tavro station save NAME saves one).\n", ""},
+        {{"station", "save", "Home"}, 0, "Saved station Home: 100.3 MHz, mono.\n", ""},
+        {{"station", "save", "Work", "101.1", "--stereo"}, 0,
+         "Saved station Work: 101.1 MHz, stereo.\n", ""},
+        {{"station", "save", "Home", "99.5"}, 0, "Replaced station Home: 99.5 MHz, mono.\n", ""},
+        {{"station", "save", "Far", "108.5"}, 2, "",
+         "usb-tavro: 108.5 MHz is outside the band 88.1 to 107.9 MHz (style 0, the default)\n"},
+        {{"station", "rename", "Work", "Home"}, 2, "",
+         "usb-tavro: a station named Home is saved already\n"},
+        {{"station", "rename", "Work", "Job"}, 0, "Renamed station Work to Job.\n", ""},
+        {{"station", "list"}, 0, "Home  99.5 MHz, mono\nJob   101.1 MHz, stereo\n", ""},
+        {{"--simulate", "tune", "--station", "Job", "--mono"}, 0,
+         "report: C0 43 F3 0C 00 00  101.1 MHz mono power 1\nTuned to 101.1 MHz, mono.\n", ""},
+        {{"tune", "--station=Far"}, 2, "", "usb-tavro: no station named Far\n"},
+        {{"station", "remove", "Home"}, 0, "Removed station Home.\n", ""},
+        {{"station", "remove", "Home"}, 2, "", "usb-tavro: no station named Home\n"},
+        {{"station", "save"}, 2, "",
+         "usb-tavro: station save needs a name for the station (see usb-tavro --help)\n"},
+    };
+    // clang-format on
+    runSession(steps);
+    const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
+    ASSERT_TRUE(dict);
+    EXPECT_EQ(dict->arrayCount("Stations"), 3u);
+    EXPECT_FALSE(dict->arrayDictionary("Stations", 0)); // the junk, first still
+    EXPECT_EQ(dict->arrayDictionary("Stations", 1)->stringValue("Name"), QString("Far"));
+    EXPECT_EQ(dict->arrayDictionary("Stations", 2)->stringValue("Name"), QString("Job"));
+    EXPECT_EQ(dict->longValue("Frequency"), 101100);
+}
+
+// 32 stations at most, and names of at most 64 characters, however many bytes they take.
+TEST_F(Cli, StationsAreBoundedTo32And64Characters) {
+    QByteArray entries;
+    for (int i = 1; i < 32; ++i) {
+        entries += "<dict><key>Name</key><string>S" + QByteArray::number(i) +
+                   "</string><key>Frequency</key><integer>99500</integer></dict>";
+    }
+    save(QByteArray("<key>Stations</key><array>" + entries + "</array>").constData());
+    const QString longest = QString::fromUtf8("\xf0\x9f\x93\xbb").repeated(64);
+    const std::tuple<QString, int, std::string> cases[] = {
+        {"x" + longest, 2, "usb-tavro: a station's name has at most 64 characters, not 65\n"},
+        {longest, 0, ""},
+        {"S33", 2, "usb-tavro: 32 stations are saved, as many as can be: remove one first\n"},
+        {"S1", 0, ""},
+    };
+    for (const auto& [name, exitCode, err] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        const Outcome outcome = run({"station", "save", name, "88.1"});
+        EXPECT_EQ(outcome.exitCode, exitCode);
+        EXPECT_EQ(outcome.err, err);
+    }
+    EXPECT_EQ(settings::read(settingsPath).stored.stations.size(), 32u);
 }
 
 } // namespace

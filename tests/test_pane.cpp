@@ -10,6 +10,7 @@
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
 #include "support/Files.h"
+#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"
@@ -91,6 +92,54 @@ TEST_F(Pane, StartsFromTheFileAndSetsUpTheTransmitterPresent) {
     const auto saved = host::Dictionary::dictionaryWithContentsOfFile(settings::prefPath());
     EXPECT_EQ(saved->longValue("Style"), 1);
     EXPECT_EQ(saved->stringValue("Note"), QString("mine"));
+}
+
+// usb-tavro apply, which the user unit runs at each plug-in, sends what the panel sends a
+// transmitter it connects, for every file: the same bytes.
+TEST_F(Pane, SendsAtAConnectionWhatUsbTavroApplySends) {
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"<key>Frequency</key><integer>200000</integer>", "107.9 MHz stereo"},
+        {"<key>Frequency</key><integer>88150</integer>", "88.1 MHz stereo"},
+        {"<key>Frequency</key><integer>88050</integer>", "88.1 MHz stereo"},
+        {"<key>Style</key><integer>1</integer><key>Frequency</key><integer>95000</integer>",
+         "89.9 MHz stereo"},
+        {"<key>Style</key><integer>1</integer>", "88.1 MHz stereo"},
+        {"<key>Style</key><integer>1</integer><key>Frequency</key><integer>76500</integer>"
+         "<key>Stereo</key><false/>",
+         "76.5 MHz mono"},
+        {"<key>Style</key><integer>7</integer><key>Frequency</key><integer>76500</integer>",
+         "88.1 MHz stereo"},
+        {"<key>Frequency</key><string>abc</string>", "88.1 MHz stereo"},
+        {"<key>Frequency</key><integer>0</integer>", "88.1 MHz stereo"},
+        {"<key>Frequency</key><real>nan</real>", "88.1 MHz stereo"},
+        {"<key>Frequency</key><true/>", "88.1 MHz stereo"},
+        {"<key>Frequency</key><integer>100300</integer><key>Stereo</key><string>NO</string>",
+         "100.3 MHz mono"},
+        {"", "88.1 MHz stereo"},
+    };
+    ProgramRun cli(TAVRO_CLI_PROGRAM);
+    cli.env.insert("XDG_CONFIG_HOME", config.path());
+    for (const auto& [body, sent] : cases) {
+        SCOPED_TRACE(body.toStdString());
+        write(body);
+        const ProgramRun::Outcome applied = cli.run({"--simulate", "apply"});
+        ASSERT_EQ(applied.exitCode, 0) << applied.err;
+
+        Fake services;
+        services.plug(transmitter("tx"));
+        USB_TavroPref panel(host::Bundle(TAVRO_BUNDLE_PATH), services);
+        ASSERT_NE(panel.loadMainView(), nullptr);
+        panel.mainViewDidLoad();
+        const auto reports = services.reports();
+        ASSERT_EQ(reports.size(), 1u);
+        // The report's bytes, then what they say.
+        const std::string described =
+            device::describeTuningReport(reports.front().data(), reports.front().size());
+        EXPECT_EQ(applied.out, "report: " + described + "\nApplied " +
+                                   QString(sent).replace(" MHz ", " MHz, ").toStdString() +
+                                   " to the transmitter.\n");
+        EXPECT_NE(described.find(std::string("  ") + sent + " power 1"), std::string::npos);
+    }
 }
 
 // Each turn of the dial and stereo change reaches the transmitter at once, and the file once the

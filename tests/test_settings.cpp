@@ -5,6 +5,8 @@
 #include "host/LibPlist.h"
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
+#include "settings/Stations.h"
+#include "settings/Tuning.h"
 #include "settings/Watcher.h"
 #include "support/BinaryPlist.h"
 #include "support/Files.h"
@@ -401,6 +403,121 @@ TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
         python.waitForFinished();
         EXPECT_EQ(python.exitCode() == 0, c.pythonReads)
             << c.name << ": " << python.readAllStandardError().toStdString();
+    }
+}
+
+// An entry of the Stations array: {Name, Frequency, Stereo}, each value as XML, none for absent.
+QByteArray entry(const char* inName, const char* inFrequency, const char* inStereo = nullptr) {
+    QByteArray xml = "<dict>";
+    if (inName != nullptr) {
+        xml += QByteArray("<key>Name</key>") + inName;
+    }
+    if (inFrequency != nullptr) {
+        xml += QByteArray("<key>Frequency</key>") + inFrequency;
+    }
+    if (inStereo != nullptr) {
+        xml += QByteArray("<key>Stereo</key>") + inStereo;
+    }
+    return xml + "</dict>";
+}
+
+Dictionary withStations(const QByteArray& inEntries) {
+    return *Dictionary::fromData(plistXml("<key>Stations</key><array>" + inEntries + "</array>"));
+}
+
+struct StationsCase {
+    QByteArray entries;
+    std::vector<settings::Station> stations;
+};
+
+// A hand-edited list gives its well-formed stations in order; nothing else is taken for one.
+TEST(Stations, OnlyWellFormedEntriesAreStations) {
+    const char* const paris = "<string>Paris</string>";
+    const char* const f995 = "<integer>99500</integer>";
+    const QByteArray sixtyFour = "<string>" + QByteArray("\xc3\xa9").repeated(64) + "</string>";
+    const QByteArray sixtyFive = "<string>" + QByteArray("x").repeated(65) + "</string>";
+    const settings::Station paris995{"Paris", 99500, true};
+    // clang-format off
+    const StationsCase cases[] = {
+        {entry(paris, f995), {paris995}},
+        {entry(paris, "<integer>76100</integer>", "<false/>"), {{"Paris", 76100, false}}},
+        {entry(paris, "<string>99500</string>", "<string>NO</string>"), {{"Paris", 99500, false}}},
+        {"<string>Paris</string>" + entry(nullptr, f995) + entry("<integer>5</integer>", f995) +
+             entry(paris, nullptr) + entry(paris, "<string>abc</string>") +
+             entry(paris, "<integer>120000</integer>") + entry(paris, "<integer>76000</integer>") +
+             entry("<string></string>", f995) + entry(sixtyFive, f995) +
+             entry("<string>a&#x1b;b</string>", f995) + entry("<string> Paris</string>", f995),
+         {}},
+        {entry(sixtyFour, f995), {{QString(64, QChar(0xE9)), 99500, true}}},
+        {entry(paris, f995) + entry(paris, "<integer>100000</integer>"), {paris995}},
+    };
+    // clang-format on
+    for (const StationsCase& c : cases) {
+        SCOPED_TRACE(c.entries.toStdString());
+        EXPECT_EQ(settings::stations(withStations(c.entries)), c.stations);
+    }
+    QByteArray many;
+    for (int i = 0; i < 33; ++i) {
+        many += entry(qPrintable("<string>S" + QString::number(i) + "</string>"), f995);
+    }
+    const std::vector<settings::Station> bounded = settings::stations(withStations(many));
+    ASSERT_EQ(bounded.size(), settings::sMaxStations);
+    EXPECT_EQ(bounded.back().name, "S31");
+    EXPECT_TRUE(
+        settings::stations(*Dictionary::fromData(plistXml("<key>Stations</key><string>x</string>")))
+            .empty());
+}
+
+// Each edit changes one entry and leaves every other one, malformed or not, where it was.
+TEST(Stations, EditsKeepEveryOtherEntryWhereItIs) {
+    const QByteArray junk = "<string>junk</string>";
+    const QByteArray work =
+        "<dict><key>Name</key><string>Work</string><key>Frequency</key><integer>101100</integer>"
+        "<key>Colour</key><string>red</string></dict>";
+    Dictionary dict = withStations(junk + work);
+    using Edit = settings::StationEdit;
+    EXPECT_EQ(settings::saveStation(dict, {"Home", 99500, false}), Edit::Saved);
+    EXPECT_EQ(settings::saveStation(dict, {"Home", 99700, true}), Edit::Replaced);
+    EXPECT_EQ(settings::renameStation(dict, "Work", "Home"), Edit::NameTaken);
+    EXPECT_EQ(settings::renameStation(dict, "Work", " Job"), Edit::BadName);
+    EXPECT_EQ(settings::renameStation(dict, "Work", "Job"), Edit::Renamed);
+    EXPECT_EQ(settings::removeStation(dict, "Work"), Edit::NotFound);
+    EXPECT_EQ(settings::saveStation(dict, {"Far", 120000, true}), Edit::BadFrequency);
+    EXPECT_EQ(dict.toXML(),
+              withStations(junk + QByteArray(work).replace("Work", "Job") +
+                           entry("<string>Home</string>", "<integer>99700</integer>", "<true/>"))
+                  .toXML());
+    EXPECT_EQ(settings::removeStation(dict, "Job"), Edit::Removed);
+    EXPECT_EQ(dict.toXML(), withStations(junk + entry("<string>Home</string>",
+                                                      "<integer>99700</integer>", "<true/>"))
+                                .toXML());
+
+    Dictionary notAList =
+        *Dictionary::fromData(plistXml("<key>Stations</key><string>mine</string>"));
+    EXPECT_EQ(settings::saveStation(notAList, {"Home", 99500, true}), Edit::NotAList);
+    EXPECT_EQ(notAList.stringValue("Stations"), QString("mine"));
+}
+
+struct EntryCase {
+    const char* typed;
+    SInt32 style;
+    std::variant<SInt32, QString> entry;
+};
+
+// What the panel's typed entry and usb-tavro tune take, and the sentence for what they refuse.
+TEST(Tuning, ATypedFrequencyIsTakenOrRefusedInOneSentence) {
+    const EntryCase cases[] = {
+        {"99.5", 0, 99500},
+        {"99500", 0, 99500},
+        {"80 MHz", 1, 80000},
+        {"abc", 0, QString("abc is not a frequency")},
+        {"108.5", 0, QString("108.5 MHz is outside the band 88.1 to 107.9 MHz")},
+        {"95", 1, QString("95 MHz is outside the band 76.1 to 89.9 MHz")},
+        {"95", 7, 95000},
+        {"88150", 0, QString("88150 kHz is not on the 100 kHz grid: 88.1 or 88.2 MHz")},
+    };
+    for (const EntryCase& c : cases) {
+        EXPECT_EQ(settings::frequencyEntry(c.typed, c.style), c.entry) << c.typed;
     }
 }
 
