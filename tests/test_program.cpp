@@ -56,12 +56,18 @@ TEST_F(Program, CommandLineMistakesAndAMissingDisplayAreOneLineAndExitTwo) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out, HasSubstr("--scale <factor>"));
     EXPECT_THAT(help.out, HasSubstr("/\\x1b[2J/"));
-    for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"extra\x1b[2J"}, QStringList{"--scale", "2"},
-          QStringList{"--screenshot", "x.png", "--scale", "0"}}) {
-        const ProgramRun::Outcome outcome = panel.run(wrong);
-        EXPECT_EQ(outcome.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_THAT(outcome.err, ::testing::MatchesRegex("usb-tavro-prefs: [^\n\x1b]*\n"));
+    // In the command-line tool's words: lower case, the option as typed.
+    const std::pair<QStringList, const char*> wrongs[] = {
+        {{"--bogus"}, "unknown option --bogus (see usb-tavro-prefs --help)"},
+        {{"--simulate", "-x\x1b"}, "unknown option -x\\x1b (see usb-tavro-prefs --help)"},
+        {{"--bundle"}, "--bundle needs a path (see usb-tavro-prefs --help)"},
+        {{"extra\x1b[2J"}, "unexpected argument extra\\x1b[2J (see usb-tavro-prefs --help)"},
+        {{"--scale", "2"}, "--scale applies to --screenshot only"},
+        {{"--screenshot", "x.png", "--scale", "0"}, "--scale takes a number from 1 to 8, not 0"}};
+    for (const auto& [arguments, line] : wrongs) {
+        const ProgramRun::Outcome outcome = panel.run(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(outcome.err, std::string("usb-tavro-prefs: ") + line + "\n");
     }
     EXPECT_EQ(panel.run({"--bundle", panel.config.filePath("none")}).exitCode, 1);
     panel.env.remove("QT_QPA_PLATFORM");
