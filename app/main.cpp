@@ -192,7 +192,8 @@ int main(int argc, char** argv) {
     }
 
     // Before the toolkit, which would wait for a silent session bus without end.
-    const bool busHidden = !screenshot && SingleInstance::hideSilentSessionBus();
+    const QString busHidden = screenshot ? QString() : SingleInstance::hideSilentSessionBus();
+    QVariantMap platformData = SingleInstance::platformData();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("usb-tavro-prefs");
@@ -203,7 +204,7 @@ int main(int argc, char** argv) {
 
     std::optional<SingleInstance> instance;
     if (!screenshot) {
-        instance.emplace(busHidden);
+        instance.emplace(busHidden, std::move(platformData));
     }
     switch (instance ? instance->claim() : SingleInstance::Start::Run) {
     case SingleInstance::Start::Run:
