@@ -26,17 +26,6 @@ bool isOption(const QString& inArgument) {
            inArgument[1] != QLatin1Char('.');
 }
 
-QString notAFrequency(const QString& inText) {
-    if (inText.isEmpty()) {
-        return "the frequency is empty";
-    }
-    QString message = shown(inText) + " is not a frequency";
-    if (inText.contains(',')) {
-        message += ": write decimals with a point, as in 88.1";
-    }
-    return message;
-}
-
 } // namespace
 
 std::variant<Invocation, UsageError> parseArguments(const QStringList& inArguments) {
@@ -109,9 +98,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
 
     if (form->command == Command::Tune) {
         invocation.frequencyText = positional[1];
-        const std::optional<Frequency> frequency = parseFrequency(invocation.frequencyText);
+        const std::optional<settings::Frequency> frequency =
+            settings::parseFrequency(invocation.frequencyText);
         if (!frequency) {
-            return UsageError{notAFrequency(invocation.frequencyText)};
+            return UsageError{settings::notAFrequency(invocation.frequencyText)};
         }
         invocation.frequency = *frequency;
         if (mono || stereo) {

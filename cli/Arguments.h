@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/Frequency.h"
+#include "settings/Tuning.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,7 +21,7 @@ struct Invocation {
     bool simulate = false;
     // tune only: FREQ as typed and as read, and --stereo (true) or --mono (false) if given.
     QString frequencyText;
-    Frequency frequency;
+    settings::Frequency frequency;
     std::optional<bool> stereo;
     // apply only: the node to send to (every transmitter when none), and --on-plug.
     std::optional<QString> node;

@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 
-#include "cli/Band.h"
 #include "cli/Inventory.h"
 #include "cli/Output.h"
 #include "device/xr_device.h"
@@ -16,10 +15,8 @@ namespace cli {
 
 namespace {
 
-// The settings panel always sends this power level, and these settings while none are saved.
+// The settings panel always sends this power level.
 constexpr SInt32 sPower = 1;
-constexpr SInt32 sDefaultFrequency = 88100;
-constexpr bool sDefaultStereo = true;
 // The seat's access to a node that has just appeared lands a moment after it.
 constexpr std::chrono::milliseconds sAccessWait{1000};
 constexpr std::chrono::milliseconds sAccessRetry{25};
@@ -103,13 +100,13 @@ int status(Context& inContext) {
                      hardwareVersionText(first.hardwareVersion));
     }
     // What the panel starts with when the file lacks a key.
-    report.frequency = stored.frequency.value_or(sDefaultFrequency);
+    report.frequency = stored.frequency.value_or(settings::sDefaultFrequency);
     report.frequencySaved = stored.frequency.has_value();
     report.style = stored.style.value_or(0);
     report.styleSaved = stored.style.has_value();
-    report.stereo = stored.stereo.value_or(sDefaultStereo);
+    report.stereo = stored.stereo.value_or(settings::sDefaultStereo);
     report.stereoSaved = stored.stereo.has_value();
-    report.applyOnPlug = stored.applyOnPlug.value_or(true);
+    report.applyOnPlug = stored.applyOnPlug.value_or(settings::sDefaultApplyOnPlug);
     report.applyOnPlugSaved = stored.applyOnPlug.has_value();
     report.settingsPath = inContext.settingsPath;
     if (contents.state == settings::FileState::Unreadable) {
@@ -124,35 +121,29 @@ int status(Context& inContext) {
     return sExitDone;
 }
 
-int tune(Context& inContext, const QString& inFrequencyText, const Frequency& inFrequency,
+int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
          std::optional<bool> inStereo) {
     const settings::Stored stored = settings::read(inContext.settingsPath).stored;
-    const SInt32 style = stored.style.value_or(0);
-    const Band band = bandForStyle(style);
-    const QString typed = describeAsTyped(inFrequencyText, inFrequency);
-    switch (fitFrequency(inFrequency, band)) {
-    case Fit::OutsideBand:
-        writeProblem(inContext.err, QString("%1 is outside the band %2 (style %3%4)")
-                                        .arg(typed, bandText(band))
-                                        .arg(style)
-                                        .arg(stored.style ? " in " + inContext.settingsPath
-                                                          : QString(", the default")));
+    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
+    const settings::Band band = settings::bandForStyle(style);
+    if (const QString why = settings::refusal(inFrequencyText, inFrequency, band); !why.isEmpty()) {
+        // Where the band comes from, for a frequency outside it.
+        const bool outside =
+            settings::fitFrequency(inFrequency, band) == settings::Fit::OutsideBand;
+        writeProblem(inContext.err, !outside
+                                        ? why
+                                        : QString("%1 (style %2%3)")
+                                              .arg(why)
+                                              .arg(style)
+                                              .arg(stored.style ? " in " + inContext.settingsPath
+                                                                : QString(", the default")));
         return sExitUsage;
-    case Fit::OffGrid: {
-        const std::int64_t below = inFrequency.hertz - inFrequency.hertz % sStepHertz;
-        writeProblem(inContext.err,
-                     QString("%1 is not on the 100 kHz grid: %2 or %3 MHz")
-                         .arg(typed, formatMHz(below), formatMHz(below + sStepHertz)));
-        return sExitUsage;
-    }
-    case Fit::Fits:
-        break;
     }
 
     const auto frequency = static_cast<SInt32>(inFrequency.hertz / 1000);
     const bool stereo = inStereo.value_or(stored.stereo.value_or(true));
     const QString setting =
-        QString("%1 MHz, %2").arg(formatMHzFromKHz(frequency), stereoText(stereo));
+        QString("%1 MHz, %2").arg(settings::formatMHzFromKHz(frequency), stereoText(stereo));
 
     const Link link = connect(inContext.services);
     QString problem;
@@ -270,17 +261,13 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
                   QString("ApplyOnPlug is false in %1: nothing sent.").arg(inContext.settingsPath));
         return sExitDone;
     }
-    const SInt32 frequency = stored.frequency.value_or(sDefaultFrequency);
-    const bool stereo = stored.stereo.value_or(sDefaultStereo);
+    // Exactly what the panel would send this transmitter at its connection.
+    const settings::Tuning tuning = settings::tuningFor(stored);
     const QString setting =
-        QString("%1 MHz, %2").arg(formatMHzFromKHz(frequency), stereoText(stereo));
-    const std::optional<TuningReport> report = tuningReport(frequency, sPower, stereo);
-    if (!report) {
-        writeProblem(inContext.err,
-                     QString("the saved frequency %1 MHz cannot be sent to a transmitter")
-                         .arg(formatMHzFromKHz(frequency)));
-        return sExitDevice;
-    }
+        QString("%1 MHz, %2")
+            .arg(settings::formatMHzFromKHz(tuning.frequency), stereoText(tuning.stereo));
+    // A frequency inside a band always makes a report.
+    const TuningReport report = *tuningReport(tuning.frequency, sPower, tuning.stereo);
 
     const auto deadline = std::chrono::steady_clock::now() + sAccessWait;
     bool any = false;
@@ -291,7 +278,7 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
             return;
         }
         any = true;
-        const IOReturn sent = sendReport(inContext.services, inService, *report, deadline);
+        const IOReturn sent = sendReport(inContext.services, inService, report, deadline);
         if (sent == kIOReturnSuccess) {
             writeLine(inContext.out,
                       QString("Applied %1 to %2.").arg(setting, transmitterText(transmitter.node)));

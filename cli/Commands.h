@@ -31,7 +31,7 @@ struct Context {
 int status(Context& inContext);
 // Checks the frequency against the band of the settings file, sends it with the stereo choice
 // (the saved one unless given) and saves both, also when no transmitter could be tuned.
-int tune(Context& inContext, const QString& inFrequencyText, const Frequency& inFrequency,
+int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
          std::optional<bool> inStereo);
 // Every transmitter plugged in; sExitDevice when none of them can be used.
 int list(Context& inContext);

@@ -68,11 +68,6 @@ QString hardwareVersionText(UInt16 inVersion) {
     return QString::asprintf("%04x", static_cast<unsigned>(inVersion));
 }
 
-QString bandText(const Band& inBand) {
-    return QString("%1 to %2 MHz")
-        .arg(formatMHzFromKHz(inBand.minFreq), formatMHzFromKHz(inBand.maxFreq));
-}
-
 QString transmitterText(const std::optional<std::string>& inNode) {
     return inNode ? QString("the transmitter at %1").arg(QString::fromStdString(*inNode))
                   : QString("the transmitter");
@@ -98,8 +93,8 @@ QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNod
 }
 
 void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
-    const Band band = bandForStyle(inReport.style);
-    QString frequency = formatMHzFromKHz(inReport.frequency) + " MHz";
+    const settings::Band band = settings::bandForStyle(inReport.style);
+    QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
     if (!inReport.frequencySaved) {
         frequency += " (default)";
     } else if (inReport.frequency < band.minFreq || inReport.frequency > band.maxFreq) {
@@ -108,12 +103,12 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     QString style = QString("style %1").arg(inReport.style);
     if (!inReport.styleSaved) {
         style += ", the default";
-    } else if (!isKnownStyle(inReport.style)) {
+    } else if (!settings::isKnownStyle(inReport.style)) {
         style += " is unknown: the band of style 0";
     }
     writeLine(inStream, "Transmitter:     " + inReport.transmitter);
     writeLine(inStream, "Saved frequency: " + frequency);
-    writeLine(inStream, QString("Band:            %1 (%2)").arg(bandText(band), style));
+    writeLine(inStream, QString("Band:            %1 (%2)").arg(settings::bandText(band), style));
     writeLine(inStream, QString("Stereo:          %1%2")
                             .arg(inReport.stereo ? "stereo" : "mono")
                             .arg(defaulted(inReport.stereoSaved)));

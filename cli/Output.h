@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Band.h"
 #include "device/UdevRule.h"
 #include "host/Types.h"
+#include "settings/Tuning.h"
 
 #include <QString>
 
@@ -32,8 +32,6 @@ QString shown(const QString& inArgument);
 
 // Four hexadecimal digits, as the settings panel shows the hardware version.
 QString hardwareVersionText(UInt16 inVersion);
-// "88.1 to 107.9 MHz".
-QString bandText(const Band& inBand);
 // "the transmitter at /dev/hidraw0", or without a node "the transmitter".
 QString transmitterText(const std::optional<std::string>& inNode);
 

@@ -651,6 +651,66 @@ void Dictionary::setString(const char* inKey, const QString& inValue) {
                         plist_new_string(inValue.toStdString().c_str()));
 }
 
+namespace {
+
+plist_t arrayOf(void* inRoot, const char* inKey) {
+    plist_t node = item(inRoot, inKey);
+    return node != nullptr && plist_get_node_type(node) == PLIST_ARRAY ? node : nullptr;
+}
+
+} // namespace
+
+std::optional<std::size_t> Dictionary::arrayCount(const char* inKey) const {
+    plist_t array = arrayOf(mRoot, inKey);
+    if (array == nullptr) {
+        return std::nullopt;
+    }
+    return plist_array_get_size(array);
+}
+
+std::optional<Dictionary> Dictionary::arrayDictionary(const char* inKey,
+                                                      std::size_t inIndex) const {
+    plist_t array = arrayOf(mRoot, inKey);
+    if (array == nullptr || inIndex >= plist_array_get_size(array)) {
+        return std::nullopt;
+    }
+    plist_t value = plist_array_get_item(array, static_cast<std::uint32_t>(inIndex));
+    if (value == nullptr || plist_get_node_type(value) != PLIST_DICT) {
+        return std::nullopt;
+    }
+    return Dictionary(plist_copy(value));
+}
+
+bool Dictionary::setArrayDictionary(const char* inKey, std::size_t inIndex,
+                                    const Dictionary& inValue) {
+    plist_t array = arrayOf(mRoot, inKey);
+    if (array == nullptr) {
+        if (item(mRoot, inKey) != nullptr) {
+            return false;
+        }
+        array = plist_new_array();
+        plist_dict_set_item(static_cast<plist_t>(mRoot), inKey, array);
+    }
+    const std::size_t count = plist_array_get_size(array);
+    if (inIndex > count) {
+        return false;
+    }
+    plist_t copy = plist_copy(static_cast<plist_t>(inValue.mRoot));
+    if (inIndex == count) {
+        plist_array_append_item(array, copy);
+    } else {
+        plist_array_set_item(array, copy, static_cast<std::uint32_t>(inIndex));
+    }
+    return true;
+}
+
+void Dictionary::removeArrayValue(const char* inKey, std::size_t inIndex) {
+    plist_t array = arrayOf(mRoot, inKey);
+    if (array != nullptr && inIndex < plist_array_get_size(array)) {
+        plist_array_remove_item(array, static_cast<std::uint32_t>(inIndex));
+    }
+}
+
 QByteArray Dictionary::toXML() const {
     char* xml = nullptr;
     std::uint32_t length = 0;

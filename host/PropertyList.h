@@ -62,6 +62,19 @@ public:
     void setBool(const char* inKey, bool inValue);
     void setString(const char* inKey, const QString& inValue);
 
+    // The array under inKey: how many values it holds; nothing when the key is missing or holds
+    // another type.
+    std::optional<std::size_t> arrayCount(const char* inKey) const;
+    // A copy of the dictionary at inIndex of the array under inKey; nothing when there is no
+    // value there or it is of another type.
+    std::optional<Dictionary> arrayDictionary(const char* inKey, std::size_t inIndex) const;
+    // Puts a copy of inValue at inIndex of the array under inKey in place of the value there, or
+    // after the last one when inIndex is the count; the array is made when the key is missing.
+    // False, and nothing changed, when the key holds another type or inIndex is past the count.
+    bool setArrayDictionary(const char* inKey, std::size_t inIndex, const Dictionary& inValue);
+    // Removes the value at inIndex of the array under inKey, when there is one.
+    void removeArrayValue(const char* inKey, std::size_t inIndex);
+
     QByteArray toXML() const;
     // What is written: the XML form when it reads back as exactly these values, else the binary
     // form when that does; nothing when neither does.

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "settings/FolderLock.h"
+#include "settings/Tuning.h"
 
 #include "host/PropertyList.h"
 #include "host/SystemLog.h"
@@ -87,7 +88,17 @@ Stored fromDictionary(const host::Dictionary& inDict) {
     stored.style = clampedLong(inDict, sStyleKey);
     stored.stereo = inDict.boolValue(sStereoKey);
     stored.applyOnPlug = inDict.boolValue(sApplyOnPlugKey);
+    stored.stations = stations(inDict);
     return stored;
+}
+
+Tuning tuningFor(const Stored& inStored) {
+    const Band band = bandForStyle(inStored.style.value_or(sDefaultStyle));
+    const SInt32 inBand =
+        std::clamp(inStored.frequency.value_or(sDefaultFrequency), band.minFreq, band.maxFreq);
+    // The tuning report carries whole steps; the band's ends are steps themselves.
+    constexpr SInt32 sStepkHz = sStepHertz / 1000;
+    return {inBand - inBand % sStepkHz, inStored.stereo.value_or(sDefaultStereo)};
 }
 
 Loaded load(const QString& inPath) {
@@ -124,15 +135,38 @@ WriteResult replace(const QString& inPath, FileState inFound, const host::Dictio
     return result;
 }
 
-WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+WriteResult change(const QString& inPath, const std::function<bool(host::Dictionary&)>& inEdit) {
     const FolderLock lock(inPath);
     Loaded found = load(inPath);
     if (!found.dict) {
         found.dict.emplace();
     }
-    found.dict->setLong(sFrequencyKey, inFrequency);
-    found.dict->setBool(sStereoKey, inStereo);
+    if (!inEdit(*found.dict)) {
+        return {};
+    }
     return replace(inPath, found.state, *found.dict);
+}
+
+WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
+    return change(inPath, [&](host::Dictionary& ioDict) {
+        ioDict.setLong(sFrequencyKey, inFrequency);
+        ioDict.setBool(sStereoKey, inStereo);
+        return true;
+    });
+}
+
+WriteResult writeStyle(const QString& inPath, SInt32 inStyle) {
+    return change(inPath, [&](host::Dictionary& ioDict) {
+        ioDict.setLong(sStyleKey, inStyle);
+        return true;
+    });
+}
+
+WriteResult writeApplyOnPlug(const QString& inPath, bool inApplyOnPlug) {
+    return change(inPath, [&](host::Dictionary& ioDict) {
+        ioDict.setBool(sApplyOnPlugKey, inApplyOnPlug);
+        return true;
+    });
 }
 
 } // namespace settings

@@ -2,10 +2,13 @@
 
 #include "host/PropertyList.h"
 #include "host/Types.h"
+#include "settings/Stations.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 // The pane's settings file: the user's last frequency and stereo choice, and the band.
 namespace settings {
@@ -20,6 +23,12 @@ inline constexpr char sStereoKey[] = "Stereo";
 // Whether a transmitter plugged in while the panel is closed gets the saved settings.
 inline constexpr char sApplyOnPlugKey[] = "ApplyOnPlug";
 
+// What the panel starts with when the file lacks a key.
+inline constexpr SInt32 sDefaultFrequency = 88100;
+inline constexpr SInt32 sDefaultStyle = 0;
+inline constexpr bool sDefaultStereo = true;
+inline constexpr bool sDefaultApplyOnPlug = true;
+
 // The file's path, worked out anew at each use: "$XDG_CONFIG_HOME/<identifier>.plist", or under
 // "$HOME/.config", the home folder of the user database standing in for a HOME that is unset or
 // relative; a relative XDG_CONFIG_HOME is ignored. Empty when no home folder can be found.
@@ -31,7 +40,20 @@ struct Stored {
     std::optional<SInt32> style;
     std::optional<bool> stereo;
     std::optional<bool> applyOnPlug;
+    std::vector<Station> stations; // the well-formed ones (see stations())
 };
+
+// What the panel sends a transmitter at its connection, for a file that holds inStored: the
+// frequency as the dial takes it (moved into the band of the style, band 0 for an unknown style),
+// cut to the 100 kHz step the transmitter takes, and the stereo choice.
+struct Tuning {
+    SInt32 frequency = sDefaultFrequency; // kHz
+    bool stereo = sDefaultStereo;
+
+    bool operator==(const Tuning&) const = default;
+};
+
+Tuning tuningFor(const Stored& inStored);
 
 // What a settings dictionary holds. Numbers beyond 32 bits are clamped.
 Stored fromDictionary(const host::Dictionary& inDict);
@@ -78,8 +100,15 @@ QString unreadableCopyPath(const QString& inPath);
 // unreadableCopyPath) so that nothing in it is lost.
 WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict);
 
-// Stores the frequency and stereo choice, keeping every other key of the file, and replaces the
-// file as replace does; holding the folder's lock (FolderLock) from the read to the write.
+// Reads the file's dictionary (an empty one when it is missing or cannot be read), lets inEdit
+// change it, and replaces the file with it as replace does, every key inEdit leaves alone kept
+// exactly; holding the folder's lock (FolderLock) from the read to the write. When inEdit
+// returns false the file is left as it is.
+WriteResult change(const QString& inPath, const std::function<bool(host::Dictionary&)>& inEdit);
+
+// Each stores its settings through change.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
+WriteResult writeStyle(const QString& inPath, SInt32 inStyle);
+WriteResult writeApplyOnPlug(const QString& inPath, bool inApplyOnPlug);
 
 } // namespace settings

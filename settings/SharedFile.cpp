@@ -26,9 +26,12 @@ Stored SharedFile::read(const QString& inPath, bool inSettle) {
         return {}; // the next save puts the settings back
     }
     const Stored now = fromDictionary(*found.dict);
-    const Stored news{changed(mSeen.frequency, now.frequency), changed(mSeen.style, now.style),
+    // The stations are not compared: seen() has them as the file holds them now.
+    const Stored news{changed(mSeen.frequency, now.frequency),
+                      changed(mSeen.style, now.style),
                       changed(mSeen.stereo, now.stereo),
-                      changed(mSeen.applyOnPlug, now.applyOnPlug)};
+                      changed(mSeen.applyOnPlug, now.applyOnPlug),
+                      {}};
     mSeen = now;
     mLast = std::move(found.dict);
     return news;

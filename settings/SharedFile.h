@@ -26,6 +26,9 @@ public:
     // every setting last read from it, not only these two.
     WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
 
+    // What the file held when it was last read or written here.
+    const Stored& seen() const { return mSeen; }
+
 private:
     FileState mState = FileState::Missing; // found by the last read
     Stored mSeen;                          // what the file held when last read or written

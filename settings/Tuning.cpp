@@ -1,8 +1,11 @@
-#include "cli/Frequency.h"
+#include "settings/Tuning.h"
+
+#include "dial/xr_bands.h"
+#include "host/Printable.h"
 
 #include <algorithm>
 
-namespace cli {
+namespace settings {
 
 namespace {
 
@@ -90,4 +93,80 @@ QString formatMHz(std::int64_t inHertz) {
     return QString("%1%2.%3").arg(negative ? "-" : "").arg(magnitude / 1000000).arg(decimals);
 }
 
-} // namespace cli
+// The dial's own table: the panel and the tool must accept exactly what the dial shows.
+bool isKnownStyle(SInt32 inStyle) {
+    return bandOfStyle(inStyle).has_value();
+}
+
+Band bandForStyle(SInt32 inStyle) {
+    const TuningBand band = bandOfStyle(inStyle).value_or(sTuningBands[0]);
+    return {band.minFreq, band.maxFreq};
+}
+
+bool inAnyBand(SInt32 inFreqkHz) {
+    return std::any_of(sTuningBands.begin(), sTuningBands.end(), [&](const TuningBand& inBand) {
+        return inFreqkHz >= inBand.minFreq && inFreqkHz <= inBand.maxFreq;
+    });
+}
+
+QString bandText(const Band& inBand) {
+    return QString("%1 to %2 MHz")
+        .arg(formatMHzFromKHz(inBand.minFreq), formatMHzFromKHz(inBand.maxFreq));
+}
+
+Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {
+    const std::int64_t low = std::int64_t{inBand.minFreq} * 1000;
+    const std::int64_t high = std::int64_t{inBand.maxFreq} * 1000;
+    // A value cut below one hertz lies a little above its hertz, so it is past a top end it
+    // equals.
+    const bool inside =
+        inFrequency.hertz >= low &&
+        (inFrequency.hertz < high || (inFrequency.hertz == high && inFrequency.exact));
+    if (!inside) {
+        return Fit::OutsideBand;
+    }
+    if (!inFrequency.exact || inFrequency.hertz % sStepHertz != 0) {
+        return Fit::OffGrid;
+    }
+    return Fit::Fits;
+}
+
+QString notAFrequency(const QString& inText) {
+    if (inText.isEmpty()) {
+        return "the frequency is empty";
+    }
+    QString message = host::printable(inText) + " is not a frequency";
+    if (inText.contains(',')) {
+        message += ": write decimals with a point, as in 88.1";
+    }
+    return message;
+}
+
+QString refusal(const QString& inText, const Frequency& inFrequency, const Band& inBand) {
+    const QString typed = describeAsTyped(host::printable(inText), inFrequency);
+    switch (fitFrequency(inFrequency, inBand)) {
+    case Fit::OutsideBand:
+        return QString("%1 is outside the band %2").arg(typed, bandText(inBand));
+    case Fit::OffGrid: {
+        const std::int64_t below = inFrequency.hertz - inFrequency.hertz % sStepHertz;
+        return QString("%1 is not on the 100 kHz grid: %2 or %3 MHz")
+            .arg(typed, formatMHz(below), formatMHz(below + sStepHertz));
+    }
+    case Fit::Fits:
+        break;
+    }
+    return {};
+}
+
+std::variant<SInt32, QString> frequencyEntry(const QString& inText, SInt32 inStyle) {
+    const std::optional<Frequency> frequency = parseFrequency(inText);
+    if (!frequency) {
+        return notAFrequency(inText);
+    }
+    if (QString why = refusal(inText, *frequency, bandForStyle(inStyle)); !why.isEmpty()) {
+        return why;
+    }
+    return static_cast<SInt32>(frequency->hertz / 1000);
+}
+
+} // namespace settings
