@@ -87,7 +87,8 @@ class PanelInSession(unittest.TestCase):
                          (88100, 107900, 100))
         self.assertTrue(dial.getState().contains(pyatspi.STATE_FOCUSED))
         names = [a.name for a in pyatspi.findAllDescendants(app, lambda a: True)]
-        for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100'):
+        for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100', 'Transmitter',
+                     'Stations'):
             self.assertIn(name, names)
         self.assertTrue(any(n.startswith('Build date: ') for n in names))
 
