@@ -1,5 +1,6 @@
 #include "app/HostWindow.h"
 
+#include "app/SettingsMenus.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/PreferencePane.h"
 
@@ -31,6 +32,7 @@ HostWindow::~HostWindow() {
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
     QMenu* file = menuBar()->addMenu("&File");
     mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+    new SettingsMenus(*menuBar(), *this, [this] { commitSettings(); });
 
     if (inSimulator != nullptr) {
         QMenu* menu = menuBar()->addMenu("&Device");

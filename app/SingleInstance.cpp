@@ -19,7 +19,10 @@ constexpr uint sPrimaryOwner = 1; // RequestName's reply when it is ours now
 // An address of a transport libdbus does not have: the toolkit fails to connect at once.
 constexpr char sNoBus[] = "disabled:";
 
-const char* const sUnchecked = "another panel of this session is not looked for";
+const char* const sUnchecked = "another panel is looked for by its lock alone";
+// The keys of the activation's platform data, as the desktop's applications send them.
+constexpr char sActivationToken[] = "activation-token";
+constexpr char sStartupId[] = "desktop-startup-id";
 
 bool timedOut(const QDBusError& inError) {
     return inError.type() == QDBusError::NoReply || inError.type() == QDBusError::Timeout;
@@ -51,9 +54,10 @@ QString ownerText(const QDBusConnection& inBus, const QString& inOwner) {
         .arg(process, program.isEmpty() ? QString() : " (" + program + ")", inOwner);
 }
 
-// Asks the name's owner, by its own bus name, to come forward; says in one line who it is when
-// it does not.
-bool askToComeForward(const QDBusConnection& inBus, const QString& inName) {
+// Asks the name's owner, by its own bus name, to come forward; says in one line who it is, and
+// whether it did.
+bool askToComeForward(const QDBusConnection& inBus, const QString& inName,
+                      const QVariantMap& inPlatformData) {
     const QDBusMessage owner = askBus(inBus, "GetNameOwner", {inName});
     const QString ownerName =
         owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()
@@ -61,9 +65,11 @@ bool askToComeForward(const QDBusConnection& inBus, const QString& inName) {
             : inName;
     QDBusMessage activate = QDBusMessage::createMethodCall(
         ownerName, sObjectPath, "org.freedesktop.Application", "Activate");
-    activate << QVariantMap();
+    activate << inPlatformData;
     const QDBusMessage reply = inBus.call(activate, QDBus::Block, SingleInstance::sAnswerWithin);
     if (reply.type() == QDBusMessage::ReplyMessage) {
+        host::systemLog("A panel is open in this session already (%s): brought it forward",
+                        qUtf8Printable(ownerText(inBus, ownerName)));
         return true;
     }
     const QDBusError error(reply);
@@ -77,35 +83,73 @@ bool askToComeForward(const QDBusConnection& inBus, const QString& inName) {
 
 } // namespace
 
-bool SingleInstance::hideSilentSessionBus() {
+QString SingleInstance::hideSilentSessionBus() {
     const SessionBusProbe probe = probeSessionBus(std::chrono::milliseconds(sAnswerWithin));
     if (probe.state != SessionBusProbe::State::Silent) {
-        return false;
+        return {};
     }
-    host::systemLog("The session bus %s did not answer %s: starting without it, and %s",
-                    qUtf8Printable(probe.address), qUtf8Printable(answerTime()), sUnchecked);
     qputenv("DBUS_SESSION_BUS_ADDRESS", sNoBus);
-    return true;
+    return QString("The session bus %1 did not answer %2: starting without it, and %3")
+        .arg(probe.address, answerTime(), sUnchecked);
+}
+
+QVariantMap SingleInstance::platformData() {
+    QVariantMap data;
+    for (const auto& [variable, key] : {std::pair{"XDG_ACTIVATION_TOKEN", sActivationToken},
+                                        {"DESKTOP_STARTUP_ID", sStartupId}}) {
+        if (const QString token = qEnvironmentVariable(variable); !token.isEmpty()) {
+            data.insert(key, token);
+        }
+    }
+    return data;
 }
 
 SingleInstance::Start SingleInstance::claim() {
-    if (mBusHidden) {
-        return Start::Run;
+    const Start onBus = claimOnBus();
+    return onBus == Start::Run ? takeLock() : onBus;
+}
+
+// What kept the bus from telling is said once this panel is known to run: a start that is kept
+// out says only why.
+SingleInstance::Start SingleInstance::takeLock() {
+    mLock.emplace();
+    if (mLock->state() != InstanceLock::State::Taken && !mBusNote.isEmpty()) {
+        host::systemLog("%s", qUtf8Printable(mBusNote));
+    }
+    switch (mLock->state()) {
+    case InstanceLock::State::Held:
+        break;
+    case InstanceLock::State::Taken:
+        host::systemLog("Another panel is open (%s holds %s): not starting a second",
+                        qUtf8Printable(mLock->holder() > 0
+                                           ? QString("process %1").arg(mLock->holder())
+                                           : QString("a process")),
+                        qUtf8Printable(mLock->path()));
+        return Start::Held;
+    case InstanceLock::State::Failed:
+        host::systemLog("No lock to keep a second panel out (%s)",
+                        qUtf8Printable(mLock->problem()));
+        break;
+    }
+    return Start::Run;
+}
+
+SingleInstance::Start SingleInstance::claimOnBus() {
+    if (!mBusNote.isEmpty()) {
+        return Start::Run; // hidden from the toolkit
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        host::systemLog("No session bus (%s): %s", qUtf8Printable(bus.lastError().message()),
-                        sUnchecked);
+        mBusNote = QString("No session bus (%1): %2").arg(bus.lastError().message(), sUnchecked);
         return Start::Run;
     }
     const QString name = settings::sBundleIdentifier;
     const QDBusMessage requested = askBus(bus, "RequestName", {name, sDoNotQueue});
     if (requested.type() != QDBusMessage::ReplyMessage || requested.arguments().isEmpty()) {
         const QDBusError error(requested);
-        host::systemLog(
-            "The session bus did not give %s (%s): %s", qUtf8Printable(name),
-            qUtf8Printable(timedOut(error) ? "no answer " + answerTime() : error.message()),
-            sUnchecked);
+        mBusNote = QString("The session bus did not give %1 (%2): %3")
+                       .arg(name, timedOut(error) ? "no answer " + answerTime() : error.message(),
+                            sUnchecked);
         return Start::Run;
     }
     if (requested.arguments().constFirst().toUInt() == sPrimaryOwner) {
@@ -113,14 +157,24 @@ SingleInstance::Start SingleInstance::claim() {
         return Start::Run;
     }
 
-    return askToComeForward(bus, name) ? Start::CameForward : Start::Held;
+    return askToComeForward(bus, name, mPlatformData) ? Start::CameForward : Start::Held;
 }
 
-void SingleInstance::Activate(const QVariantMap&) {
+void SingleInstance::Activate(const QVariantMap& inPlatformData) {
+    const QString token = inPlatformData.value(sActivationToken).toString();
+    host::systemLog(
+        "Another start asked this panel to come forward%s",
+        qUtf8Printable(token.isEmpty() ? QString() : " with the activation token " + token));
     if (mWindow == nullptr) {
         return;
     }
     mWindow->show();
     mWindow->raise();
+    // A Wayland compositor brings the window forward for the token alone: the toolkit takes it
+    // from the environment as the window asks.
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    }
     mWindow->activateWindow();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }

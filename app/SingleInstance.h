@@ -1,15 +1,21 @@
 #pragma once
 
+#include "app/InstanceLock.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QVariantMap>
 
+#include <optional>
+
 class QWidget;
 
 // One panel per user session: the first to start owns the program's name on the session bus;
-// a later start asks it to come forward instead. Each question to the bus or to the name's
-// owner waits sAnswerWithin at most; what cannot be checked, and an owner that does not come
-// forward, is said in one line.
+// a later start asks it to come forward instead, handing on the activation token it was started
+// with, which the window system wants before it brings a window forward. Each question to the
+// bus or to the name's owner waits sAnswerWithin at most; what cannot be checked, and an owner
+// that does not come forward, is said in one line. Bus or none, the one that runs also holds an
+// InstanceLock, which keeps out a second panel that finds no bus or another one.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -17,18 +23,25 @@ public:
     static constexpr int sAnswerWithin = 2000; // ms
 
     // Before the toolkit starts, which would wait for a silent bus without end: such a bus is
-    // kept from it, which is said in one line. True when it was.
-    static bool hideSilentSessionBus();
+    // kept from it. The line that says so when it was, else empty.
+    static QString hideSilentSessionBus();
 
-    // With inBusHidden, this panel runs without looking for another.
-    explicit SingleInstance(bool inBusHidden) : mBusHidden(inBusHidden) {}
+    // What a start hands on when it asks another panel to come forward: its activation
+    // token, as the desktop's applications hand it on. To be read before the toolkit starts,
+    // which takes the token from the environment for a window of its own.
+    static QVariantMap platformData();
+
+    // With inBusHidden (hideSilentSessionBus's line), this panel does not look on the bus.
+    SingleInstance(QString inBusHidden, QVariantMap inPlatformData)
+        : mBusNote(std::move(inBusHidden)), mPlatformData(std::move(inPlatformData)) {}
 
     enum class Start {
         Run,         // this is the one, or it could not be checked
         CameForward, // another panel of this session has come forward
-        Held,        // the name's owner did not come forward
+        Held,        // the name's owner did not come forward, or another panel holds the lock
     };
-    // With the toolkit running: owns the name, or asks its owner to come forward.
+    // With the toolkit running: owns the name and the lock, or asks the name's owner to come
+    // forward.
     Start claim();
 
     // The window that comes forward when another start asks.
@@ -39,6 +52,11 @@ public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap& inPlatformData);
 
 private:
+    Start claimOnBus();
+    Start takeLock();
+
     QPointer<QWidget> mWindow;
-    bool mBusHidden = false;
+    QString mBusNote; // why the bus could not tell; empty when it could
+    QVariantMap mPlatformData;
+    std::optional<InstanceLock> mLock;
 };

@@ -43,6 +43,42 @@ void printLine(FILE* inStream, const QString& inText) {
     std::fprintf(inStream, "%s\n", qUtf8Printable(host::printable(inText)));
 }
 
+// The argument that holds the unknown option inName as it was typed: "--name", "--name=value",
+// or a cluster of short ones such as "-nx".
+QString typedOption(const QStringList& inArguments, const QString& inName) {
+    for (const QString& argument : inArguments.mid(1)) {
+        if (argument == "--") {
+            break;
+        }
+        const bool isLong = argument.startsWith("--");
+        if ((isLong && argument.mid(2).section('=', 0, 0) == inName) ||
+            (!isLong && argument.startsWith('-') && inName.size() == 1 &&
+             argument.mid(1).contains(inName))) {
+            return argument;
+        }
+    }
+    return (inName.size() == 1 ? "-" : "--") + inName;
+}
+
+// A refused command line in the words the command-line tool uses: "unknown option --bogus",
+// "--bundle needs a path".
+QString usageError(const QCommandLineParser& inParser, const QStringList& inArguments,
+                   const QList<QCommandLineOption>& inValued) {
+    if (const QStringList unknown = inParser.unknownOptionNames(); !unknown.isEmpty()) {
+        return "unknown option " + typedOption(inArguments, unknown.constFirst());
+    }
+    // The only other refusal: a valued option last, with nothing after it.
+    for (const QCommandLineOption& option : inValued) {
+        const QString name = option.names().constFirst();
+        if (inArguments.constLast() == "--" + name) {
+            return QString("--%1 needs a %2").arg(name, option.valueName());
+        }
+    }
+    QString error = inParser.errorText();
+    error.chop(error.endsWith('.') ? 1 : 0);
+    return error.isEmpty() ? error : error.front().toLower() + error.mid(1);
+}
+
 // Parses the arguments without a toolkit application, so that --help and usage errors work
 // where no display is. Returns an exit code when the program should stop here.
 std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
@@ -75,11 +111,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
     parser.addOptions({help, version});
 
     if (!parser.parse(arguments)) {
-        QString error = parser.errorText();
-        if (error.endsWith('.')) {
-            error.chop(1);
-        }
-        printLine(stderr, "usb-tavro-prefs: " + error + " (see usb-tavro-prefs --help)");
+        printLine(stderr,
+                  "usb-tavro-prefs: " + usageError(parser, arguments, {bundle, screenshot, scale}) +
+                      " (see usb-tavro-prefs --help)");
         return sExitUsage;
     }
     if (parser.isSet(help)) {
@@ -158,7 +192,8 @@ int main(int argc, char** argv) {
     }
 
     // Before the toolkit, which would wait for a silent session bus without end.
-    const bool busHidden = !screenshot && SingleInstance::hideSilentSessionBus();
+    const QString busHidden = screenshot ? QString() : SingleInstance::hideSilentSessionBus();
+    QVariantMap platformData = SingleInstance::platformData();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("usb-tavro-prefs");
@@ -169,7 +204,7 @@ int main(int argc, char** argv) {
 
     std::optional<SingleInstance> instance;
     if (!screenshot) {
-        instance.emplace(busHidden);
+        instance.emplace(busHidden, std::move(platformData));
     }
     switch (instance ? instance->claim() : SingleInstance::Start::Run) {
     case SingleInstance::Start::Run:

@@ -46,11 +46,12 @@ void USB_TavroPref::mainViewDidLoad() {
                                                           gStatusNotification, nullptr);
     readPrefs();
 
+    showStereo();
     if (mTunerCtl != nullptr) {
         mTunerCtl->finishInitWithBundle(bundle());
         mTunerCtl->setWheelTarget(this, host::Selector("handleFreqWheel"));
     }
-    showSettings();
+    showTuning();
     if (mHWVersField != nullptr) {
         mHWVersField->setText("Hardware version: unknown");
     }
@@ -67,9 +68,17 @@ void USB_TavroPref::mainViewDidLoad() {
 }
 
 void USB_TavroPref::showSettings() {
+    showStereo();
+    showTuning();
+}
+
+void USB_TavroPref::showStereo() {
     if (mStereoCtl != nullptr) {
         mStereoCtl->selectCellWithTag(mStereo ? sStereoTag : sMonoTag);
     }
+}
+
+void USB_TavroPref::showTuning() {
     if (mTunerCtl != nullptr) {
         // The band first, so that the frequency is checked against the band from the file.
         mTunerCtl->setTuningStyle(mStyle);

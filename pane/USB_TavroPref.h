@@ -74,6 +74,8 @@ protected:
 
 private:
     void showSettings();
+    void showStereo();
+    void showTuning();
     void showHardwareVersion();
     void reserveRoom();
     void showBundleVersion();

@@ -112,7 +112,7 @@ struct FailureCase {
     bool watched; // its removal can be seen
 };
 
-#define AT "File .*device/xr_device\\.cpp Line [0-9]+"
+#define AT "File device/xr_device\\.cpp Line [0-9]+"
 
 // One log line each; the link keeps watching, tells of the transmitter it could not take up until
 // that one is unplugged, and takes up the next that arrives.

@@ -56,12 +56,18 @@ TEST_F(Program, CommandLineMistakesAndAMissingDisplayAreOneLineAndExitTwo) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out, HasSubstr("--scale <factor>"));
     EXPECT_THAT(help.out, HasSubstr("/\\x1b[2J/"));
-    for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"extra\x1b[2J"}, QStringList{"--scale", "2"},
-          QStringList{"--screenshot", "x.png", "--scale", "0"}}) {
-        const ProgramRun::Outcome outcome = panel.run(wrong);
-        EXPECT_EQ(outcome.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_THAT(outcome.err, ::testing::MatchesRegex("usb-tavro-prefs: [^\n\x1b]*\n"));
+    // In the command-line tool's words: lower case, the option as typed.
+    const std::pair<QStringList, const char*> wrongs[] = {
+        {{"--bogus"}, "unknown option --bogus (see usb-tavro-prefs --help)"},
+        {{"--simulate", "-x\x1b"}, "unknown option -x\\x1b (see usb-tavro-prefs --help)"},
+        {{"--bundle"}, "--bundle needs a path (see usb-tavro-prefs --help)"},
+        {{"extra\x1b[2J"}, "unexpected argument extra\\x1b[2J (see usb-tavro-prefs --help)"},
+        {{"--scale", "2"}, "--scale applies to --screenshot only"},
+        {{"--screenshot", "x.png", "--scale", "0"}, "--scale takes a number from 1 to 8, not 0"}};
+    for (const auto& [arguments, line] : wrongs) {
+        const ProgramRun::Outcome outcome = panel.run(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(outcome.err, std::string("usb-tavro-prefs: ") + line + "\n");
     }
     EXPECT_EQ(panel.run({"--bundle", panel.config.filePath("none")}).exitCode, 1);
     panel.env.remove("QT_QPA_PLATFORM");
@@ -186,6 +192,37 @@ TEST_F(Program, SettingsItCouldNotSaveMakeItsExitStatusOne) {
     const ProgramRun::Outcome outcome = signalled(SIGTERM);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_THAT(outcome.err, HasSubstr("Settings not saved to " + disk.path().toStdString()));
+}
+
+// Without a session bus, a lock in the user's runtime folder (without one, the toolkit's folder of
+// the user's own in the temporary folder) keeps a second panel out, saying so in one line; a
+// picture may still be taken.
+TEST_F(Program, WithoutASessionBusASecondPanelIsKeptOutInOneLine) {
+    panel.env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    for (const bool runtimeFolder : {true, false}) {
+        if (!runtimeFolder) {
+            panel.env.remove("XDG_RUNTIME_DIR");
+            panel.env.insert("TMPDIR", panel.runtime.path());
+        }
+        ProgramRun first(TAVRO_HOST_PROGRAM);
+        first.env = panel.env;
+        first.start({"--simulate"});
+        ASSERT_TRUE(first.says("mainViewDidLoad"));
+        const ProgramRun::Outcome second = panel.run({"--simulate"});
+        EXPECT_EQ(second.exitCode, 1) << runtimeFolder;
+        EXPECT_THAT(
+            second.err,
+            ::testing::MatchesRegex(
+                QString("(QStandardPaths: [^\n]*\n)*Another panel is open \\(process %1 holds "
+                        "%2/[^ ]+\\.lock\\): not starting a second\n")
+                    .arg(first.process.processId())
+                    .arg(runtimeFolder ? panel.runtime.path()
+                                       : panel.runtime.path() + "/runtime-[^/]+")
+                    .toStdString()));
+        EXPECT_EQ(panel.run({"--screenshot", panel.config.filePath("pane.png")}).exitCode, 0);
+        first.signal(SIGTERM);
+        EXPECT_EQ(first.finish().exitCode, 0);
+    }
 }
 
 } // namespace

@@ -9,8 +9,11 @@
 #include "support/XServer.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -146,8 +149,91 @@ protected:
     }
     QImage dialNow() const { return host::snapshot(*pane.dial, 1.0, host::Backdrop::Window); }
 
+    // Keys by their X names, one after another; with inModifier held down.
+    void type(std::initializer_list<const char*> inKeys, const char* inModifier = nullptr) {
+        if (inModifier != nullptr) {
+            input.press(inModifier);
+        }
+        for (const char* key : inKeys) {
+            input.hold(key, 20ms);
+        }
+        if (inModifier != nullptr) {
+            input.release(inModifier);
+        }
+        QTest::qWait(100);
+    }
+    // The menus' pictures, for a person to look at, into the folder TAVRO_SHOTS names.
+    static void shoot(const char* inName) {
+        if (const QString folder = qEnvironmentVariable("TAVRO_SHOTS"); !folder.isEmpty()) {
+            QTest::qWait(200);
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(inName));
+        }
+    }
+    QString settingsPath() const { return pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist"); }
+    settings::Stored file() const { return settings::read(settingsPath()).stored; }
+    bool lastReportBecomes(const char* inReport) {
+        return QTest::qWaitFor([&] { return reports().constLast() == inReport; });
+    }
+
     QSize size;
 };
+
+// Typed with the keyboard: a refused entry says why under the field and sends nothing; Enter
+// takes a valid one, which the pane sends.
+TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
+    type({"t"}, "Control_L");
+    QWidget* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
+    const auto* field = dialog->findChild<QLineEdit*>("entryField");
+    EXPECT_EQ(field->text(), "88.1");
+    const QString why = "108.5 MHz is outside the band 88.1 to 107.9 MHz.";
+    type({"1", "0", "8", "period", "5", "Return"});
+    EXPECT_EQ(dialog->findChild<QLabel*>("entryRefusal")->text(), why);
+    EXPECT_EQ(field->accessibleDescription(), why);
+    shoot("tune-to-refused.png");
+    EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
+    type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
+    EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(file().frequency, 99500);
+}
+
+// The band items write the style; the pane fits its frequency to the new band and sends it.
+// The check marks follow the file as another program changes it.
+TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
+    ASSERT_TRUE(settings::write(settingsPath(), 99500, true).saved());
+    ASSERT_TRUE(lastReportBecomes("99.5 MHz stereo"));
+    type({"t", "b"}, "Alt_L");
+    shoot("transmitter-band-menu.png");
+    type({"7"}); // 76.1 to 89.9 MHz
+    EXPECT_TRUE(lastReportBecomes("89.9 MHz stereo"));
+    EXPECT_EQ(file().style, 1);
+    type({"t"}, "Alt_L");
+    type({"p"}); // tune at plug-in, on by default: off
+    EXPECT_EQ(file().applyOnPlug, false);
+    ASSERT_TRUE(settings::writeStyle(settingsPath(), 0).saved());
+    const auto* band0 = pane.window->findChild<QAction*>("band0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return band0->isChecked(); }));
+}
+
+// Saved under a name with the current frequency and stereo choice, recalled by Ctrl+1.
+TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
+    ASSERT_TRUE(settings::write(settingsPath(), 95000, false).saved());
+    ASSERT_TRUE(lastReportBecomes("95.0 MHz mono"));
+    type({"a"}, "Alt_L");
+    type({"s"}); // Save Station…
+    type({"h", "o", "m", "e", "Return"});
+    ASSERT_EQ(file().stations, (std::vector<settings::Station>{{"home", 95000, false}}));
+    input.focus(pane.window->winId()); // back from the dialog, as a window manager would
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pane.window.get()));
+    ASSERT_TRUE(settings::write(settingsPath(), 100000, true).saved());
+    ASSERT_TRUE(lastReportBecomes("100.0 MHz stereo"));
+    type({"a"}, "Alt_L");
+    shoot("stations-menu.png");
+    type({"Escape"});
+    type({"1"}, "Control_L");
+    EXPECT_TRUE(lastReportBecomes("95.0 MHz mono"));
+}
 
 // A click on Mono and a drag of 150 degrees tune the transmitter, and focus goes with them; a
 // drag with another button is not the dial's.

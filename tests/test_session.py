@@ -19,6 +19,7 @@ class DesktopSession:
     def __init__(self, program):
         self.program = program
         self.config = tempfile.TemporaryDirectory()
+        self.runtime = tempfile.TemporaryDirectory()  # where a panel holds its lock
         read, write = os.pipe()
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp'],
                                      pass_fds=[write], stderr=subprocess.DEVNULL)
@@ -30,7 +31,7 @@ class DesktopSession:
 
     def start_panel(self, **env):
         env = dict(os.environ, XDG_CONFIG_HOME=self.config.name,
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', **env)
+                   XDG_RUNTIME_DIR=self.runtime.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', **env)
         env.pop('QT_QPA_PLATFORM', None)
         panel = subprocess.Popen([self.program, '--simulate'], env=env, text=True,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
@@ -49,6 +50,7 @@ class DesktopSession:
             process.terminate()
             process.wait(timeout=10)
         self.config.cleanup()
+        self.runtime.cleanup()
 
 
 def wait_for(condition, timeout=10.0):
@@ -85,7 +87,8 @@ class PanelInSession(unittest.TestCase):
                          (88100, 107900, 100))
         self.assertTrue(dial.getState().contains(pyatspi.STATE_FOCUSED))
         names = [a.name for a in pyatspi.findAllDescendants(app, lambda a: True)]
-        for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100'):
+        for name in ('Stereo', 'Mono', 'Stereo or mono', 'Hardware version: 0100', 'Transmitter',
+                     'Stations'):
             self.assertIn(name, names)
         self.assertTrue(any(n.startswith('Build date: ') for n in names))
 
@@ -107,10 +110,16 @@ class PanelInSession(unittest.TestCase):
         value.currentValue = 99000  # as a screen reader's user sets it
         self.assertTrue(wait_for(lambda: spoken() == '99.0 MHz'))
 
-    def test_a_second_start_brings_the_first_forward(self):
-        second = self.session.start_panel()
-        self.assertEqual(second.wait(timeout=10), 0)
+    def test_a_second_start_brings_the_first_forward_with_its_activation_token(self):
+        second = self.session.start_panel(XDG_ACTIVATION_TOKEN='token-42')
+        err = second.communicate(timeout=10)[1]
+        self.assertEqual(second.returncode, 0)
+        self.assertRegex(err, rf'^A panel is open in this session already \(process {self.panel.pid} '
+                              r'\(usb-tavro-prefs\), bus name :[0-9.]+\): brought it forward\n$')
         self.assertIsNone(self.panel.poll())
+        self.panel.terminate()
+        self.assertIn('asked this panel to come forward with the activation token token-42\n',
+                      self.panel.communicate(timeout=10)[1])
 
 
 class StartInSession(unittest.TestCase):

@@ -25,6 +25,7 @@ public:
 
     explicit ProgramRun(const char* inProgram) : mProgram(inProgram) {
         env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("XDG_RUNTIME_DIR", runtime.path()); // where a panel holds its lock
     }
     QString settingsPath() const {
         return config.filePath(QString(TAVRO_BUNDLE_IDENTIFIER) + ".plist");
@@ -81,6 +82,7 @@ public:
     }
 
     QTemporaryDir config;
+    QTemporaryDir runtime;
     std::vector<int> closed; // its standard descriptors closed, as `2>&-` closes them
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QProcess process;
