@@ -6,6 +6,7 @@
 #include "support/MockSysfs.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -329,6 +330,25 @@ TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
     EXPECT_EQ(never.exitCode, 1);
     EXPECT_THAT(never.err, MatchesRegex(sNoPermission + "0: [^\n]*" + sRule + "[^\n]*\n"));
     EXPECT_THAT(sysfs.written(0), IsEmpty());
+}
+
+// A write the kernel refuses is told in the words the panel's status line uses, with the node and
+// the system's message; tune still saves.
+TEST_F(Cli, WriteTheKernelRefusedIsToldInWords) {
+    for (const WriteFailure& failure : sWriteFailures) {
+        SCOPED_TRACE(failure.words);
+        sysfs.add({.index = failure.index});
+        sysfs.failWrites(failure.index, failure.error);
+        const Outcome applied =
+            run({"apply", QString::fromStdString(MockSysfs::node(failure.index))});
+        EXPECT_EQ(applied.exitCode, 1);
+        EXPECT_EQ(applied.err, "usb-tavro: " + failure.words + "\n");
+        const Outcome tuned = run({"tune", "90.1"});
+        EXPECT_EQ(tuned.exitCode, 1);
+        EXPECT_EQ(tuned.err, "usb-tavro: " + failure.words +
+                                 "; saved 90.1 MHz, stereo, for the settings panel\n");
+        sysfs.remove(failure.index);
+    }
 }
 
 } // namespace
