@@ -1,77 +1,44 @@
 #include "cli/Commands.h"
 
-#include "cli/Inventory.h"
 #include "cli/Output.h"
 #include "cli/SettingsCommands.h"
-#include "device/xr_device.h"
+#include "device/FailureText.h"
+#include "device/Transmitters.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
-#include <thread>
-#include <vector>
 
 namespace cli {
 
 namespace {
 
+using device::Transmitter;
+using device::Transmitters;
+
 // The settings panel always sends this power level.
 constexpr SInt32 sPower = 1;
 // The seat's access to a node that has just appeared lands a moment after it.
 constexpr std::chrono::milliseconds sAccessWait{1000};
-constexpr std::chrono::milliseconds sAccessRetry{25};
 
-QString resultText(IOReturn inStatus) {
-    return QString::asprintf("(result %08x)", static_cast<unsigned>(inStatus));
+QString transmitterText(const std::optional<std::string>& inNode) {
+    return device::transmitterText(inNode.value_or(std::string()));
 }
 
-// The transmitters plugged in and, when one of them can be used, the link with it adopted.
-struct Link {
-    IOReturn searchStatus = kIOReturnSuccess;
-    std::vector<Transmitter> found;
-    std::optional<std::size_t> chosen; // the first the link can take up, as it would
-    std::unique_ptr<xr_device> device;
-    IOReturn startStatus = kIOReturnSuccess;
-
-    bool connected() const { return device && device->connected(); }
-    std::optional<std::string> node() const { return chosen ? found[*chosen].node : std::nullopt; }
-};
-
-// The link is started only when a transmitter can be taken up: otherwise its adoption would fail
-// with a system-log line that says less than the one line this program writes.
-Link connect(device::DeviceServices& inServices) {
-    Link link;
-    link.searchStatus = findTransmitters(inServices, &link.found);
-    for (std::size_t i = 0; i < link.found.size(); ++i) {
-        if (link.found[i].access == kIOReturnSuccess) {
-            link.chosen = i;
-            break;
-        }
-    }
-    if (link.chosen) {
-        link.device = std::make_unique<xr_device>(inServices);
-        link.startStatus = link.device->start();
-    }
-    return link;
+QString at(const std::optional<std::string>& inNode) {
+    return inNode ? " at " + QString::fromStdString(*inNode) : QString();
 }
 
-// Why a link is not connected, in one sentence.
-QString notConnectedProblem(const Link& inLink, const UdevRuleFiles& inUdevRule) {
-    if (inLink.searchStatus != kIOReturnSuccess) {
-        return "could not look for transmitters " + resultText(inLink.searchStatus);
+// Why no transmitter can be used, in one sentence; the one the link would take up otherwise.
+QString unusableProblem(const Transmitters& inFound, const UdevRuleFiles& inUdevRule) {
+    if (inFound.search().failed()) {
+        return QString::asprintf("could not look for transmitters (result %08x)",
+                                 static_cast<unsigned>(inFound.search().status));
     }
-    if (inLink.found.empty()) {
+    if (inFound.found().empty()) {
         return "no transmitter found";
     }
-    if (!inLink.chosen) {
-        const Transmitter& first = inLink.found.front();
-        return deviceProblem(first.access, first.node, inUdevRule);
-    }
-    if (inLink.startStatus != kIOReturnSuccess) {
-        return "could not watch for transmitters " + resultText(inLink.startStatus);
-    }
-    return transmitterText(inLink.node()) + " could not be taken up (see the system log)";
+    return device::failureText(inFound.found().front().access, inUdevRule);
 }
 
 QString stereoText(bool inStereo) {
@@ -81,24 +48,23 @@ QString stereoText(bool inStereo) {
 } // namespace
 
 int status(Context& inContext) {
-    const Link link = connect(inContext.services);
+    const Transmitters transmitters(inContext.services);
+    const std::optional<std::size_t> chosen = transmitters.firstUsable();
     const settings::Contents contents = settings::read(inContext.settingsPath);
     const settings::Stored& stored = contents.stored;
 
     StatusReport report;
-    if (link.connected()) {
-        const auto node = link.node();
-        report.transmitter = QString("connected%1, hardware version %2")
-                                 .arg(node ? " at " + QString::fromStdString(*node) : QString(),
-                                      hardwareVersionText(link.device->hardwareVersion()));
-    } else if (link.found.empty()) {
+    if (chosen) {
+        const Transmitter& connected = transmitters.found()[*chosen];
+        report.transmitter =
+            QString("connected%1, hardware version %2")
+                .arg(at(connected.node), hardwareVersionText(connected.hardwareVersion));
+    } else if (transmitters.found().empty()) {
         report.transmitter = "none found";
     } else {
-        const Transmitter& first = link.found[link.chosen.value_or(0)];
-        report.transmitter =
-            QString("found%1 (hardware version %2), not connected")
-                .arg(first.node ? " at " + QString::fromStdString(*first.node) : QString(),
-                     hardwareVersionText(first.hardwareVersion));
+        const Transmitter& first = transmitters.found().front();
+        report.transmitter = QString("found%1 (hardware version %2), not connected")
+                                 .arg(at(first.node), hardwareVersionText(first.hardwareVersion));
     }
     // What the panel starts with when the file lacks a key.
     report.frequency = stored.frequency.value_or(settings::sDefaultFrequency);
@@ -115,8 +81,8 @@ int status(Context& inContext) {
     }
     writeStatus(inContext.out, report);
 
-    if (!link.connected()) {
-        writeProblem(inContext.err, notConnectedProblem(link, inContext.udevRule));
+    if (!chosen) {
+        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
         return sExitDevice;
     }
     return sExitDone;
@@ -136,13 +102,14 @@ int tune(Context& inContext, const QString& inFrequencyText, const settings::Fre
     const QString setting =
         QString("%1 MHz, %2").arg(settings::formatMHzFromKHz(frequency), stereoText(stereo));
 
-    const Link link = connect(inContext.services);
+    Transmitters transmitters(inContext.services);
     QString problem;
-    if (!link.connected()) {
-        problem = notConnectedProblem(link, inContext.udevRule);
-    } else if (const IOReturn sent = link.device->sendTuningReport(frequency, sPower, stereo);
-               sent != kIOReturnSuccess) {
-        problem = deviceProblem(sent, link.node(), inContext.udevRule);
+    if (const std::optional<std::size_t> chosen = transmitters.firstUsable(); !chosen) {
+        problem = unusableProblem(transmitters, inContext.udevRule);
+    } else if (const device::Failure sent =
+                   transmitters.send(*chosen, *tuningReport(frequency, sPower, stereo));
+               sent.failed()) {
+        problem = device::failureText(sent, inContext.udevRule);
     }
     // Saved whatever became of the report, and before anything is printed: the panel opens on
     // the user's choice and sends it when it connects the transmitter.
@@ -171,14 +138,10 @@ int tune(Context& inContext, const QString& inFrequencyText, const settings::Fre
 }
 
 int list(Context& inContext) {
-    std::vector<Transmitter> found;
-    const IOReturn searched = findTransmitters(inContext.services, &found);
-    if (searched != kIOReturnSuccess) {
-        writeProblem(inContext.err, "could not look for transmitters " + resultText(searched));
-        return sExitDevice;
-    }
+    const Transmitters transmitters(inContext.services);
+    const std::vector<Transmitter>& found = transmitters.found();
     if (found.empty()) {
-        writeProblem(inContext.err, "no transmitter found");
+        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
         return sExitDevice;
     }
     const Transmitter* unusable = nullptr;
@@ -187,57 +150,22 @@ int list(Context& inContext) {
                            .arg(transmitter.node ? QString::fromStdString(*transmitter.node)
                                                  : QString("(no device node)"),
                                 hardwareVersionText(transmitter.hardwareVersion));
-        if (transmitter.access == kIOReturnNotPrivileged) {
+        if (transmitter.access.status == kIOReturnNotPrivileged) {
             line += "  (no permission to write to it)";
-        } else if (transmitter.access != kIOReturnSuccess) {
-            line += "  (cannot be used " + resultText(transmitter.access) + ")";
+        } else if (transmitter.access.failed()) {
+            line += "  (cannot be used)";
         }
         writeLine(inContext.out, line);
-        if (transmitter.access != kIOReturnSuccess && unusable == nullptr) {
+        if (transmitter.access.failed() && unusable == nullptr) {
             unusable = &transmitter;
         }
     }
-    const bool anyUsable = std::any_of(found.begin(), found.end(), [](const Transmitter& t) {
-        return t.access == kIOReturnSuccess;
-    });
+    const bool anyUsable = transmitters.firstUsable().has_value();
     if (unusable != nullptr) {
-        writeProblem(inContext.err,
-                     deviceProblem(unusable->access, unusable->node, inContext.udevRule));
+        writeProblem(inContext.err, device::failureText(unusable->access, inContext.udevRule));
     }
     return anyUsable ? sExitDone : sExitDevice;
 }
-
-namespace {
-
-// Sends inReport through the service's own HID interface, as the link would once it had adopted
-// it; a node the seat's access has not reached yet is tried again until inDeadline.
-IOReturn sendReport(device::DeviceServices& inServices, io_service_t inService,
-                    const TuningReport& inReport,
-                    std::chrono::steady_clock::time_point inDeadline) {
-    std::unique_ptr<IOCFPlugInInterface> plugIn;
-    SInt32 score = 0;
-    IOReturn status = kIOReturnSuccess;
-    while ((status = inServices.IOCreatePlugInInterfaceForService(
-                inService, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &plugIn,
-                &score)) == kIOReturnNotPrivileged &&
-           std::chrono::steady_clock::now() < inDeadline) {
-        std::this_thread::sleep_for(sAccessRetry);
-    }
-    if (status != kIOReturnSuccess) {
-        return status;
-    }
-    IOHIDDeviceInterface* hid = nullptr;
-    status = plugIn->QueryInterface(kIOHIDDeviceInterfaceID, &hid);
-    if (status != kIOReturnSuccess) {
-        return status;
-    }
-    IOReturn written = kIOReturnSuccess;
-    const IOReturn closed = openWriteClose(*hid, inReport.data(), &written);
-    hid->Release();
-    return written != kIOReturnSuccess ? written : closed;
-}
-
-} // namespace
 
 int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlug) {
     const settings::Contents contents = settings::read(inContext.settingsPath);
@@ -263,23 +191,27 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
     const auto deadline = std::chrono::steady_clock::now() + sAccessWait;
     bool any = false;
     bool failed = false;
-    const IOReturn searched = visitTransmitters(inContext.services, [&](io_service_t inService) {
-        const Transmitter transmitter = describe(inContext.services, inService);
-        if (inNode && transmitter.node != inNode->toStdString()) {
-            return;
+    Transmitters transmitters(inContext.services);
+    for (std::size_t i = 0; i < transmitters.found().size(); ++i) {
+        const std::optional<std::string>& node = transmitters.found()[i].node;
+        if (inNode && node != inNode->toStdString()) {
+            continue;
         }
         any = true;
-        const IOReturn sent = sendReport(inContext.services, inService, report, deadline);
-        if (sent == kIOReturnSuccess) {
+        // One wait for the seat's access, however many transmitters there are.
+        const auto left = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       deadline - std::chrono::steady_clock::now()),
+                                   std::chrono::milliseconds{0});
+        if (const device::Failure sent = transmitters.send(i, report, left); !sent.failed()) {
             writeLine(inContext.out,
-                      QString("Applied %1 to %2.").arg(setting, transmitterText(transmitter.node)));
+                      QString("Applied %1 to %2.").arg(setting, transmitterText(node)));
         } else {
             failed = true;
-            writeProblem(inContext.err, deviceProblem(sent, transmitter.node, inContext.udevRule));
+            writeProblem(inContext.err, device::failureText(sent, inContext.udevRule));
         }
-    });
-    if (searched != kIOReturnSuccess) {
-        writeProblem(inContext.err, "could not look for transmitters " + resultText(searched));
+    }
+    if (transmitters.search().failed()) {
+        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
         return sExitDevice;
     }
     if (!any) {

@@ -1,6 +1,5 @@
 #include "cli/Output.h"
 
-#include "device/IOReturn.h"
 #include "host/Printable.h"
 
 #include <cerrno>
@@ -66,30 +65,6 @@ QString shown(const QString& inArgument) {
 
 QString hardwareVersionText(UInt16 inVersion) {
     return QString::asprintf("%04x", static_cast<unsigned>(inVersion));
-}
-
-QString transmitterText(const std::optional<std::string>& inNode) {
-    return inNode ? QString("the transmitter at %1").arg(QString::fromStdString(*inNode))
-                  : QString("the transmitter");
-}
-
-QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNode,
-                      const UdevRuleFiles& inUdevRule) {
-    const QString transmitter = transmitterText(inNode);
-    const QString result = QString::asprintf("(result %08x)", static_cast<unsigned>(inStatus));
-    switch (inStatus) {
-    case kIOReturnNotPrivileged:
-        return QString("no permission to write to %1: %2")
-            .arg(transmitter, device::udevRuleAdvice(inUdevRule));
-    case kIOReturnNoDevice:
-        return QString("%1 went away %2").arg(transmitter, result);
-    case kIOReturnExclusiveAccess:
-        return QString("%1 is in use by another program %2").arg(transmitter, result);
-    case kIOReturnTimeout:
-        return QString("%1 did not take the report in time %2").arg(transmitter, result);
-    default:
-        return QString("%1 could not be reached %2").arg(transmitter, result);
-    }
 }
 
 QString bandDescription(SInt32 inStyle, bool inSaved) {

@@ -1,18 +1,13 @@
 #pragma once
 
-#include "device/UdevRule.h"
 #include "host/Types.h"
 #include "settings/Tuning.h"
 
 #include <QString>
 
-#include <optional>
 #include <ostream>
-#include <string>
 
 namespace cli {
-
-using device::UdevRuleFiles;
 
 // Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
 void writeText(std::ostream& inStream, const QString& inText);
@@ -32,13 +27,6 @@ QString shown(const QString& inArgument);
 
 // Four hexadecimal digits, as the settings panel shows the hardware version.
 QString hardwareVersionText(UInt16 inVersion);
-// "the transmitter at /dev/hidraw0", or without a node "the transmitter".
-QString transmitterText(const std::optional<std::string>& inNode);
-
-// Why a transmitter could not be used, in one sentence; a missing permission comes with what to
-// do about the udev rule.
-QString deviceProblem(IOReturn inStatus, const std::optional<std::string>& inNode,
-                      const UdevRuleFiles& inUdevRule);
 
 // What status shows.
 struct StatusReport {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/Failure.h"
 #include "device/HIDDeviceInterface.h"
 #include "device/IOKitTypes.h"
 #include "device/IOReturn.h"
@@ -34,6 +35,10 @@ public:
                                      std::unique_ptr<MatchingDictionary> inMatching,
                                      IOServiceMatchingCallback inCallback, void* inRefCon,
                                      io_iterator_t* outIterator) = 0;
+    // Takes over inMatching, also on failure. The iterator yields the matching services present
+    // now, and nothing after.
+    virtual IOReturn IOServiceGetMatchingServices(std::unique_ptr<MatchingDictionary> inMatching,
+                                                  io_iterator_t* outIterator) = 0;
     // The next service with a reference owned by the caller, or IO_OBJECT_NULL.
     virtual io_object_t IOIteratorNext(io_iterator_t inIterator) = 0;
     // Gives back one reference; releasing a registration ends it.
@@ -47,6 +52,10 @@ public:
     virtual IOReturn IOServiceAddInterestNotification(
         IONotificationPortRef inPort, io_service_t inService, const char* inInterestType,
         IOServiceInterestCallback inCallback, void* inRefCon, io_object_t* outNotification) = 0;
+
+    // Why the last IOCreatePlugInInterfaceForService that failed did, in the platform's own terms
+    // where the backend knows them.
+    virtual Failure lastPlugInFailure() const = 0;
 };
 
 } // namespace device

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/Failure.h"
 #include "device/IOKitTypes.h"
 #include "host/Types.h"
 
@@ -20,8 +21,22 @@ public:
                                const UInt8* inReportBuffer, UInt32 inReportBufferSize,
                                UInt32 inTimeoutMS) = 0;
 
+    // What the last of these calls that failed met, in the platform's own terms where the backend
+    // knows them.
+    const device::Failure& lastFailure() const { return mLastFailure; }
+
 protected:
     virtual ~IOHIDDeviceInterface() = default;
+    // Remembers inFailure as the last one, unless nothing failed, and returns its status.
+    IOReturn fail(device::Failure inFailure) {
+        if (inFailure.failed()) {
+            mLastFailure = std::move(inFailure);
+        }
+        return inFailure.failed() ? mLastFailure.status : kIOReturnSuccess;
+    }
+
+private:
+    device::Failure mLastFailure;
 };
 
 // The plug-in created for a service; it hands out the service's HID device interface.

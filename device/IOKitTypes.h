@@ -1,10 +1,12 @@
 #pragma once
 
+#include "device/IOReturn.h"
 #include "host/Types.h"
 
 // Registry objects (services, iterators, notification registrations) are named by numbers; each
 // one a client receives is a reference it gives back with IOObjectRelease.
 using io_object_t = UInt32;
+using natural_t = std::uint32_t;
 using io_service_t = io_object_t;
 using io_iterator_t = io_object_t;
 inline constexpr io_object_t IO_OBJECT_NULL = 0;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "host/Types.h"
+#include <cstdint>
 
 // Status codes of the device services: 0 is success, failures are the platform's kernel-return
 // codes, which are negative as signed 32-bit values.
+using IOReturn = std::int32_t;
 inline constexpr IOReturn kIOReturnSuccess = 0;
 inline constexpr IOReturn kIOReturnError = static_cast<IOReturn>(0xE00002BCu);
 inline constexpr IOReturn kIOReturnNoResources = static_cast<IOReturn>(0xE00002BEu);

@@ -66,7 +66,7 @@ bool ServiceRegistry::ownsPort(const IONotificationPort* inPort) const {
 }
 
 std::unique_ptr<MatchingDictionary> ServiceRegistry::IOServiceMatching(const char* inName) {
-    if (inName == nullptr) {
+    if (inName == nullptr || failureFor(Call::IOServiceMatching) != kIOReturnSuccess) {
         return nullptr;
     }
     auto matching = std::make_unique<MatchingDictionary>();
@@ -108,12 +108,34 @@ IOReturn ServiceRegistry::IOServiceAddMatchingNotification(
     IONotificationPortRef inPort, const char* inNotificationType,
     std::unique_ptr<MatchingDictionary> inMatching, IOServiceMatchingCallback inCallback,
     void* inRefCon, io_iterator_t* outIterator) {
+    if (const IOReturn status = failureFor(Call::IOServiceAddMatchingNotification)) {
+        return status;
+    }
     if (!ownsPort(inPort) || inNotificationType == nullptr ||
         std::strcmp(inNotificationType, kIOFirstMatchNotification) != 0 || !inMatching ||
         inCallback == nullptr || outIterator == nullptr) {
         return kIOReturnBadArgument;
     }
-    Iterator iterator{inPort, std::move(*inMatching), inCallback, inRefCon, {}, false};
+    *outIterator = insert(iteratorOver(std::move(*inMatching), inPort, inCallback, inRefCon));
+    return kIOReturnSuccess;
+}
+
+IOReturn
+ServiceRegistry::IOServiceGetMatchingServices(std::unique_ptr<MatchingDictionary> inMatching,
+                                              io_iterator_t* outIterator) {
+    if (!inMatching || outIterator == nullptr) {
+        return kIOReturnBadArgument;
+    }
+    // Without a port it is never told of arrivals.
+    *outIterator = insert(iteratorOver(std::move(*inMatching), nullptr, nullptr, nullptr));
+    return kIOReturnSuccess;
+}
+
+ServiceRegistry::Iterator ServiceRegistry::iteratorOver(MatchingDictionary inMatching,
+                                                        IONotificationPort* inPort,
+                                                        IOServiceMatchingCallback inCallback,
+                                                        void* inRefCon) {
+    Iterator iterator{inPort, std::move(inMatching), inCallback, inRefCon, {}, false};
     // In order of arrival: handles only grow.
     for (auto& [handle, object] : mObjects) {
         if (auto* service = std::get_if<Service>(&object);
@@ -122,8 +144,7 @@ IOReturn ServiceRegistry::IOServiceAddMatchingNotification(
             ++service->queued;
         }
     }
-    *outIterator = insert(std::move(iterator));
-    return kIOReturnSuccess;
+    return iterator;
 }
 
 io_object_t ServiceRegistry::IOIteratorNext(io_iterator_t inIterator) {
@@ -181,29 +202,46 @@ IOReturn ServiceRegistry::IOCreatePlugInInterfaceForService(
     }
     outPlugIn->reset();
     *outScore = 0;
+    mLastPlugInFailure = plugInFor(inService, inPluginType, inInterfaceType, outPlugIn);
+    return mLastPlugInFailure.status;
+}
+
+Failure ServiceRegistry::plugInFor(io_service_t inService, const char* inPluginType,
+                                   const char* inInterfaceType,
+                                   std::unique_ptr<IOCFPlugInInterface>* outPlugIn) {
+    if (const IOReturn status = failureFor(Call::IOCreatePlugInInterfaceForService)) {
+        return {.status = status};
+    }
     const Service* service = find<Service>(inService);
     if (service == nullptr) {
-        return kIOReturnBadArgument;
+        return {.status = kIOReturnBadArgument};
     }
     if (!service->present) {
-        return kIOReturnNoDevice;
+        return {.status = kIOReturnNoDevice};
     }
     if (inPluginType == nullptr || inInterfaceType == nullptr ||
         std::strcmp(inPluginType, kIOHIDDeviceUserClientTypeID) != 0 ||
         std::strcmp(inInterfaceType, kIOCFPlugInInterfaceID) != 0) {
-        return kIOReturnUnsupported;
+        return {.status = kIOReturnUnsupported};
     }
     HIDInterfaceFactory factory;
-    const IOReturn status = makeInterfaceFactory(service->entry, &factory);
-    if (status != kIOReturnSuccess) {
-        return status;
+    Failure failure = makeInterfaceFactory(service->entry, &factory);
+    if (failure.failed()) {
+        return failure;
     }
-    *outPlugIn = std::make_unique<RegistryPlugIn>(mTally, std::move(factory));
-    return kIOReturnSuccess;
+    *outPlugIn = std::make_unique<RegistryPlugIn>(
+        mTally, [this, factory = std::move(factory)](IOHIDDeviceInterface** outInterface) {
+            const IOReturn status = failureFor(Call::QueryInterface);
+            return status != kIOReturnSuccess ? status : factory(outInterface);
+        });
+    return {};
 }
 
 IOReturn ServiceRegistry::IORegistryEntryCreateCFProperties(io_service_t inEntry,
                                                             PropertyDictionary* outProperties) {
+    if (const IOReturn status = failureFor(Call::IORegistryEntryCreateCFProperties)) {
+        return status;
+    }
     const Service* service = find<Service>(inEntry);
     if (service == nullptr || outProperties == nullptr) {
         return kIOReturnBadArgument;
@@ -219,6 +257,9 @@ IOReturn ServiceRegistry::IOServiceAddInterestNotification(
         return kIOReturnBadArgument;
     }
     *outNotification = IO_OBJECT_NULL;
+    if (const IOReturn status = failureFor(Call::IOServiceAddInterestNotification)) {
+        return status;
+    }
     Service* service = find<Service>(inService);
     if (!ownsPort(inPort) || service == nullptr || inInterestType == nullptr ||
         std::strcmp(inInterestType, kIOGeneralInterest) != 0 || inCallback == nullptr) {

@@ -47,6 +47,16 @@ public:
     ServiceRegistry(const ServiceRegistry&) = delete;
     ServiceRegistry& operator=(const ServiceRegistry&) = delete;
 
+    // The calls that can fail for a reason of the backend's, and the plug-in's query.
+    enum class Call {
+        IOServiceMatching,
+        IOServiceAddMatchingNotification,
+        IOCreatePlugInInterfaceForService,
+        QueryInterface,
+        IORegistryEntryCreateCFProperties,
+        IOServiceAddInterestNotification,
+    };
+
     std::unique_ptr<MatchingDictionary> IOServiceMatching(const char* inName) override;
     IONotificationPortRef IONotificationPortCreate() override;
     void IONotificationPortDestroy(IONotificationPortRef inPort) override;
@@ -57,6 +67,8 @@ public:
                                               std::unique_ptr<MatchingDictionary> inMatching,
                                               IOServiceMatchingCallback inCallback, void* inRefCon,
                                               io_iterator_t* outIterator) override;
+    IOReturn IOServiceGetMatchingServices(std::unique_ptr<MatchingDictionary> inMatching,
+                                          io_iterator_t* outIterator) override;
     io_object_t IOIteratorNext(io_iterator_t inIterator) override;
     IOReturn IOObjectRelease(io_object_t inObject) override;
     IOReturn IOCreatePlugInInterfaceForService(io_service_t inService, const char* inPluginType,
@@ -69,6 +81,7 @@ public:
                                               const char* inInterestType,
                                               IOServiceInterestCallback inCallback, void* inRefCon,
                                               io_object_t* outNotification) override;
+    Failure lastPlugInFailure() const override { return mLastPlugInFailure; }
 
     HeldReferences held() const;
 
@@ -83,10 +96,13 @@ protected:
     bool isPresent(std::string_view inKey) const;
     const std::shared_ptr<LiveTally>& tally() const { return mTally; }
 
-    // How the backend reaches the device: a factory for its HID device interface, or the status
-    // that keeps the plug-in from being created.
-    virtual IOReturn makeInterfaceFactory(const RegistryEntry& inEntry,
-                                          HIDInterfaceFactory* outFactory) = 0;
+    // How the backend reaches the device: a factory for its HID device interface, or what keeps
+    // the plug-in from being created.
+    virtual Failure makeInterfaceFactory(const RegistryEntry& inEntry,
+                                         HIDInterfaceFactory* outFactory) = 0;
+    // Asked first by each call of Call: a failure makes it fail with that status, and
+    // IOServiceMatching return null. None by default.
+    virtual IOReturn failureFor(Call /*inCall*/) const { return kIOReturnSuccess; }
 
 private:
     struct Service {
@@ -112,6 +128,11 @@ private:
     };
     using Object = std::variant<Service, Iterator, Interest>;
 
+    // An iterator holding the matching services present now.
+    Iterator iteratorOver(MatchingDictionary inMatching, IONotificationPort* inPort,
+                          IOServiceMatchingCallback inCallback, void* inRefCon);
+    Failure plugInFor(io_service_t inService, const char* inPluginType, const char* inInterfaceType,
+                      std::unique_ptr<IOCFPlugInInterface>* outPlugIn);
     template <class T> T* find(io_object_t inHandle);
     template <class T> std::vector<io_object_t> handlesOf() const;
     io_object_t insert(Object inObject);
@@ -124,6 +145,7 @@ private:
     std::map<std::string, io_service_t, std::less<>> mPresent;
     std::vector<std::unique_ptr<IONotificationPort>> mPorts;
     std::shared_ptr<LiveTally> mTally;
+    Failure mLastPlugInFailure;
     io_object_t mNextHandle = 1;
     int mBadReleases = 0;
 };

@@ -1,6 +1,7 @@
 #include "device/xr_device.h"
 
 #include "device/TransmitterIDs.h"
+#include "device/Transmitters.h"
 #include "host/NotificationCenter.h"
 #include "host/SystemLog.h"
 
@@ -48,13 +49,11 @@ IOReturn xr_device::start() {
     if (mNotifyPort != nullptr) {
         return kIOReturnError;
     }
-    std::unique_ptr<MatchingDictionary> matchingDict = mServices.IOServiceMatching("IOHIDDevice");
+    std::unique_ptr<MatchingDictionary> matchingDict = device::transmitterMatching(mServices);
     if (!matchingDict) {
         host::systemLog("IOServiceMatching failed File %s Line %d", __FILE__, __LINE__);
         return kIOReturnError;
     }
-    matchingDict->setObject("ProductID", sTransmitterProductID);
-    matchingDict->setObject("VendorID", sTransmitterVendorID);
 
     mNotifyPort = mServices.IONotificationPortCreate();
     const IOReturn result = mServices.IOServiceAddMatchingNotification(
@@ -101,7 +100,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     if (result != kIOReturnSuccess) {
         host::systemLog("IOCreatePlugInInterfaceForService failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
-        return refuse(inDevice, result);
+        return refuse(inDevice, mServices.lastPlugInFailure());
     }
 
     IOHIDDeviceInterface* hidDeviceInterface = nullptr;
@@ -109,7 +108,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     if (result != kIOReturnSuccess) {
         host::systemLog("(*iodev)->QueryInterface failed File %s Line %d - result %08x", __FILE__,
                         __LINE__, hex(result));
-        return refuse(inDevice, result);
+        return refuse(inDevice, {.status = result});
     }
 
     PropertyDictionary properties;
@@ -118,7 +117,7 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
         host::systemLog("IORegistryEntryCreateCFProperties failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
         hidDeviceInterface->Release();
-        return refuse(inDevice, result);
+        return refuse(inDevice, {.status = result});
     }
 
     result = mServices.IOServiceAddInterestNotification(
@@ -127,15 +126,15 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
         host::systemLog("IOServiceAddInterestNotification failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
         hidDeviceInterface->Release();
-        return refuse(inDevice, result);
+        return refuse(inDevice, {.status = result});
     }
 
     // Everything is stored before observers run, so they may send a report at once.
     mDeviceConnected = true;
     mUSBDevice = inDevice;
     mHIDInterface = hidDeviceInterface;
-    mHWVers = getIDWithDictionary(properties, "VersionNumber");
-    mReportStatus = kIOReturnSuccess;
+    mHWVers = getIDWithDictionary(properties, kVersionNumberKey);
+    mReportFailure = {};
     mReportWanted = false;
     forgetRefused();
     postConnectionNotification();
@@ -150,7 +149,7 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
         mHIDInterface->Release();
         mHIDInterface = nullptr;
     }
-    mReportStatus = kIOReturnSuccess;
+    mReportFailure = {};
     mReportWanted = false;
     mUSBDevice = IO_OBJECT_NULL;
     mDeviceConnected = false;
@@ -162,36 +161,39 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
 
 IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
     IOReturn written = kIOReturnSuccess;
-    return writeReport(inReport, &written);
+    device::Failure failure;
+    return writeReport(inReport, &written, &failure);
 }
 
-IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten) {
+IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten,
+                                device::Failure* outFailure) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
     // A transmitter that has gone is torn down by the removal message that follows.
-    return openWriteClose(*mHIDInterface, inReport, outWritten);
+    return openWriteClose(*mHIDInterface, inReport, outWritten, outFailure);
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    const IOReturn status = sendTuningReport(inFreqkHz, inPower, inStereo);
+    device::Failure failure;
+    sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
     if (!mDeviceConnected) {
         return;
     }
-    const bool changed = status != mReportStatus || mReportWanted;
-    mReportStatus = status;
+    const bool changed = failure != mReportFailure || mReportWanted;
+    mReportFailure = std::move(failure);
     mReportWanted = false;
     if (changed) {
         postStatusNotification();
     }
 }
 
-IOReturn xr_device::refuse(io_service_t inDevice, IOReturn inStatus) {
+IOReturn xr_device::refuse(io_service_t inDevice, device::Failure inFailure) {
     forgetRefused();
     PropertyDictionary properties;
     if (mServices.IORegistryEntryCreateCFProperties(inDevice, &properties) == kIOReturnSuccess) {
         if (const std::string* path = device::deviceNode(properties)) {
-            mRefusedNode = *path;
+            inFailure.node = *path;
         }
     }
     // Watched, so that its trouble is not shown once it has gone.
@@ -200,9 +202,9 @@ IOReturn xr_device::refuse(io_service_t inDevice, IOReturn inStatus) {
                                                    &mRefusedNotification) == kIOReturnSuccess) {
         mRefusedDevice = inDevice;
     }
-    mRefusedStatus = inStatus;
+    mRefusal = std::move(inFailure);
     postStatusNotification();
-    return inStatus;
+    return mRefusal.status;
 }
 
 void xr_device::forgetRefused() {
@@ -211,8 +213,7 @@ void xr_device::forgetRefused() {
     }
     mRefusedNotification = IO_OBJECT_NULL;
     mRefusedDevice = IO_OBJECT_NULL;
-    mRefusedNode.clear();
-    mRefusedStatus = kIOReturnSuccess;
+    mRefusal = {};
 }
 
 void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
@@ -228,7 +229,7 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
         return;
     }
     if (inMessageType == kIOMessageServiceIsResumed) {
-        if (mDeviceConnected && inDevice == mUSBDevice && mReportStatus != kIOReturnSuccess) {
+        if (mDeviceConnected && inDevice == mUSBDevice && mReportFailure.failed()) {
             mReportWanted = true;
             postStatusNotification();
         }
@@ -239,14 +240,23 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
 }
 
 IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
-                        IOReturn* outWritten) {
+                        IOReturn* outWritten, device::Failure* outFailure) {
+    *outFailure = {};
     const IOReturn status = inInterface.open(kIOHIDOptionsTypeNone);
     if (status != kIOReturnSuccess) {
+        *outFailure = inInterface.lastFailure();
         return status;
     }
     *outWritten =
         inInterface.setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
-    return inInterface.close();
+    if (*outWritten != kIOReturnSuccess) {
+        *outFailure = inInterface.lastFailure();
+    }
+    const IOReturn closed = inInterface.close();
+    if (closed != kIOReturnSuccess && !outFailure->failed()) {
+        *outFailure = inInterface.lastFailure();
+    }
+    return closed;
 }
 
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
@@ -271,15 +281,23 @@ std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool 
 }
 
 IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
+    device::Failure failure;
+    return sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
+}
+
+IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo,
+                                     device::Failure* outFailure) {
+    *outFailure = {};
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
     const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo);
     if (!report) {
+        *outFailure = {.status = kIOReturnBadArgument};
         return kIOReturnBadArgument;
     }
     IOReturn written = kIOReturnSuccess;
-    const IOReturn closed = writeReport(report->data(), &written);
+    const IOReturn closed = writeReport(report->data(), &written, outFailure);
     return written != kIOReturnSuccess ? written : closed;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/DeviceServices.h"
+#include "device/Failure.h"
 #include "host/Types.h"
 
 #include <QLatin1String>
@@ -28,9 +29,10 @@ std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool 
 inline constexpr UInt32 sReportTimeoutMS = 1000;
 // Opens inInterface, writes the 6-byte output report and closes it, whatever the write did:
 // returns the open status when opening fails, otherwise the close status; the write's own status
-// in *outWritten.
+// in *outWritten, and the first of the three that failed, as the interface tells it, in
+// *outFailure.
 IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
-                        IOReturn* outWritten);
+                        IOReturn* outWritten, device::Failure* outFailure);
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.
@@ -51,7 +53,7 @@ public:
     IOReturn start();
     // The property as an unsigned 16-bit value: 0xFFFF when missing, 0xFFFE when it is no
     // signed 16-bit number.
-    UInt16 getIDWithDictionary(const PropertyDictionary& properties, const char* IDkey);
+    static UInt16 getIDWithDictionary(const PropertyDictionary& properties, const char* IDkey);
     // Adopts inDevice unless a transmitter is connected already. Posts the notification on
     // adoption; a failing step logs one line and leaves nothing held.
     IOReturn configureDevice(io_service_t inDevice);
@@ -72,12 +74,14 @@ public:
     UInt16 hardwareVersion() const { return mHWVers; }
 
     // Why the last transmitter that arrived could not be taken up, while none is connected and
-    // that one is still plugged in; kIOReturnSuccess otherwise. Its device node, when the
-    // registry names one.
-    IOReturn refusedStatus() const { return mRefusedStatus; }
-    const std::string& refusedNode() const { return mRefusedNode; }
+    // that one is still plugged in, with its device node when the registry names one; nothing
+    // failed otherwise.
+    const device::Failure& refusal() const { return mRefusal; }
+    IOReturn refusedStatus() const { return mRefusal.status; }
+    const std::string& refusedNode() const { return mRefusal.node; }
     // What became of the last report setFrequency sent to the connected transmitter.
-    IOReturn reportStatus() const { return mReportStatus; }
+    const device::Failure& reportFailure() const { return mReportFailure; }
+    IOReturn reportStatus() const { return mReportFailure.status; }
     // The last report did not get through, and the transmitter has since said it can take one.
     bool reportWanted() const { return mReportWanted; }
     // Handles the interest messages: a refused transmitter's removal, a connected one's resume;
@@ -89,12 +93,15 @@ public:
 private:
     void postConnectionNotification();
     void postStatusNotification();
-    // Remembers why inDevice could not be taken up, watching for its removal; returns inStatus.
-    IOReturn refuse(io_service_t inDevice, IOReturn inStatus);
+    // Remembers why inDevice could not be taken up, watching for its removal; returns its status.
+    IOReturn refuse(io_service_t inDevice, device::Failure inFailure);
     void forgetRefused();
     // Opens, writes and closes: returns what sendUSBReport does, the write's status in
-    // *outWritten.
-    IOReturn writeReport(const UInt8* inReport, IOReturn* outWritten);
+    // *outWritten, the first failure in *outFailure.
+    IOReturn writeReport(const UInt8* inReport, IOReturn* outWritten, device::Failure* outFailure);
+    // sendTuningReport, with what failed in *outFailure.
+    IOReturn sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo,
+                              device::Failure* outFailure);
 
     io_service_t mUSBDevice = IO_OBJECT_NULL;
     io_iterator_t mDeviceIterator = IO_OBJECT_NULL;
@@ -105,9 +112,8 @@ private:
     bool mDeviceConnected = false;
     io_service_t mRefusedDevice = IO_OBJECT_NULL; // compared only
     io_object_t mRefusedNotification = IO_OBJECT_NULL;
-    IOReturn mRefusedStatus = kIOReturnSuccess;
-    std::string mRefusedNode;
-    IOReturn mReportStatus = kIOReturnSuccess;
+    device::Failure mRefusal;
+    device::Failure mReportFailure;
     bool mReportWanted = false;
     device::DeviceServices& mServices;
 };

@@ -14,8 +14,6 @@ constexpr double sKnobOffset = 8.0; // centres a 16 x 16 knob image on its circl
 // Knob at wheel percent 0.0, seven o'clock: 1.166667 pi, a hair past 210 degrees.
 constexpr double sStartAngle = 3.6651924763856427;
 constexpr double sDegreesPerTurn = 360.0;
-constexpr double sPi = 3.141592653589793;
-constexpr Float32 sFocusRadius = 64.0f;
 
 host::Image loadImage(const host::Bundle& inBundle, const QString& inName) {
     const QString path = inBundle.pathForResource(inName, "tif");
@@ -84,8 +82,8 @@ void xr_tunerCtl::drawRect(host::GraphicsContext& inContext, const host::Rect&) 
 
     if (mFocused) {
         // The square around the hit circle; the ring follows the circle, over everything else.
-        const host::Rect focusRect{{sCenterPt.x - sFocusRadius, sCenterPt.y - sFocusRadius},
-                                   {sFocusRadius * 2.0f, sFocusRadius * 2.0f}};
+        const host::Rect focusRect{{sCenterPt.x - sHitRadius, sCenterPt.y - sHitRadius},
+                                   {sHitRadius * 2.0f, sHitRadius * 2.0f}};
         inContext.saveGraphicsState();
         inContext.setFocusRingStyle(host::FocusRingPlacement::Only);
         inContext.fillOval(focusRect);

@@ -3,12 +3,13 @@
 // the window system's key-repeat settings are.
 #include "dial/xr_tunerCtl.h"
 
+#include "dial/xr_tunerLayout.h"
+
 namespace {
 
 // Caps Lock, Shift, Control, Option, Command: an arrow with any of them is not for tuning.
 constexpr UInt32 sModifierMask = 0x001F0000;
 
-constexpr SInt32 sKeyStep = 100;          // kHz per step
 constexpr double sSlowInterval = 0.4;     // seconds between the first steps
 constexpr double sFastInterval = 0.05;    // seconds between steps once held long enough
 constexpr double sAccelerateAfter = 0.75; // seconds held before the fast interval applies
@@ -117,7 +118,8 @@ void xr_tunerCtl::doTune(QObject*) {
         return;
     }
 
-    SInt32 newFreq = mTuneDir == kTuneUp ? mFrequency + sKeyStep : mFrequency - sKeyStep;
+    SInt32 newFreq =
+        mTuneDir == kTuneUp ? mFrequency + sFrequencyStep : mFrequency - sFrequencyStep;
     if (newFreq > mMaxFreq) {
         newFreq = mMinFreq;
     } else if (newFreq < mMinFreq) {

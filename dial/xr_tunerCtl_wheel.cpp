@@ -10,10 +10,8 @@
 
 namespace {
 
-constexpr double sPi = 3.141592653589793;
 constexpr Float32 sWrapThreshold = 270.0f;
 constexpr Float32 sFullTurn = 360.0f;
-constexpr SInt32 sFrequencyStep = 100;
 
 } // namespace
 

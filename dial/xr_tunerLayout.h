@@ -18,6 +18,10 @@ inline constexpr host::Point sTenthsPt{81.0f, 62.0f};
 // ring follow the same circle.
 inline constexpr Float32 sHitRadius = 64.0f;
 
+// The frequency moves in steps of this many kHz, by the knob as by the keys.
+inline constexpr SInt32 sFrequencyStep = 100;
+inline constexpr double sPi = 3.141592653589793;
+
 // The dial's frame: the focus ring's square, (4, 11) to (132, 139), and room for the ring's
 // stroke outside it.
 inline constexpr int sDialWidth = 136;

@@ -9,5 +9,3 @@ using UInt8 = std::uint8_t;
 using UInt16 = std::uint16_t;
 using UInt32 = std::uint32_t;
 using Float32 = float;
-using IOReturn = std::int32_t;
-using natural_t = std::uint32_t;

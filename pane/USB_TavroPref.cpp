@@ -1,6 +1,6 @@
 #include "pane/USB_TavroPref.h"
 
-#include "device/UdevRule.h"
+#include "device/FailureText.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerCtl.h"
 #include "host/InterfaceLoader.h"
@@ -189,36 +189,18 @@ QString USB_TavroPref::deviceTrouble() const {
     if (mDevice == nullptr) {
         return {};
     }
-    const QString node = QString::fromStdString(mDevice->refusedNode());
-    const QString transmitter =
-        node.isEmpty() ? QString("The transmitter") : "The transmitter at " + node;
+    const device::Failure& failure = mConnected ? mDevice->reportFailure() : mDevice->refusal();
+    if (failure.failed()) {
+        // The words the command-line tool uses, as a sentence of their own.
+        QString text = device::failureText(failure, device::programUdevRuleFiles());
+        text[0] = text[0].toUpper();
+        return text + ".";
+    }
     if (mConnected) {
-        switch (const IOReturn status = mDevice->reportStatus()) {
-        case kIOReturnSuccess:
-            return {};
-        case kIOReturnTimeout:
-            return "The last setting did not reach the transmitter: it did not answer in time.";
-        case kIOReturnBusy:
-            return "The last setting did not reach the transmitter yet: it is still busy with an "
-                   "earlier one.";
-        default:
-            return QString::asprintf("The last setting did not reach the transmitter (result "
-                                     "%08x).",
-                                     static_cast<unsigned>(status));
-        }
+        return {};
     }
-    switch (const IOReturn status = mDevice->refusedStatus()) {
-    case kIOReturnSuccess: {
-        const QString plugIn = "Plug in the transmitter.";
-        return mPlugInHint.isEmpty() ? plugIn : plugIn + " " + mPlugInHint;
-    }
-    case kIOReturnNotPrivileged:
-        return transmitter + " may not be opened by you. " + udevRuleHint();
-    default:
-        return transmitter + QString::asprintf(" could not be opened (result %08x). Plug it in "
-                                               "again.",
-                                               static_cast<unsigned>(status));
-    }
+    const QString plugIn = "Plug in the transmitter.";
+    return mPlugInHint.isEmpty() ? plugIn : plugIn + " " + mPlugInHint;
 }
 
 void USB_TavroPref::showHardwareVersion() {
@@ -231,22 +213,6 @@ void USB_TavroPref::showHardwareVersion() {
     }
     mHWVersField->setText(QString::asprintf("Hardware version: %04x",
                                             static_cast<unsigned>(mDevice->hardwareVersion())));
-}
-
-// The short form of what the command-line tool says in full: the rule is in place, so the
-// transmitter wants plugging in again; or how to install it.
-QString USB_TavroPref::udevRuleHint() {
-    const device::UdevRuleFiles rule = device::programUdevRuleFiles();
-    if (!device::ruleInPlace(rule).isEmpty()) {
-        return "The udev rule that gives access is in place: plug the transmitter in again.";
-    }
-    QString copy = device::installedRule(rule);
-    if (copy.isEmpty()) {
-        copy = "packaging/" + rule.fileName; // from the source
-    }
-    return QString("Install the udev rule (\"Giving your user access to the transmitter\" in the "
-                   "README): sudo cp %1 /etc/udev/rules.d/")
-        .arg(copy);
 }
 
 void USB_TavroPref::sendSettingsToDevice() {

@@ -81,7 +81,6 @@ private:
     void showBundleVersion();
     void showStatus();
     QString deviceTrouble() const;
-    static QString udevRuleHint();
     void scheduleSave();
     void saveWhenDue();
     void followSettingsFile();

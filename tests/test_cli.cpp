@@ -7,6 +7,7 @@
 #include "support/MockSysfs.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -454,6 +455,25 @@ TEST_F(Cli, StationsAreBoundedTo32And64Characters) {
         EXPECT_EQ(outcome.err, err);
     }
     EXPECT_EQ(settings::read(settingsPath).stored.stations.size(), 32u);
+}
+
+// A write the kernel refuses is told in the words the panel's status line uses, with the node and
+// the system's message; tune still saves.
+TEST_F(Cli, WriteTheKernelRefusedIsToldInWords) {
+    for (const WriteFailure& failure : sWriteFailures) {
+        SCOPED_TRACE(failure.words);
+        sysfs.add({.index = failure.index});
+        sysfs.failWrites(failure.index, failure.error);
+        const Outcome applied =
+            run({"apply", QString::fromStdString(MockSysfs::node(failure.index))});
+        EXPECT_EQ(applied.exitCode, 1);
+        EXPECT_EQ(applied.err, "usb-tavro: " + failure.words + "\n");
+        const Outcome tuned = run({"tune", "90.1"});
+        EXPECT_EQ(tuned.exitCode, 1);
+        EXPECT_EQ(tuned.err, "usb-tavro: " + failure.words +
+                                 "; saved 90.1 MHz, stereo, for the settings panel\n");
+        sysfs.remove(failure.index);
+    }
 }
 
 } // namespace

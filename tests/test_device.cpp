@@ -2,6 +2,7 @@
 // the report's bytes and calls, the trouble it tells of), and on the Linux ones, real libudev
 // against umockdev's mock sysfs with real uevents, whose hidraw nodes give back the bytes written
 // to them, refuse the user, fail every write, or hold one.
+#include "device/Failure.h"
 #include "device/fake/FakeDeviceServices.h"
 #include "device/linux/HidrawInterface.h"
 #include "device/linux/LinuxDeviceServices.h"
@@ -287,8 +288,9 @@ TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
 }
 
 // Without the udev rule's access the transmitter is not taken up, and the link says which node
-// and why; plugged in again with access, it is. Every report to one that takes none fails, and
-// the link says so.
+// and why; plugged in again with access, it is. A report the kernel refuses fails, and the link
+// keeps the errno and the node beside the status; ENODEV for a node that was open is a
+// transmitter pulled out.
 TEST_F(LinuxLink, TransmitterThatMayNotBeOpenedIsToldOfWithItsNode) {
     start();
     {
@@ -305,9 +307,15 @@ TEST_F(LinuxLink, TransmitterThatMayNotBeOpenedIsToldOfWithItsNode) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return link->refusedStatus() == kIOReturnSuccess; }, 3000));
     sysfs.add({.index = 2});
     ASSERT_TRUE(connects(true));
-    MockSysfs::failWrites(2);
-    link->setFrequency(88100, 1, true);
-    EXPECT_EQ(link->reportStatus(), kIOReturnError);
+    EXPECT_EQ(link->refusal(), device::Failure{});
+    using Cause = device::Failure::Cause;
+    for (const auto& [error, failure] :
+         {std::pair{EIO, device::Failure{kIOReturnError, Cause::WriteFailed, EIO, "/dev/hidraw2"}},
+          {ENODEV, {kIOReturnNoDevice, Cause::Unplugged, ENODEV, "/dev/hidraw2"}}}) {
+        sysfs.failWrites(2, error);
+        link->setFrequency(88100, 1, true);
+        EXPECT_EQ(link->reportFailure(), failure);
+    }
 }
 
 // A write the kernel holds (a full blocking pipe stands in for a hidraw node, which ignores
@@ -328,7 +336,7 @@ TEST_F(LinuxLink, WriteTheKernelHoldsIsLetGoWithoutHoldingAnyone) {
     device::ReportWriter writer;
     std::atomic<int> letGo = 0;
     writer.setOnRelease([&letGo] { ++letGo; });
-    EXPECT_EQ(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms), kIOReturnTimeout);
+    EXPECT_EQ(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms).status, kIOReturnTimeout);
     EXPECT_EQ(held.get(), -1);
 
     auto* node = new device::HidrawInterface(std::make_shared<device::LiveTally>(),

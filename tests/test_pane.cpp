@@ -1,6 +1,8 @@
-// The pane's controller on its real interface file and bundle, with a scripted transmitter and a
-// settings folder of its own: what reaches the transmitter and the file, what the window shows.
+// The pane's controller on its real interface file and bundle, with a scripted transmitter (or the
+// Linux one on umockdev's mock sysfs) and a settings folder of its own: what reaches the
+// transmitter and the file, what the window shows.
 #include "device/fake/FakeDeviceServices.h"
+#include "device/linux/LinuxDeviceServices.h"
 #include "device/sim/ReportDescription.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerCtl.h"
@@ -10,11 +12,13 @@
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
 #include "support/Files.h"
+#include "support/MockSysfs.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScopedEnv.h"
 #include "support/StreamCapture.h"
 #include "support/TroubledFolder.h"
+#include "support/WriteFailures.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -25,6 +29,11 @@
 #include <optional>
 
 #include <unistd.h>
+
+// umockdev's preload library comes before the sanitizer runtime; that order is intended here.
+extern "C" __attribute__((used)) const char* __asan_default_options() {
+    return "verify_asan_link_order=0";
+}
 
 namespace {
 
@@ -39,8 +48,9 @@ protected:
     void write(const QByteArray& inBody) {
         ASSERT_TRUE(put(settings::prefPath(), plistXml(inBody)));
     }
-    void start() {
-        pane = std::make_unique<USB_TavroPref>(host::Bundle(TAVRO_BUNDLE_PATH), fake);
+    void start() { start(fake); }
+    void start(device::DeviceServices& inServices) {
+        pane = std::make_unique<USB_TavroPref>(host::Bundle(TAVRO_BUNDLE_PATH), inServices);
         ASSERT_NE(pane->loadMainView(), nullptr);
         pane->mainViewDidLoad();
         dial = pane->mainView()->findChild<xr_tunerCtl*>("mTunerCtl");
@@ -69,6 +79,7 @@ protected:
     QTemporaryDir config;
     ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
     Fake fake;
+    std::unique_ptr<device::LinuxDeviceServices> linuxServices; // outlives the pane, as fake does
     std::unique_ptr<USB_TavroPref> pane;
     xr_tunerCtl* dial = nullptr;
 };
@@ -169,7 +180,8 @@ TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     fake.failCall(Fake::Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged);
     fake.plug(transmitter("tx"));
     fake.clearFailure();
-    EXPECT_TRUE(text("mStatusField").contains("may not be opened")) << text("mStatusField");
+    EXPECT_TRUE(text("mStatusField").startsWith("No permission to write to the transmitter: "))
+        << text("mStatusField");
     EXPECT_TRUE(text("mStatusField").contains("udev rule"));
     fake.unplug("tx");
     EXPECT_EQ(text("mStatusField"), "Plug in the transmitter.");
@@ -177,13 +189,32 @@ TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
 
     fake.failOpen(kIOReturnBusy);
     fake.plug(transmitter("tx"));
-    EXPECT_TRUE(text("mStatusField").contains("did not reach the transmitter"))
-        << text("mStatusField");
+    EXPECT_EQ(text("mStatusField"), "The transmitter is still busy with an earlier setting.");
     fake.failOpen(kIOReturnSuccess);
     reports();
     fake.sendMessage("tx", kIOMessageServiceIsResumed);
     EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
     EXPECT_EQ(text("mStatusField"), "");
+}
+
+// On the Linux transmitter, a write the kernel refuses is told in the words usb-tavro uses, with
+// the node and the system's message, until the transmitter goes.
+TEST_F(Pane, StatusLineTellsAWriteTheKernelRefusedInWords) {
+    MockSysfs sysfs;
+    ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper";
+    linuxServices = std::make_unique<device::LinuxDeviceServices>();
+    start(*linuxServices);
+    for (const WriteFailure& failure : sWriteFailures) {
+        sysfs.add({.index = failure.index});
+        sysfs.failWrites(failure.index, failure.error);
+        QString words = QString::fromStdString(failure.words) + ".";
+        words[0] = words[0].toUpper();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text("mStatusField") == words; }, 3000))
+            << text("mStatusField");
+        sysfs.remove(failure.index);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return text("mStatusField") == "Plug in the transmitter."; }, 3000));
+    }
 }
 
 // Another program's change is taken in within a second, sent, and kept at the next save.

@@ -10,27 +10,19 @@
 namespace device {
 
 // Device services driven by a test: devices are plugged, unplugged and sent messages on
-// command, any one of the six calls whose failure the link logs can be made to fail, and every
+// command, any one of the six calls whose failure the link logs can be made to fail (through the
+// registry's failure hook), and every
 // open, setReport and close on a HID interface is recorded. Callbacks run synchronously inside
 // plug, unplug and sendMessage.
 class FakeDeviceServices : public ServiceRegistry {
 public:
-    enum class Call {
-        IOServiceMatching,
-        IOServiceAddMatchingNotification,
-        IOCreatePlugInInterfaceForService,
-        QueryInterface,
-        IORegistryEntryCreateCFProperties,
-        IOServiceAddInterestNotification,
-    };
-
     struct Device {
         std::string name;
         long long vendorID = sTransmitterVendorID;
         long long productID = sTransmitterProductID;
-        // No value: the device has no "VersionNumber" property.
+        // No value: the device has no version number property.
         std::optional<PropertyValue> versionNumber = PropertyValue{0x0100LL};
-        std::string serviceClass = "IOHIDDevice";
+        std::string serviceClass = kHIDDeviceClass;
     };
 
     struct HIDCall {
@@ -62,30 +54,12 @@ public:
     std::vector<std::vector<UInt8>> reports() const;
     void clearHIDCalls() { mHIDCalls.clear(); }
 
-    std::unique_ptr<MatchingDictionary> IOServiceMatching(const char* inName) override;
-    IOReturn IOServiceAddMatchingNotification(IONotificationPortRef inPort,
-                                              const char* inNotificationType,
-                                              std::unique_ptr<MatchingDictionary> inMatching,
-                                              IOServiceMatchingCallback inCallback, void* inRefCon,
-                                              io_iterator_t* outIterator) override;
-    IOReturn IOCreatePlugInInterfaceForService(io_service_t inService, const char* inPluginType,
-                                               const char* inInterfaceType,
-                                               std::unique_ptr<IOCFPlugInInterface>* outPlugIn,
-                                               SInt32* outScore) override;
-    IOReturn IORegistryEntryCreateCFProperties(io_service_t inEntry,
-                                               PropertyDictionary* outProperties) override;
-    IOReturn IOServiceAddInterestNotification(IONotificationPortRef inPort, io_service_t inService,
-                                              const char* inInterestType,
-                                              IOServiceInterestCallback inCallback, void* inRefCon,
-                                              io_object_t* outNotification) override;
-
 private:
     class Interface;
 
-    IOReturn makeInterfaceFactory(const RegistryEntry& inEntry,
-                                  HIDInterfaceFactory* outFactory) override;
-    // The status inCall is to fail with, or success.
-    IOReturn failure(Call inCall) const;
+    Failure makeInterfaceFactory(const RegistryEntry& inEntry,
+                                 HIDInterfaceFactory* outFactory) override;
+    IOReturn failureFor(Call inCall) const override;
 
     std::optional<Call> mFailingCall;
     IOReturn mFailure = kIOReturnSuccess;

@@ -27,3 +27,11 @@ IOReturn ioReturnFromErrno(int inErrno) {
 }
 
 } // namespace device
+
+namespace device {
+
+Failure systemFailure(Failure::Cause inCause, int inErrno) {
+    return {.status = ioReturnFromErrno(inErrno), .cause = inCause, .error = inErrno};
+}
+
+} // namespace device

@@ -1,5 +1,7 @@
 #include "device/linux/HidrawEntry.h"
 
+#include "device/TransmitterIDs.h"
+
 #include <charconv>
 #include <cstring>
 
@@ -43,10 +45,10 @@ std::optional<RegistryEntry> hidrawEntry(udev_device* inDevice) {
     if (node == nullptr || hid == nullptr || usb == nullptr) {
         return std::nullopt;
     }
-    RegistryEntry entry{udev_device_get_syspath(inDevice), "IOHIDDevice", {}};
-    setNumber(entry.properties, "VendorID", usb, "idVendor");
-    setNumber(entry.properties, "ProductID", usb, "idProduct");
-    setNumber(entry.properties, "VersionNumber", usb, "bcdDevice");
+    RegistryEntry entry{udev_device_get_syspath(inDevice), kHIDDeviceClass, {}};
+    setNumber(entry.properties, kVendorIDKey, usb, "idVendor");
+    setNumber(entry.properties, kProductIDKey, usb, "idProduct");
+    setNumber(entry.properties, kVersionNumberKey, usb, "bcdDevice");
     entry.properties[kDeviceNodeKey] = std::string(node);
     return entry;
 }

@@ -21,10 +21,14 @@ public:
     IOReturn setReport(IOHIDReportType inReportType, UInt32 inReportID, const UInt8* inReportBuffer,
                        UInt32 inReportBufferSize, UInt32 inTimeoutMS) override;
 
-    // Opens inNode the way the interface does, for a check of write access.
-    static IOReturn openNode(const std::string& inNode, int* outFd);
+    // Opens inNode the way the interface does, for a check of write access: what failed, with
+    // the node.
+    static Failure openNode(const std::string& inNode, int* outFd);
 
 private:
+    // Remembers inFailure, with the node, as the last one.
+    IOReturn fail(Failure inFailure);
+
     std::string mNode;
     ReportWriter& mWriter;
     FileDescriptor mFile{-1}; // open between open and close, unless a held write took it

@@ -77,19 +77,19 @@ void LinuxDeviceServices::receive() {
     }
 }
 
-IOReturn LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
-                                                   HIDInterfaceFactory* outFactory) {
+Failure LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
+                                                  HIDInterfaceFactory* outFactory) {
     const std::string* node = deviceNode(inEntry.properties);
     if (node == nullptr) {
-        return kIOReturnNoDevice;
+        return {.status = kIOReturnNoDevice};
     }
     // A transmitter that cannot be written to would look connected while every report failed;
     // without a udev rule giving the user access this says so now, as EACCES. While an earlier
     // write is held in the kernel the open would wait behind it, so the reports will tell.
     if (!mWriter.stalled()) {
         int fd = -1;
-        const IOReturn access = HidrawInterface::openNode(*node, &fd);
-        if (access != kIOReturnSuccess) {
+        Failure access = HidrawInterface::openNode(*node, &fd);
+        if (access.failed()) {
             return access;
         }
         FileDescriptor probe(fd);
@@ -98,7 +98,7 @@ IOReturn LinuxDeviceServices::makeInterfaceFactory(const RegistryEntry& inEntry,
         *outInterface = new HidrawInterface(tally, node, mWriter);
         return kIOReturnSuccess;
     };
-    return kIOReturnSuccess;
+    return {};
 }
 
 } // namespace device

@@ -27,8 +27,8 @@ public:
     bool isMonitoring() const { return mNotifier != nullptr; }
 
 private:
-    IOReturn makeInterfaceFactory(const RegistryEntry& inEntry,
-                                  HIDInterfaceFactory* outFactory) override;
+    Failure makeInterfaceFactory(const RegistryEntry& inEntry,
+                                 HIDInterfaceFactory* outFactory) override;
     void watch();
     void scan();
     void receive();

@@ -22,9 +22,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+const Failure sHeldPastLimit{.status = kIOReturnTimeout, .cause = Failure::Cause::HeldPastLimit};
+
+using Cause = Failure::Cause;
+
 // Writes everything, waiting for writability while the descriptor says it would block.
-IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
-                  Clock::time_point inDeadline) {
+Failure writeAll(int inFd, const UInt8* inBytes, std::size_t inSize, Clock::time_point inDeadline) {
     std::size_t done = 0;
     while (done < inSize) {
         const ssize_t written = ::write(inFd, inBytes + done, inSize - done);
@@ -33,25 +36,29 @@ IOReturn writeAll(int inFd, const UInt8* inBytes, std::size_t inSize,
             continue;
         }
         if (written == 0) {
-            return kIOReturnError;
+            return {.status = kIOReturnError};
         }
         if (errno == EINTR) {
             continue;
         }
+        // A hidraw node whose device has gone since it was opened answers ENODEV.
+        if (errno == ENODEV) {
+            return {.status = kIOReturnNoDevice, .cause = Cause::Unplugged, .error = ENODEV};
+        }
         if (errno != EAGAIN && errno != EWOULDBLOCK) {
-            return ioReturnFromErrno(errno);
+            return systemFailure(Cause::WriteFailed, errno);
         }
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(inDeadline - Clock::now()).count();
         if (left <= 0) {
-            return kIOReturnTimeout;
+            return sHeldPastLimit;
         }
         pollfd writable{inFd, POLLOUT, 0};
         if (::poll(&writable, 1, static_cast<int>(left)) == 0) {
-            return kIOReturnTimeout;
+            return sHeldPastLimit;
         }
     }
-    return kIOReturnSuccess;
+    return {};
 }
 
 } // namespace
@@ -69,7 +76,7 @@ struct ReportWriter::Worker {
     std::array<UInt8, sMaxBytes> bytes{};
     std::size_t size = 0;
     Clock::time_point deadline;
-    IOReturn status = kIOReturnSuccess;
+    Failure status;
     bool abandoned = false;     // the caller gave up waiting and left the descriptor here
     bool retired = false;       // no more reports come: end after the current one
     std::shared_ptr<Held> held; // the writer's count of abandoned writes
@@ -89,7 +96,7 @@ struct ReportWriter::Worker {
             }
             state = State::Writing;
             lock.unlock();
-            const IOReturn result = writeAll(fd, bytes.data(), size, deadline);
+            Failure result = writeAll(fd, bytes.data(), size, deadline);
             lock.lock();
             if (abandoned) {
                 ::close(fd);
@@ -106,7 +113,7 @@ struct ReportWriter::Worker {
                 }
                 continue;
             }
-            status = result;
+            status = std::move(result);
             state = State::Finished;
             finished.notify_one();
         }
@@ -145,10 +152,10 @@ void ReportWriter::startWorker() {
     mWorker = std::move(fresh);
 }
 
-IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
-                             std::chrono::milliseconds inLimit) {
+Failure ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
+                            std::chrono::milliseconds inLimit) {
     if (inBytes.size() > sMaxBytes || inFile.get() < 0) {
-        return kIOReturnBadArgument;
+        return {.status = kIOReturnBadArgument};
     }
     const Clock::time_point deadline = Clock::now() + inLimit;
     try {
@@ -162,8 +169,10 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
         if (fresh) {
             startWorker();
         }
-    } catch (const std::system_error&) {
-        return kIOReturnNoResources;
+    } catch (const std::system_error& inError) {
+        return {.status = kIOReturnNoResources,
+                .cause = Cause::WriteFailed,
+                .error = inError.code().value()};
     }
 
     Worker& worker = *mWorker;
@@ -189,7 +198,7 @@ IOReturn ReportWriter::write(FileDescriptor& inFile, std::span<const UInt8> inBy
             mHeld->count.fetch_add(1, std::memory_order_relaxed);
             inFile.release();
         }
-        return kIOReturnTimeout;
+        return sHeldPastLimit;
     }
     worker.state = Worker::State::Idle;
     return worker.status;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/Failure.h"
 #include "device/linux/FileDescriptor.h"
 #include "host/Types.h"
 
@@ -31,10 +32,11 @@ public:
     ReportWriter(const ReportWriter&) = delete;
     ReportWriter& operator=(const ReportWriter&) = delete;
 
-    // Writes inBytes (sMaxBytes at most) to inFile. kIOReturnTimeout when inFile has not taken
-    // them all within inLimit; inFile is then empty, its descriptor kept by the writer.
-    IOReturn write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
-                   std::chrono::milliseconds inLimit);
+    // Writes inBytes (sMaxBytes at most) to inFile: nothing failed, or what did. kIOReturnTimeout
+    // when inFile has not taken them all within inLimit; inFile is then empty, its descriptor kept
+    // by the writer.
+    Failure write(FileDescriptor& inFile, std::span<const UInt8> inBytes,
+                  std::chrono::milliseconds inLimit);
 
     // Whether a write that outlived its limit is still held in the kernel.
     bool stalled() const { return mHeld->count.load(std::memory_order_acquire) > 0; }

@@ -26,10 +26,10 @@ public:
 
     IOReturn open(UInt32 /*inOptions*/) override {
         if (!mTransmitter.isPlugged(mPlugging)) {
-            return kIOReturnNoDevice;
+            return fail({.status = kIOReturnNoDevice});
         }
         if (mOpen) {
-            return kIOReturnExclusiveAccess;
+            return fail({.status = kIOReturnExclusiveAccess});
         }
         mOpen = true;
         return kIOReturnSuccess;
@@ -37,7 +37,7 @@ public:
 
     IOReturn close() override {
         if (!mOpen) {
-            return kIOReturnNotOpen;
+            return fail({.status = kIOReturnNotOpen});
         }
         mOpen = false;
         return kIOReturnSuccess;
@@ -47,13 +47,13 @@ public:
                        const UInt8* inReportBuffer, UInt32 inReportBufferSize,
                        UInt32 /*inTimeoutMS*/) override {
         if (!mOpen) {
-            return kIOReturnNotOpen;
+            return fail({.status = kIOReturnNotOpen});
         }
         if (!mTransmitter.isPlugged(mPlugging)) {
-            return kIOReturnNoDevice;
+            return fail({.status = kIOReturnNoDevice, .cause = Failure::Cause::Unplugged});
         }
         if (inReportType != kIOHIDReportTypeOutput || inReportBuffer == nullptr) {
-            return kIOReturnBadArgument;
+            return fail({.status = kIOReturnBadArgument});
         }
         mTransmitter.receive(inReportBuffer, inReportBufferSize);
         return kIOReturnSuccess;
@@ -75,10 +75,10 @@ void SimulatedTransmitter::plug() {
     }
     mPlugged = true;
     ++mPlugging;
-    RegistryEntry entry{keyOf(mPlugging), "IOHIDDevice", {}};
-    entry.properties["VendorID"] = static_cast<long long>(sTransmitterVendorID);
-    entry.properties["ProductID"] = static_cast<long long>(sTransmitterProductID);
-    entry.properties["VersionNumber"] = static_cast<long long>(mHardwareVersion);
+    RegistryEntry entry{keyOf(mPlugging), kHIDDeviceClass, {}};
+    entry.properties[kVendorIDKey] = static_cast<long long>(sTransmitterVendorID);
+    entry.properties[kProductIDKey] = static_cast<long long>(sTransmitterProductID);
+    entry.properties[kVersionNumberKey] = static_cast<long long>(mHardwareVersion);
     publish(std::move(entry));
 }
 
@@ -90,13 +90,13 @@ void SimulatedTransmitter::unplug() {
     terminate(keyOf(mPlugging));
 }
 
-IOReturn SimulatedTransmitter::makeInterfaceFactory(const RegistryEntry& /*inEntry*/,
-                                                    HIDInterfaceFactory* outFactory) {
+Failure SimulatedTransmitter::makeInterfaceFactory(const RegistryEntry& /*inEntry*/,
+                                                   HIDInterfaceFactory* outFactory) {
     *outFactory = [this, plugging = mPlugging](IOHIDDeviceInterface** outInterface) {
         *outInterface = new Interface(*this, plugging);
         return kIOReturnSuccess;
     };
-    return kIOReturnSuccess;
+    return {};
 }
 
 void SimulatedTransmitter::receive(const UInt8* inReport, UInt32 inSize) {

@@ -29,8 +29,8 @@ public:
 private:
     class Interface;
 
-    IOReturn makeInterfaceFactory(const RegistryEntry& inEntry,
-                                  HIDInterfaceFactory* outFactory) override;
+    Failure makeInterfaceFactory(const RegistryEntry& inEntry,
+                                 HIDInterfaceFactory* outFactory) override;
     // True while the transmitter of inPlugging is still plugged in.
     bool isPlugged(unsigned inPlugging) const { return mPlugged && inPlugging == mPlugging; }
     void receive(const UInt8* inReport, UInt32 inSize);

@@ -28,6 +28,9 @@ MockSysfs::MockSysfs() : mTestbed(umockdev_testbed_new()) {
 
 MockSysfs::~MockSysfs() {
     g_object_unref(mTestbed);
+    for (const auto& [index, handler] : mFailingWrites) {
+        g_object_unref(handler);
+    }
 }
 
 bool MockSysfs::isActive() {
@@ -100,10 +103,32 @@ std::string testbedFile(unsigned inIndex) {
 
 } // namespace
 
-void MockSysfs::failWrites(unsigned inIndex) {
-    // The node is a link to a terminal; /dev/full refuses every write, with ENOSPC.
-    std::filesystem::remove(testbedFile(inIndex));
-    std::filesystem::create_symlink("/dev/full", testbedFile(inIndex));
+namespace {
+
+gboolean failWrite(UMockdevIoctlBase*, UMockdevIoctlClient* inClient, gpointer inErrno) {
+    umockdev_ioctl_client_complete(inClient, -1, GPOINTER_TO_INT(inErrno));
+    return TRUE;
+}
+
+} // namespace
+
+void MockSysfs::failWrites(unsigned inIndex, int inErrno) {
+    if (const auto earlier = mFailingWrites.find(inIndex); earlier != mFailingWrites.end()) {
+        umockdev_testbed_detach_ioctl(mTestbed, node(inIndex).c_str(), nullptr);
+        g_object_unref(earlier->second);
+        mFailingWrites.erase(earlier);
+    }
+    // The testbed's own thread answers the node's writes, for this process and its children.
+    UMockdevIoctlBase* handler = umockdev_ioctl_base_new();
+    g_signal_connect(handler, "handle-write", G_CALLBACK(failWrite), GINT_TO_POINTER(inErrno));
+    GError* error = nullptr;
+    if (!umockdev_testbed_attach_ioctl(mTestbed, node(inIndex).c_str(), handler, &error)) {
+        const std::string message = error->message;
+        g_error_free(error);
+        g_object_unref(handler);
+        throw std::runtime_error(message);
+    }
+    mFailingWrites[inIndex] = handler;
 }
 
 void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 typedef struct _UMockdevTestbed UMockdevTestbed;
+typedef struct _UMockdevIoctlBase UMockdevIoctlBase;
 
 // A umockdev test bed holding USB HID devices: a mock sysfs and /dev that libudev in this
 // process reads, with real add and remove uevents, and for each hidraw node a pseudo-terminal
@@ -41,8 +42,9 @@ public:
     void remove(unsigned inIndex);
 
     static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
-    // From now on every write to the node fails, as to a transmitter that stopped answering.
-    static void failWrites(unsigned inIndex);
+    // From now on every write to the node fails with inErrno, as the kernel fails it (ENODEV for
+    // a transmitter pulled out after the node was opened); it still opens.
+    void failWrites(unsigned inIndex, int inErrno);
     // The mode of the file behind the node.
     static void setMode(unsigned inIndex, unsigned inMode);
 
@@ -57,4 +59,5 @@ private:
     unsigned mAdded = 0; // umockdev keeps a bus link of each USB device name it ever had
     std::map<unsigned, std::string> mUSBPaths;
     std::map<unsigned, std::string> mNodePaths;
+    std::map<unsigned, UMockdevIoctlBase*> mFailingWrites;
 };
