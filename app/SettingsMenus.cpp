@@ -29,47 +29,9 @@ QString stationText(const settings::Station& inStation) {
              inStation.stereo ? "stereo" : "mono");
 }
 
-QString nameWords(settings::NameProblem inProblem) {
-    switch (inProblem) {
-    case settings::NameProblem::None:
-        return {};
-    case settings::NameProblem::Empty:
-        return "A station needs a name.";
-    case settings::NameProblem::TooLong:
-        return QString("A station's name is at most %1 characters long.")
-            .arg(settings::sMaxStationName);
-    case settings::NameProblem::ControlCharacter:
-        return "A station's name cannot hold control characters.";
-    case settings::NameProblem::OuterSpace:
-        return "A station's name cannot start or end with a space.";
-    }
-    return {};
-}
-
-// Why a station edit of inName was refused, for the person who asked; empty when it was made.
-QString editWords(settings::StationEdit inEdit, const QString& inName) {
-    switch (inEdit) {
-    case settings::StationEdit::Saved:
-    case settings::StationEdit::Replaced:
-    case settings::StationEdit::Renamed:
-    case settings::StationEdit::Removed:
-        return {};
-    case settings::StationEdit::BadName:
-        return nameWords(settings::nameProblem(inName));
-    case settings::StationEdit::BadFrequency:
-        return "The frequency is outside both bands.";
-    case settings::StationEdit::Full:
-        return QString("%1 stations are kept already: remove one first.")
-            .arg(settings::sMaxStations);
-    case settings::StationEdit::NotFound:
-        return QString("There is no station %1 any more.").arg(inName);
-    case settings::StationEdit::NameTaken:
-        return QString("Another station is called %1.").arg(inName);
-    case settings::StationEdit::NotAList:
-        return QString("The settings file's %1 is not a list of stations; it is kept as it is.")
-            .arg(settings::sStationsKey);
-    }
-    return {};
+// A clause of the tool's own words (it says them after its name), as a sentence of its own.
+QString sentence(const QString& inClause) {
+    return inClause.isEmpty() ? inClause : inClause.at(0).toUpper() + inClause.mid(1) + '.';
 }
 
 // Shown without a loop of its own: the window goes on following the file and the transmitter.
@@ -204,7 +166,8 @@ void SettingsMenus::saveStation() {
                 outcome = settings::saveStation(ioDict, {inName, now.frequency, now.stereo});
                 return settings::changed(outcome);
             });
-            return problem.isEmpty() ? editWords(outcome, inName) : problem;
+            return problem.isEmpty() ? sentence(settings::refusal(outcome, inName, inName))
+                                     : problem;
         });
     show(dialog, "saveStationDialog");
 }
@@ -240,10 +203,7 @@ void SettingsMenus::renameStation(const QString& inName) {
                 outcome = settings::renameStation(ioDict, inName, inTo);
                 return settings::changed(outcome);
             });
-            return problem.isEmpty()
-                       ? editWords(outcome,
-                                   outcome == settings::StationEdit::NotFound ? inName : inTo)
-                       : problem;
+            return problem.isEmpty() ? sentence(settings::refusal(outcome, inName, inTo)) : problem;
         });
     show(dialog, "renameStationDialog");
 }

@@ -21,57 +21,11 @@ int notWritten(Context& inContext, const settings::WriteResult& inResult) {
     return sExitDevice;
 }
 
-QString nameProblemText(const QString& inName) {
-    switch (settings::nameProblem(inName)) {
-    case settings::NameProblem::Empty:
-        return "a station's name cannot be empty";
-    case settings::NameProblem::TooLong:
-        return QString("a station's name has at most %1 characters, not %2")
-            .arg(settings::sMaxStationName)
-            .arg(inName.toUcs4().size());
-    case settings::NameProblem::ControlCharacter:
-        return shown(inName) + " holds a control character, which a station's name cannot";
-    case settings::NameProblem::OuterSpace:
-        return "a station's name cannot start or end with a space";
-    case settings::NameProblem::None:
-        break;
-    }
-    return {};
-}
-
 // What a refused edit says, and its exit status; the file was left as it was.
 int refused(Context& inContext, settings::StationEdit inEdit, const QStringList& inNames) {
-    const QString name = inNames.value(0);
-    QString problem;
-    int status = sExitUsage;
-    switch (inEdit) {
-    case settings::StationEdit::BadName:
-        problem = nameProblemText(inNames.value(inNames.size() - 1));
-        break;
-    case settings::StationEdit::BadFrequency:
-        problem = "the frequency is outside every band";
-        break;
-    case settings::StationEdit::Full:
-        problem = QString("%1 stations are saved, as many as can be: remove one first")
-                      .arg(settings::sMaxStations);
-        break;
-    case settings::StationEdit::NotFound:
-        problem = "no station named " + shown(name);
-        break;
-    case settings::StationEdit::NameTaken:
-        problem = "a station named " + shown(inNames.value(1)) + " is saved already";
-        break;
-    case settings::StationEdit::NotAList:
-        problem = QString("the key Stations of %1 holds no list of stations, and is kept as it "
-                          "is")
-                      .arg(inContext.settingsPath);
-        status = sExitDevice;
-        break;
-    default:
-        break;
-    }
-    writeProblem(inContext.err, problem);
-    return status;
+    writeProblem(inContext.err,
+                 settings::refusal(inEdit, inNames.value(0), inNames.value(inNames.size() - 1)));
+    return inEdit == settings::StationEdit::NotAList ? sExitDevice : sExitUsage;
 }
 
 int listStations(Context& inContext) {

@@ -148,4 +148,43 @@ StationEdit removeStation(host::Dictionary& ioDict, const QString& inName) {
     return StationEdit::Removed;
 }
 
+QString refusal(StationEdit inEdit, const QString& inName, const QString& inNewName) {
+    switch (inEdit) {
+    case StationEdit::Saved:
+    case StationEdit::Replaced:
+    case StationEdit::Renamed:
+    case StationEdit::Removed:
+        return {};
+    case StationEdit::BadName:
+        switch (nameProblem(inNewName)) {
+        case NameProblem::Empty:
+            return "a station's name cannot be empty";
+        case NameProblem::TooLong:
+            return QString("a station's name has at most %1 characters, not %2")
+                .arg(sMaxStationName)
+                .arg(inNewName.toUcs4().size());
+        case NameProblem::ControlCharacter:
+            return "a station's name cannot hold control characters";
+        case NameProblem::OuterSpace:
+            return "a station's name cannot start or end with a space";
+        case NameProblem::None:
+            break;
+        }
+        return {};
+    case StationEdit::BadFrequency:
+        return "the frequency is outside every band";
+    case StationEdit::Full:
+        return QString("%1 stations are saved, as many as can be: remove one first")
+            .arg(sMaxStations);
+    case StationEdit::NotFound:
+        return "no station named " + inName;
+    case StationEdit::NameTaken:
+        return "a station named " + inNewName + " is saved already";
+    case StationEdit::NotAList:
+        return QString("the settings file's %1 holds no list of stations, and is kept as it is")
+            .arg(sStationsKey);
+    }
+    return {};
+}
+
 } // namespace settings

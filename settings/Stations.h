@@ -59,4 +59,9 @@ StationEdit saveStation(host::Dictionary& ioDict, const Station& inStation);
 StationEdit renameStation(host::Dictionary& ioDict, const QString& inFrom, const QString& inTo);
 StationEdit removeStation(host::Dictionary& ioDict, const QString& inName);
 
+// Why an edit was refused, as a clause the panel and the tool both say ("no station named Far");
+// empty for an edit that was made. inName is the station edited, inNewName the name it was to
+// take (the name saved, or renamed to).
+QString refusal(StationEdit inEdit, const QString& inName, const QString& inNewName);
+
 } // namespace settings
