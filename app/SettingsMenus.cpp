@@ -47,6 +47,7 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<v
     : QObject(&inWindow), mWindow(inWindow), mCommit(std::move(inCommit)) {
     QMenu* transmitter = inBar.addMenu("&Transmitter");
     QMenu* band = transmitter->addMenu("&Band");
+    band->setObjectName("bandMenu");
     auto* bands = new QActionGroup(this);
     for (const SInt32 style : sStyles) {
         const QString text = settings::bandText(settings::bandForStyle(style));
