@@ -131,7 +131,8 @@ int station(Context& inContext, const Invocation& inInvocation) {
         }
         const settings::Station saved{names[0], tuning.frequency,
                                       inInvocation.stereo.value_or(tuning.stereo)};
-        edit = [&](host::Dictionary& ioDict) {
+        // The station by value: the edit runs after this block has ended.
+        edit = [&outcome, saved](host::Dictionary& ioDict) {
             outcome = settings::saveStation(ioDict, saved);
             return settings::changed(outcome);
         };
