@@ -24,9 +24,8 @@ QString menuText(const QString& inText) {
 }
 
 QString stationText(const settings::Station& inStation) {
-    return QString("%1 (%2 MHz, %3)")
-        .arg(menuText(inStation.name), settings::formatMHzFromKHz(inStation.frequency),
-             inStation.stereo ? "stereo" : "mono");
+    return QString("%1 (%2)").arg(menuText(inStation.name),
+                                  settings::settingText(inStation.frequency, inStation.stereo));
 }
 
 // A clause of the tool's own words (it says them after its name), as a sentence of its own.
@@ -159,9 +158,8 @@ void SettingsMenus::saveStation() {
     const settings::Tuning now = settings::tuningFor(fileNow());
     auto* dialog = new EntryDialog(
         &mWindow, "Save Station",
-        QString("&Name for %1 MHz, %2:")
-            .arg(settings::formatMHzFromKHz(now.frequency), now.stereo ? "stereo" : "mono"),
-        QString(), [this, now](const QString& inName) {
+        QString("&Name for %1:").arg(settings::settingText(now.frequency, now.stereo)), QString(),
+        [this, now](const QString& inName) {
             settings::StationEdit outcome = settings::StationEdit::NotFound;
             const QString problem = store([&](host::Dictionary& ioDict) {
                 outcome = settings::saveStation(ioDict, {inName, now.frequency, now.stereo});
@@ -178,8 +176,7 @@ void SettingsMenus::recall(const settings::Station& inStation) {
     mCommit();
     const SInt32 style = fileNow().style.value_or(settings::sDefaultStyle);
     const auto holds = [&](SInt32 inStyle) {
-        const settings::Band band = settings::bandForStyle(inStyle);
-        return inStation.frequency >= band.minFreq && inStation.frequency <= band.maxFreq;
+        return settings::bandForStyle(inStyle).holds(inStation.frequency);
     };
     store([&](host::Dictionary& ioDict) {
         if (!holds(style)) {

@@ -41,10 +41,6 @@ QString unusableProblem(const Transmitters& inFound, const UdevRuleFiles& inUdev
     return device::failureText(inFound.found().front().access, inUdevRule);
 }
 
-QString stereoText(bool inStereo) {
-    return inStereo ? "stereo" : "mono";
-}
-
 } // namespace
 
 int status(Context& inContext) {
@@ -99,8 +95,7 @@ int tune(Context& inContext, const QString& inFrequencyText, const settings::Fre
 
     const auto frequency = static_cast<SInt32>(inFrequency.hertz / 1000);
     const bool stereo = inStereo.value_or(stored.stereo.value_or(true));
-    const QString setting =
-        QString("%1 MHz, %2").arg(settings::formatMHzFromKHz(frequency), stereoText(stereo));
+    const QString setting = settings::settingText(frequency, stereo);
 
     Transmitters transmitters(inContext.services);
     QString problem;
@@ -182,9 +177,7 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
     }
     // Exactly what the panel would send this transmitter at its connection.
     const settings::Tuning tuning = settings::tuningFor(stored);
-    const QString setting =
-        QString("%1 MHz, %2")
-            .arg(settings::formatMHzFromKHz(tuning.frequency), stereoText(tuning.stereo));
+    const QString setting = settings::settingText(tuning.frequency, tuning.stereo);
     // A frequency inside a band always makes a report.
     const TuningReport report = *tuningReport(tuning.frequency, sPower, tuning.stereo);
 

@@ -82,7 +82,7 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
     if (!inReport.frequencySaved) {
         frequency += " (default)";
-    } else if (inReport.frequency < band.minFreq || inReport.frequency > band.maxFreq) {
+    } else if (!band.holds(inReport.frequency)) {
         frequency += " (outside the band)";
     }
     writeLine(inStream, "Transmitter:     " + inReport.transmitter);

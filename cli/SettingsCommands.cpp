@@ -10,11 +10,6 @@ namespace cli {
 
 namespace {
 
-QString settingText(SInt32 inFreqkHz, bool inStereo) {
-    return QString("%1 MHz, %2")
-        .arg(settings::formatMHzFromKHz(inFreqkHz), inStereo ? "stereo" : "mono");
-}
-
 int notWritten(Context& inContext, const settings::WriteResult& inResult) {
     writeProblem(inContext.err, QString("the settings file %1 could not be written: %2")
                                     .arg(inContext.settingsPath, inResult.problem));
@@ -41,7 +36,7 @@ int listStations(Context& inContext) {
     }
     for (const settings::Station& station : stations) {
         writeLine(inContext.out, station.name.leftJustified(width) + "  " +
-                                     settingText(station.frequency, station.stereo));
+                                     settings::settingText(station.frequency, station.stereo));
     }
     return sExitDone;
 }
@@ -136,8 +131,8 @@ int station(Context& inContext, const Invocation& inInvocation) {
             outcome = settings::saveStation(ioDict, saved);
             return settings::changed(outcome);
         };
-        done =
-            QString("station %1: %2.").arg(saved.name, settingText(saved.frequency, saved.stereo));
+        done = QString("station %1: %2.")
+                   .arg(saved.name, settings::settingText(saved.frequency, saved.stereo));
         break;
     }
     case StationVerb::Rename:

@@ -105,13 +105,17 @@ Band bandForStyle(SInt32 inStyle) {
 
 bool inAnyBand(SInt32 inFreqkHz) {
     return std::any_of(sTuningBands.begin(), sTuningBands.end(), [&](const TuningBand& inBand) {
-        return inFreqkHz >= inBand.minFreq && inFreqkHz <= inBand.maxFreq;
+        return Band{inBand.minFreq, inBand.maxFreq}.holds(inFreqkHz);
     });
 }
 
 QString bandText(const Band& inBand) {
     return QString("%1 to %2 MHz")
         .arg(formatMHzFromKHz(inBand.minFreq), formatMHzFromKHz(inBand.maxFreq));
+}
+
+QString settingText(SInt32 inFreqkHz, bool inStereo) {
+    return QString("%1 MHz, %2").arg(formatMHzFromKHz(inFreqkHz), inStereo ? "stereo" : "mono");
 }
 
 Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {

@@ -43,6 +43,8 @@ inline QString formatMHzFromKHz(std::int64_t inKHz) {
 struct Band {
     SInt32 minFreq;
     SInt32 maxFreq;
+
+    bool holds(SInt32 inFreqkHz) const { return inFreqkHz >= minFreq && inFreqkHz <= maxFreq; }
 };
 
 // The dial tunes in steps of this size; the transmitter takes nothing finer.
@@ -57,6 +59,8 @@ bool inAnyBand(SInt32 inFreqkHz);
 
 // "88.1 to 107.9 MHz".
 QString bandText(const Band& inBand);
+// "99.5 MHz, mono": a frequency in kilohertz with its stereo choice, as both programs show it.
+QString settingText(SInt32 inFreqkHz, bool inStereo);
 
 enum class Fit { Fits, OutsideBand, OffGrid };
 
