@@ -36,13 +36,13 @@ public:
     }
 
 private:
-    IOReturn makeInterfaceFactory(const device::RegistryEntry&,
-                                  device::HIDInterfaceFactory* outFactory) override {
+    device::Failure makeInterfaceFactory(const device::RegistryEntry&,
+                                         device::HIDInterfaceFactory* outFactory) override {
         *outFactory = [this](IOHIDDeviceInterface** outInterface) {
             *outInterface = new device::HidrawInterface(tally(), mSink, mWriter);
             return kIOReturnSuccess;
         };
-        return kIOReturnSuccess;
+        return {};
     }
     QTemporaryDir mFolder;
     std::string mSink;
