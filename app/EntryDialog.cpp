@@ -20,7 +20,9 @@ EntryDialog::EntryDialog(QWidget* inParent, const QString& inTitle, const QStrin
     mRefusal = new QLabel(this);
     mRefusal->setObjectName("entryRefusal");
     mRefusal->setWordWrap(true);
-    mRefusal->setMinimumWidth(mRefusal->fontMetrics().averageCharWidth() * 48);
+    // A width of its own, so that no refusal widens the dialog (one quoting a long entry cuts
+    // it short).
+    mRefusal->setFixedWidth(mRefusal->fontMetrics().averageCharWidth() * 48);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &EntryDialog::accept);

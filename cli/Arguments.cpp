@@ -121,7 +121,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
             return UsageError{"tune takes a frequency or --station, not both"};
         }
     } else if (form->command == Command::Tune) {
-        invocation.frequencyText = positional[1];
+        invocation.frequencyText = positional[1].trimmed();
         const std::optional<settings::Frequency> frequency =
             settings::parseFrequency(invocation.frequencyText);
         if (!frequency) {

@@ -196,7 +196,7 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
     type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
     EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(file().frequency, 99500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return file().frequency == 99500; }, 1000));
 }
 
 // The band items write the style; the pane fits its frequency to the new band and sends it.
@@ -212,11 +212,16 @@ TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
     shoot("transmitter-band-menu.png");
     type({"7"}); // 76.1 to 89.9 MHz
     EXPECT_TRUE(lastReportBecomes("89.9 MHz stereo"));
-    EXPECT_EQ(file().style, 1);
+    // Saved as any tuning is, the frequency the band moved with it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return file().style == 1 && file().frequency == 89900; },
+                                1000));
     type({"t"}, "Alt_L");
     type({"p"}); // tune at plug-in, on by default: off
     EXPECT_EQ(file().applyOnPlug, false);
-    ASSERT_TRUE(settings::writeStyle(settingsPath(), 0).saved());
+    ASSERT_TRUE(settings::change(settingsPath(), [](host::Dictionary& ioDict) {
+                    settings::chooseBand(ioDict, 0);
+                    return true;
+                }).saved());
     const auto* band0 = pane.window->findChild<QAction*>("band0");
     EXPECT_TRUE(QTest::qWaitFor([&] { return band0->isChecked(); }));
 }
