@@ -56,9 +56,8 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane
         item->setCheckable(true);
         item->setActionGroup(bands);
         item->setObjectName(QString("band%1").arg(style));
-        connect(item, &QAction::triggered, this, [this, style] {
-            tune(playing("frequency"), playing("stereo") != 0, style);
-        });
+        connect(item, &QAction::triggered, this,
+                [this, style] { tune(playing("frequency"), playing("stereo") != 0, style); });
         mBands << item;
     }
     mApplyOnPlug = transmitter->addAction("Tune the transmitter when it is &plugged in");
@@ -157,8 +156,7 @@ void SettingsMenus::tuneTo() {
                                        if (const auto* why = std::get_if<QString>(&entry)) {
                                            return *why + ".";
                                        }
-                                       tune(std::get<SInt32>(entry), playing("stereo") != 0,
-                                            style);
+                                       tune(std::get<SInt32>(entry), playing("stereo") != 0, style);
                                        return QString();
                                    });
     show(dialog, "tuneToDialog");

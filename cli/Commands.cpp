@@ -94,11 +94,10 @@ Sent sendToFirstUsable(Context& inContext, const settings::Tuning& inTuning) {
     Transmitters transmitters(inContext.services);
     const std::optional<std::size_t> chosen = transmitters.firstUsable();
     if (!chosen) {
-        return {!transmitters.found().empty(),
-                unusableProblem(transmitters, inContext.udevRule)};
+        return {!transmitters.found().empty(), unusableProblem(transmitters, inContext.udevRule)};
     }
-    const device::Failure sent = transmitters.send(
-        *chosen, *tuningReport(inTuning.frequency, sPower, inTuning.stereo));
+    const device::Failure sent =
+        transmitters.send(*chosen, *tuningReport(inTuning.frequency, sPower, inTuning.stereo));
     return {true, sent.failed() ? device::failureText(sent, inContext.udevRule) : QString()};
 }
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
-#include <cwchar>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <iostream>
 
 namespace cli {

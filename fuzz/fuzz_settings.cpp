@@ -90,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
             fail("a settings file read as libplist keeps it cannot be written back");
         }
         plist_free(root);
-        root = host::libplist::fromMemory(kept->constData(),
-                                          static_cast<std::uint32_t>(kept->size()));
+        root =
+            host::libplist::fromMemory(kept->constData(), static_cast<std::uint32_t>(kept->size()));
     }
 
     // As the pane does: read, then write back the frequency and a changed stereo choice.

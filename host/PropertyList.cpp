@@ -575,7 +575,8 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     plist_t kept = nullptr;
     {
         const CLocale cLocale;
-        kept = libplist::fromMemory(written.constData(), static_cast<std::uint32_t>(written.size()));
+        kept =
+            libplist::fromMemory(written.constData(), static_cast<std::uint32_t>(written.size()));
     }
     if (kept == nullptr) {
         return std::nullopt;

@@ -22,8 +22,8 @@ bool makePrivateFolder(const QString& inFolder);
 class SettingsLock {
 public:
     enum class Wait {
-        Once,       // one try
-        UpToBound,  // tries until sWaitMs have passed
+        Once,      // one try
+        UpToBound, // tries until sWaitMs have passed
     };
     SettingsLock(const QString& inSettingsPath, Wait inWait);
     ~SettingsLock();

@@ -45,9 +45,9 @@ enum class NameProblem {
     Empty,
     TooLong,
     ControlCharacter,
-    Invisible,  // a format character (a direction mark, a zero-width space) or a line separator
+    Invisible, // a format character (a direction mark, a zero-width space) or a line separator
     OuterSpace,
-    Frequency,  // a frequency and nothing else: a name forgotten, as in "station save 99.5"
+    Frequency, // a frequency and nothing else: a name forgotten, as in "station save 99.5"
 };
 
 // A name is one to sMaxStationName characters, without control or invisible characters, without

@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 #include <QThread>
 
 #include <gmock/gmock.h>
@@ -253,13 +255,39 @@ TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
     }
 }
 
-TEST_F(Cli, SettingsThatCannotBeSavedSayWhy) {
+// A folder that takes no file, a lock another program holds (flock(1) here), a folder not made
+// yet: what each means is said in one line, and nothing is lost.
+TEST_F(Cli, SettingsFolderTroublesAreSaidAndNothingIsLost) {
     ASSERT_EQ(::chmod(qPrintable(cli.config.path()), 0555), 0);
     const Outcome outcome = run({"--simulate", "tune", "88.1"}, true);
     ::chmod(qPrintable(cli.config.path()), 0755);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, withPath("usb-tavro: tuned to 88.1 MHz, stereo, but the settings file "
                                     "$F could not be written: Permission denied\n"));
+
+    QProcess holder;
+    holder.start("flock", {"-x", settingsPath + ".lock", "sleep", "30"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(settingsPath + ".lock"); }));
+    QTest::qWait(100);
+    QElapsedTimer clock;
+    clock.start();
+    const Outcome held = run({"tune", "99.5"});
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(held.err, withPath("Settings lock $F.lock is held by another program: saving without "
+                                 "it\nusb-tavro: no transmitter found; saved 99.5 MHz, stereo, "
+                                 "for the settings panel\n"));
+    EXPECT_EQ(settings::read(settingsPath).stored.frequency, 99500);
+    holder.kill();
+    holder.waitForFinished();
+
+    // A folder made for the settings is the user's alone, as configuration folders are.
+    cli.env.insert("XDG_CONFIG_HOME", cli.config.filePath("new/config"));
+    EXPECT_EQ(run({"station", "save", "Home", "99.5"}).exitCode, 0);
+    for (const char* folder : {"new", "new/config"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(qPrintable(cli.config.filePath(folder)), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+    }
 }
 
 TEST_F(Cli, TunesTheFirstWritableTransmitterAndListsEveryOne) {

@@ -187,11 +187,17 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
     const auto* field = dialog->findChild<QLineEdit*>("entryField");
     EXPECT_EQ(field->text(), "88.1");
+    const QSize dialogSize = dialog->size();
     const QString why = "108.5 MHz is outside the band 88.1 to 107.9 MHz.";
     type({"1", "0", "8", "period", "5", "Return"});
     EXPECT_EQ(dialog->findChild<QLabel*>("entryRefusal")->text(), why);
     EXPECT_EQ(field->accessibleDescription(), why);
     shoot("tune-to-refused.png");
+    // A long entry (pasted, say) is quoted cut short, and the dialog keeps its size.
+    const_cast<QLineEdit*>(field)->setText(QString(300, '9'));
+    type({"Return"});
+    EXPECT_TRUE(dialog->findChild<QLabel*>("entryRefusal")->text().contains(QChar(0x2026)));
+    EXPECT_EQ(dialog->size(), dialogSize);
     EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
     type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
     EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
@@ -213,8 +219,8 @@ TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
     type({"7"}); // 76.1 to 89.9 MHz
     EXPECT_TRUE(lastReportBecomes("89.9 MHz stereo"));
     // Saved as any tuning is, the frequency the band moved with it.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return file().style == 1 && file().frequency == 89900; },
-                                1000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return file().style == 1 && file().frequency == 89900; }, 1000));
     type({"t"}, "Alt_L");
     type({"p"}); // tune at plug-in, on by default: off
     EXPECT_EQ(file().applyOnPlug, false);
