@@ -59,8 +59,8 @@ std::optional<UsageError> readStationWords(const QStringList& inWords, Invocatio
     if (form->verb == StationVerb::Save && names.size() == 2) {
         // The frequency is the second: the name is the first.
         ioInvocation.names = {names[0]};
-        ioInvocation.frequencyText = names[1].trimmed();
-        const auto frequency = settings::parseFrequency(ioInvocation.frequencyText);
+        ioInvocation.frequencyText = names[1];
+        const auto frequency = settings::parseFrequency(names[1]);
         if (!frequency) {
             return UsageError{settings::notAFrequency(names[1])};
         }

@@ -149,7 +149,7 @@ QString notAFrequency(const QString& inText) {
 }
 
 QString refusal(const QString& inText, const Frequency& inFrequency, const Band& inBand) {
-    const QString typed = describeAsTyped(host::quoted(inText, sMaxQuoted), inFrequency);
+    const QString typed = describeAsTyped(host::quoted(inText.trimmed(), sMaxQuoted), inFrequency);
     switch (fitFrequency(inFrequency, inBand)) {
     case Fit::OutsideBand:
         return QString("%1 is outside the band %2").arg(typed, bandText(inBand));
@@ -165,12 +165,11 @@ QString refusal(const QString& inText, const Frequency& inFrequency, const Band&
 }
 
 std::variant<SInt32, QString> frequencyEntry(const QString& inText, SInt32 inStyle) {
-    const QString text = inText.trimmed();
-    const std::optional<Frequency> frequency = parseFrequency(text);
+    const std::optional<Frequency> frequency = parseFrequency(inText);
     if (!frequency) {
-        return notAFrequency(text);
+        return notAFrequency(inText);
     }
-    if (QString why = refusal(text, *frequency, bandForStyle(inStyle)); !why.isEmpty()) {
+    if (QString why = refusal(inText, *frequency, bandForStyle(inStyle)); !why.isEmpty()) {
         return why;
     }
     return static_cast<SInt32>(frequency->hertz / 1000);

@@ -288,7 +288,9 @@ TEST_F(Pane, ASaveNeverStopsTheWindowForTheLock) {
     for (const float notches : {20.0f, 10.0f}) {
         dial->scrollWheel(host::Event::scrollWheel({}, notches));
         const SInt32 tuned = dial->frequency();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return savedFrequency() == tuned; }, 2000));
+        // Due after 0.3 s, then waiting 0.5 s for the lock.
+        EXPECT_FALSE(QTest::qWaitFor([&] { return savedFrequency() == tuned; }, 600));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return savedFrequency() == tuned; }, 1000));
     }
     EXPECT_LT(longest, 200);
     const std::string said =

@@ -246,6 +246,11 @@ TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
     ASSERT_TRUE(lastReportBecomes("100.0 MHz stereo"));
     type({"a"}, "Alt_L");
     shoot("stations-menu.png");
+    // The name set apart from the words around it: no name can reorder them.
+    const QList<QAction*> items = pane.window->findChildren<QAction*>();
+    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const QAction* inItem) {
+        return inItem->text() == "\u2068home\u2069 (95.0 MHz, mono)";
+    }));
     type({"Escape"});
     type({"1"}, "Control_L");
     EXPECT_TRUE(lastReportBecomes("95.0 MHz mono"));
