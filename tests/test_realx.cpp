@@ -221,6 +221,7 @@ TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
     // Saved as any tuning is, the frequency the band moved with it.
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return file().style == 1 && file().frequency == 89900; }, 1000));
+    EXPECT_TRUE(pane.window->findChild<QAction*>("band1")->isChecked());
     type({"t"}, "Alt_L");
     type({"p"}); // tune at plug-in, on by default: off
     EXPECT_EQ(file().applyOnPlug, false);
