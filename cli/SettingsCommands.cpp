@@ -144,32 +144,29 @@ int station(Context& inContext, const Invocation& inInvocation) {
     std::size_t count = 0; // entries of the name edited
     std::function<bool(host::Dictionary&)> edit;
     QString done;
+    QString why; // the frequency given is refused
     switch (inInvocation.stationVerb) {
     case StationVerb::List:
         return listStations(inContext);
-    case StationVerb::Save: {
-        const settings::Stored stored = settings::read(inContext.settingsPath).stored;
-        settings::Tuning tuning = settings::tuningFor(stored);
-        if (!inInvocation.frequencyText.isEmpty()) {
-            const QString why =
-                tuneRefusal(inContext, stored, inInvocation.frequencyText, inInvocation.frequency);
-            if (!why.isEmpty()) {
-                writeProblem(inContext.err, why);
-                return sExitUsage;
+    case StationVerb::Save:
+        // What the frequency is checked against, and the one saved when none is given, are read
+        // under the lock with the rest of the edit.
+        edit = [&](host::Dictionary& ioDict) {
+            const settings::Stored stored = settings::fromDictionary(ioDict);
+            settings::Tuning tuning = settings::tuningFor(stored);
+            if (!inInvocation.frequencyText.isEmpty()) {
+                why = tuneRefusal(inContext, stored, inInvocation.frequencyText,
+                                  inInvocation.frequency);
+                tuning.frequency = static_cast<SInt32>(inInvocation.frequency.hertz / 1000);
             }
-            tuning.frequency = static_cast<SInt32>(inInvocation.frequency.hertz / 1000);
-        }
-        const settings::Station saved{settings::stationName(names[0]), tuning.frequency,
-                                      inInvocation.stereo.value_or(tuning.stereo)};
-        // The station by value: the edit runs after this block has ended.
-        edit = [&outcome, saved](host::Dictionary& ioDict) {
-            outcome = settings::saveStation(ioDict, saved);
+            const settings::Station saved{settings::stationName(names[0]), tuning.frequency,
+                                          inInvocation.stereo.value_or(tuning.stereo)};
+            outcome = why.isEmpty() ? settings::saveStation(ioDict, saved) : outcome;
+            done = QString("station %1: %2.")
+                       .arg(saved.name, settings::settingText(saved.frequency, saved.stereo));
             return settings::changed(outcome);
         };
-        done = QString("station %1: %2.")
-                   .arg(saved.name, settings::settingText(saved.frequency, saved.stereo));
         break;
-    }
     case StationVerb::Rename:
         edit = [&](host::Dictionary& ioDict) {
             count = settings::entriesNamed(ioDict, names[0]);
@@ -188,6 +185,10 @@ int station(Context& inContext, const Invocation& inInvocation) {
         break;
     }
     const settings::WriteResult written = settings::change(inContext.settingsPath, edit);
+    if (!why.isEmpty()) {
+        writeProblem(inContext.err, why);
+        return sExitUsage;
+    }
     if (!settings::changed(outcome)) {
         return refused(inContext, outcome, names, inInvocation.stationVerb);
     }
