@@ -3,6 +3,7 @@
 #include "cli/Arguments.h"
 #include "device/DeviceServices.h"
 #include "device/UdevRule.h"
+#include "settings/Settings.h"
 
 #include <QString>
 
@@ -33,6 +34,16 @@ int status(Context& inContext);
 // (the saved one unless given) and saves both, also when no transmitter could be tuned.
 int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
          std::optional<bool> inStereo);
+// What became of a tuning sent to the first transmitter that can be used: whether any was
+// found, and why it could not be tuned (empty when it was).
+struct Sent {
+    bool found = false;
+    QString problem;
+};
+Sent sendToFirstUsable(Context& inContext, const settings::Tuning& inTuning);
+// Sends inTuning, which was saved as inWritten says, and says what became of both.
+int sendSaved(Context& inContext, const settings::Tuning& inTuning,
+              const settings::WriteResult& inWritten);
 // Every transmitter plugged in; sExitDevice when none of them can be used.
 int list(Context& inContext);
 // Sends the saved settings, as the panel does, to the transmitter at inNode or to every one
