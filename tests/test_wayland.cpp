@@ -11,6 +11,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+// A full unwind, so that a leak's stack reaches the library it comes from (see lsan.supp).
+extern "C" __attribute__((used)) const char* __asan_default_options() {
+    return "fast_unwind_on_malloc=0";
+}
+
 namespace {
 
 using namespace std::chrono_literals;
