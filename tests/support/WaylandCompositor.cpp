@@ -1,22 +1,23 @@
-#include "support/WaylandCompositor.h"
+// The Wayland back end of DisplayServer.
+#include "support/DisplayServer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
+#include <QWidget>
 
 #include <wayland-client.h>
 
 #include <linux/input-event-codes.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -68,20 +69,52 @@ uint32_t now() {
                                      .count());
 }
 
+// A virtual pointer of the compositor's on inDisplay, once it has its output; none if it has no
+// such pointers.
+wl_proxy* connectPointer(wl_display* inDisplay) {
+    Globals globals;
+    wl_registry* registry = wl_display_get_registry(inDisplay);
+    wl_registry_add_listener(registry, &sRegistryListener, &globals);
+    // The output comes once the compositor has started its backend.
+    for (int tries = 0; tries < 500 && !(globals.output && globals.manager != nullptr); ++tries) {
+        if (wl_display_roundtrip(inDisplay) < 0) {
+            break;
+        }
+        QThread::msleep(10);
+    }
+    wl_proxy* pointer = nullptr;
+    if (globals.manager != nullptr && globals.seat != nullptr && globals.output) {
+        pointer = wl_proxy_marshal_flags(globals.manager, 0, &sPointerInterface, 1, 0, globals.seat,
+                                         nullptr);
+        wl_display_roundtrip(inDisplay);
+    }
+    // The pointer lives on in the compositor without them, and goes with the connection.
+    for (wl_proxy* proxy : {globals.manager, globals.seat}) {
+        if (proxy != nullptr) {
+            wl_proxy_destroy(proxy);
+        }
+    }
+    wl_registry_destroy(registry);
+    return pointer;
+}
+
 } // namespace
 
-WaylandCompositor::WaylandCompositor() {
+const char* const DisplayServer::sMissing =
+    "sway could not be started (Debian packages sway, wtype)";
+
+DisplayServer::DisplayServer() {
     // The compositor's user passes through this folder to its config and its own runtime
     // folder; the clients' runtime folder is this process's user's.
-    const QString own = mDir.filePath("compositor");
+    const QString own = mDir.filePath("compositor"), clients = mDir.filePath("client");
     // sway will not run as root: under root it runs as nobody.
     const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
     const uid_t uid = nobody != nullptr ? nobody->pw_uid : ::getuid();
     const gid_t gid = nobody != nullptr ? nobody->pw_gid : ::getgid();
     const QByteArray ownPath = QFile::encodeName(own);
     if (!mDir.isValid() || ::chmod(QFile::encodeName(mDir.path()), 0711) != 0 ||
-        !QDir().mkpath(own) || !QDir().mkpath(clientRuntimeDir()) ||
-        ::chmod(QFile::encodeName(clientRuntimeDir()), 0700) != 0 || ::chmod(ownPath, 0700) != 0 ||
+        !QDir().mkpath(own) || !QDir().mkpath(clients) ||
+        ::chmod(QFile::encodeName(clients), 0700) != 0 || ::chmod(ownPath, 0700) != 0 ||
         ::chown(ownPath, uid, gid) != 0) {
         std::fprintf(stderr, "no folder for the compositor: %s\n", std::strerror(errno));
         return;
@@ -99,9 +132,7 @@ WaylandCompositor::WaylandCompositor() {
     config.setPermissions(config.permissions() | QFile::ReadOther);
     const QByteArray configPath = QFile::encodeName(config.fileName());
 
-    mPid = ::fork(); // before any thread: the child may set its environment
-    if (mPid == 0) {
-        ::dup2(::open("/dev/null", O_WRONLY), 2); // it logs each missing device
+    spawn({"sway", "-c", configPath.constData()}, [&] {
         if (nobody != nullptr &&
             (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) {
             ::_exit(126);
@@ -116,11 +147,10 @@ WaylandCompositor::WaylandCompositor() {
                                           {"HOME", ownPath}}) {
             ::setenv(name, value.constData(), 1);
         }
-        ::execlp("sway", "sway", "-c", configPath.constData(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
+    });
     // Connected once its socket listens; the round trips after wait for its loop to run.
-    for (int tries = 0; mPid > 0 && mDisplay == nullptr && tries < 1000; ++tries) {
+    QString socket;
+    for (int tries = 0; mPid > 0 && mWayland == nullptr && tries < 1000; ++tries) {
         if (int status = 0; ::waitpid(mPid, &status, WNOHANG) != 0) {
             std::fprintf(stderr, "sway ended at its start, status %d\n", status);
             mPid = -1;
@@ -128,84 +158,49 @@ WaylandCompositor::WaylandCompositor() {
         }
         if (const QStringList sockets = QDir(own).entryList({"wayland-*"}, QDir::System);
             !sockets.isEmpty()) {
-            mSocket = QDir(own).filePath(sockets.constFirst());
-            mDisplay = wl_display_connect(QFile::encodeName(mSocket).constData());
+            socket = QDir(own).filePath(sockets.constFirst());
+            mWayland = wl_display_connect(QFile::encodeName(socket).constData());
         }
         QThread::msleep(10);
     }
-    if (mDisplay == nullptr || !connectPointer()) {
+    if (mWayland == nullptr || (mPointer = connectPointer(mWayland)) == nullptr) {
         std::fprintf(stderr, "sway %s\n",
-                     mDisplay == nullptr ? "made no socket" : "has no virtual pointer");
-        mSocket.clear();
+                     mWayland == nullptr ? "made no socket" : "has no virtual pointer");
+        return;
+    }
+    mSession = {{"WAYLAND_DISPLAY", socket}, {"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ""}};
+    mOwn = {{"XDG_RUNTIME_DIR", clients}, {"QT_QPA_PLATFORM", "wayland"}};
+}
+
+void DisplayServer::disconnect() {
+    if (mWayland != nullptr) {
+        wl_display_disconnect(mWayland);
     }
 }
 
-bool WaylandCompositor::connectPointer() {
-    Globals globals;
-    wl_registry* registry = wl_display_get_registry(mDisplay);
-    wl_registry_add_listener(registry, &sRegistryListener, &globals);
-    // The output comes once the compositor has started its backend.
-    for (int tries = 0; tries < 500 && !(globals.output && globals.manager != nullptr); ++tries) {
-        if (wl_display_roundtrip(mDisplay) < 0) {
-            break;
-        }
-        QThread::msleep(10);
-    }
-    if (globals.manager != nullptr && globals.seat != nullptr && globals.output) {
-        mPointer = wl_proxy_marshal_flags(globals.manager, 0, &sPointerInterface, 1, 0,
-                                          globals.seat, nullptr);
-        wl_display_roundtrip(mDisplay);
-    }
-    // The pointer lives on in the compositor without them, and goes with the connection.
-    for (wl_proxy* proxy : {globals.manager, globals.seat}) {
-        if (proxy != nullptr) {
-            wl_proxy_destroy(proxy);
-        }
-    }
-    wl_registry_destroy(registry);
-    return mPointer != nullptr;
-}
-
-WaylandCompositor::~WaylandCompositor() {
-    if (mDisplay != nullptr) {
-        wl_display_disconnect(mDisplay);
-    }
-    if (mPid > 0) {
-        ::kill(mPid, SIGTERM);
-        ::waitpid(mPid, nullptr, 0);
-    }
-}
-
-bool WaylandCompositor::exportTo() const {
-    if (mSocket.isEmpty()) {
-        return false;
-    }
-    qputenv("WAYLAND_DISPLAY", QFile::encodeName(mSocket));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(clientRuntimeDir()));
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    qunsetenv("DISPLAY");
-    return true;
-}
-
-void WaylandCompositor::frame() {
+void DisplayServer::frame() {
     wl_proxy_marshal_flags(mPointer, sFrame, nullptr, 1, 0);
-    wl_display_roundtrip(mDisplay); // the compositor has taken what was sent
+    wl_display_roundtrip(mWayland); // the compositor has taken what was sent
 }
 
-QByteArray WaylandCompositor::run(const QString& inProgram, const QStringList& inArguments) {
+QByteArray DisplayServer::run(const QString& inProgram, const QStringList& inArguments,
+                              const Wait& inWait, Clock::time_point inUntil) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("SWAYSOCK", mDir.filePath("compositor/ipc"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(inProgram, inArguments);
+    if (inWait) {
+        inWait(inUntil);
+    }
     while (!process.waitForFinished(1) && process.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents();
     }
     return process.readAllStandardOutput();
 }
 
-bool WaylandCompositor::waitForWindow(const QString& inTitle) {
+bool DisplayServer::showsWindow(const QString& inTitle) {
     const QByteArray named = "\"name\": \"" + inTitle.toUtf8() + "\"";
     for (int tries = 0; tries < 200; ++tries) {
         if (run("swaymsg", {"-t", "get_tree"}).contains(named)) {
@@ -216,43 +211,74 @@ bool WaylandCompositor::waitForWindow(const QString& inTitle) {
     return false;
 }
 
-void WaylandCompositor::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
+bool DisplayServer::activate(QWidget& inWindow) {
+    // Shown, a window is not yet the compositor's: it takes input once the pointer, left where
+    // the window comes, enters it.
+    const QPoint middle = inWindow.mapToGlobal(inWindow.rect().center());
+    movePointer(middle.x(), middle.y());
+    return QTest::qWaitFor([&] { return inWindow.underMouse(); });
+}
+
+void DisplayServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
     run("swaymsg", {QString("input type:keyboard repeat_delay %1; "
                             "input type:keyboard repeat_rate %2")
                         .arg(inDelayMs)
                         .arg(inRatePerSecond)});
 }
 
-void WaylandCompositor::type(const QStringList& inKeys) {
-    // The compositor takes a new keyboard's first press for a key held before the window had
-    // the focus: a Shift goes first. Qt activates the window a round trip after the keyboard
-    // comes, and a window's shortcuts wait for that: a pause goes after it, as a person's would.
-    run("wtype", QStringList{"-k", "Shift_L", "-s", "100"} + inKeys);
+// The compositor takes a new keyboard's first press for a key held before the window had the
+// focus: a Shift goes first. Qt activates the window a round trip after the keyboard comes, and
+// a window's shortcuts wait for that: a pause goes after it, as a person's would.
+const QStringList sNewKeyboard = {"-k", "Shift_L", "-s", "100"};
+constexpr std::chrono::milliseconds sNewKeyboardPause(100);
+
+DisplayServer::Clock::time_point
+DisplayServer::hold(const char* inKey, std::chrono::milliseconds inFor, const Wait& inWait) {
+    // The keyboard stays a moment after the release, as a real one does: its going takes the
+    // focus from the window, which would end a repeat the release failed to end.
+    const auto pressed = Clock::now() + sNewKeyboardPause;
+    run("wtype",
+        sNewKeyboard + QStringList{"-P", inKey, "-s", QString::number(inFor.count()), "-p", inKey,
+                                   "-s", "250"},
+        inWait, pressed + inFor + std::chrono::milliseconds(250));
     // A keyboard coming within a round trip of the last one's going leaves the window inactive
     // in Qt: the next comes a moment later.
     QTest::qWait(100);
+    return pressed;
 }
 
-void WaylandCompositor::hold(const QString& inKey, std::chrono::milliseconds inFor) {
-    // The keyboard stays a moment after the release, as a real one does: its going takes the
-    // focus from the window, which would end a repeat the release failed to end.
-    type({"-P", inKey, "-s", QString::number(inFor.count()), "-p", inKey, "-s", "250"});
+void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* inModifier) {
+    static const std::map<QString, QString> sModifiers = {
+        {"Control_L", "ctrl"}, {"Alt_L", "alt"}, {"Shift_L", "shift"}};
+    QStringList arguments = sNewKeyboard;
+    if (inModifier != nullptr) {
+        arguments << "-M" << sModifiers.at(inModifier);
+    }
+    for (const char* each : inKeys) {
+        arguments << "-k" << each;
+    }
+    if (inModifier != nullptr) {
+        arguments << "-m" << sModifiers.at(inModifier);
+    }
+    run("wtype", arguments);
+    QTest::qWait(100);
 }
 
-void WaylandCompositor::movePointer(int inX, int inY) {
+void DisplayServer::movePointer(int inX, int inY) {
     wl_proxy_marshal_flags(mPointer, sMotionAbsolute, nullptr, 1, 0, now(),
                            static_cast<uint32_t>(inX), static_cast<uint32_t>(inY), 1024u, 768u);
     frame();
 }
 
-void WaylandCompositor::button(bool inDown) {
-    wl_proxy_marshal_flags(mPointer, sButton, nullptr, 1, 0, now(), BTN_LEFT,
+void DisplayServer::button(bool inDown, unsigned inButton) {
+    static constexpr uint32_t sCodes[] = {BTN_LEFT, BTN_MIDDLE, BTN_RIGHT};
+    wl_proxy_marshal_flags(mPointer, sButton, nullptr, 1, 0, now(), sCodes[inButton - 1],
                            inDown ? WL_POINTER_BUTTON_STATE_PRESSED
                                   : WL_POINTER_BUTTON_STATE_RELEASED);
     frame();
 }
 
-void WaylandCompositor::wheel(int inNotches) {
+void DisplayServer::wheel(int inNotches) {
     // Wayland counts toward the user; a notch is 15 units, as libinput gives a wheel's.
     const int toward = inNotches > 0 ? -1 : 1;
     for (int i = 0; i < std::abs(inNotches); ++i) {

@@ -1,0 +1,153 @@
+// The same cases on each window system of the test's own, with real input: an X server with its
+// own key repeat, and a Wayland compositor, where Qt repeats a held key itself. The real program,
+// and the real pane in a window of this process.
+#include "support/PaneWindow.h"
+#include "support/PanelRun.h"
+#include "support/QtPrinters.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include <sstream>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = DisplayServer::Clock;
+
+#ifdef TAVRO_WAYLAND
+#define PANE_ON PaneOnWayland
+constexpr const char* sServer = "Compositor";
+constexpr bool sScreenGrabs = false; // a client sees no other's pixels
+#else
+#define PANE_ON PaneOnX
+constexpr const char* sServer = "Server";
+constexpr bool sScreenGrabs = true;
+#endif
+using PANE_ON = PaneOn;
+
+// A keyboard's repeat as a desktop sets it: the first repeat after delayMs, then rate a second.
+struct RepeatRate {
+    const char* name;
+    unsigned delayMs;
+    unsigned rate;
+};
+void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
+    *outStream << inRepeat.name;
+}
+
+// When a held arrow's steps are due after the press: at once, 0.4 and 0.8 s, then every 0.05 s.
+double due(std::size_t inStep) {
+    return inStep < 3 ? 0.4 * static_cast<double>(inStep)
+                      : 0.8 + 0.05 * static_cast<double>(inStep - 2);
+}
+// How late a step may arrive, counted from the first: far more than a busy machine delays it,
+// and less than a wrong delay of the cadence puts it off within a hold.
+constexpr double sLate = 0.1;
+
+class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
+
+// Each step comes at its due point, never before it (counted from a moment no later than the
+// press) and never far after it, whatever the window system's own repeat; the release ends them.
+// Each release falls mid-way between two due points, so that a busy machine keeps the count.
+TEST_P(KeyHold, StepsComeAtTheDialsCadenceWhateverTheSystemsRepeat) {
+    DisplayServer& server = DisplayServer::current();
+    server.setKeyRepeat(GetParam().delayMs, GetParam().rate);
+    PanelRun panel;
+    ASSERT_TRUE(panel.shown);
+    ASSERT_EQ(panel.reports("88.1 MHz stereo"), QStringList{"88.1 MHz stereo"}); // at plug-in
+    struct Hold {
+        const char* key;
+        std::chrono::milliseconds length;
+        std::size_t steps;
+        const char* last;
+    };
+    for (const Hold& hold :
+         {Hold{"Up", 1025ms, 7, "88.8 MHz stereo"}, Hold{"Down", 600ms, 2, "88.6 MHz stereo"}}) {
+        const std::size_t before = panel.arrivals.size();
+        const auto pressed = server.hold(
+            hold.key, hold.length, [&](Clock::time_point inUntil) { panel.readUntil(inUntil); });
+        panel.readUntil(Clock::now() + 250ms);
+        const std::vector steps(panel.arrivals.begin() + static_cast<std::ptrdiff_t>(before),
+                                panel.arrivals.end());
+        std::ostringstream seen;
+        for (const auto& step : steps) {
+            seen << ' ' << std::chrono::duration<double>(step.arrived - pressed).count();
+        }
+        ASSERT_EQ(steps.size(), hold.steps) << hold.key << ", steps after" << seen.str();
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const std::chrono::duration<double> fromPress = steps[i].arrived - pressed,
+                                                fromFirst = steps[i].arrived - steps[0].arrived;
+            EXPECT_GE(fromPress.count(), due(i)) << hold.key << ", steps after" << seen.str();
+            EXPECT_LE(fromFirst.count(), due(i) + sLate)
+                << hold.key << ", steps after" << seen.str();
+        }
+        EXPECT_EQ(steps.back().text, hold.last);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, KeyHold,
+                         ::testing::Values(RepeatRate{"Default", 660, 25},
+                                           RepeatRate{"Fast", 200, 50},
+                                           RepeatRate{"Slow", 300, 10}),
+                         [](const auto& inInfo) {
+                             return std::string(sServer) + inInfo.param.name;
+                         });
+
+// A click on Mono and a drag of 150 degrees tune the transmitter, and focus goes with them; a
+// drag with another button is not the dial's.
+TEST_F(PANE_ON, ClicksAndDragsTuneAndTakeTheFocus) {
+    const auto* mono = pane.find<QRadioButton>("monoCell");
+    moveTo(mono->mapTo(pane.window.get(), QPoint(8, mono->height() / 2)));
+    input.button(true);
+    input.button(false);
+    EXPECT_TRUE(lastReportBecomes("88.1 MHz mono"));
+    EXPECT_EQ(QApplication::focusWidget(), mono);
+    drag(150.5, 2u);
+    EXPECT_EQ(QApplication::focusWidget(), mono);
+    EXPECT_EQ(reports().size(), 2);
+    drag(150.5);
+    EXPECT_TRUE(lastReportBecomes("98.0 MHz mono"));
+    EXPECT_EQ(QApplication::focusWidget(), pane.dial);
+}
+
+// Over the dial's centre, as a person turns it: one notch, then the next.
+TEST_F(PANE_ON, TheWheelStepsANotchAStep) {
+    moveTo(pane.aroundDial(0, 0));
+    for (const int notch : {1, 1, 1, -1}) {
+        input.wheel(notch);
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == 5; }));
+    EXPECT_EQ(reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
+                                             "88.4 MHz stereo", "88.3 MHz stereo"}));
+}
+
+// Ctrl+P, the Device menu's shortcut, unplugs: dashes, and the dial steps but tells nobody; again,
+// it plugs in and sends the pane's own settings. The window keeps its size throughout.
+TEST_F(PANE_ON, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
+    const auto dialValue = [&] {
+        return QAccessible::queryAccessibleInterface(pane.dial)->valueInterface()->currentValue();
+    };
+    input.type({"p"}, "Control_L");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
+    EXPECT_TRUE(!sScreenGrabs || dialOnScreenBecomesItsDrawing()); // dashes
+    const qsizetype sent = reports().size();
+    drag(90);
+    input.hold("Up", 30ms);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialValue() == 88200; }));
+    EXPECT_EQ(reports().size(), sent);
+    EXPECT_EQ(pane.window->size(), size);
+
+    input.type({"p"}, "Control_L");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
+    EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
+    EXPECT_EQ(dialValue(), 88100);
+    EXPECT_TRUE(!sScreenGrabs || dialOnScreenBecomesItsDrawing());
+    EXPECT_EQ(pane.window->size(), size);
+}
+
+} // namespace
