@@ -43,16 +43,16 @@ double due(std::size_t inStep) {
     return inStep < 3 ? 0.4 * static_cast<double>(inStep)
                       : 0.8 + 0.05 * static_cast<double>(inStep - 2);
 }
-// How late a step may arrive, counted from the first: far more than a busy machine delays it,
-// and less than a wrong delay of the cadence puts it off within a hold.
-constexpr double sLate = 0.1;
 
 class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
 
-// Each step comes at its due point, never before it (counted from a moment no later than the
-// press) and never far after it, whatever the window system's own repeat; the release ends them.
-// Each release falls mid-way between two due points, so that a busy machine keeps the count.
-TEST_P(KeyHold, StepsComeAtTheDialsCadenceWhateverTheSystemsRepeat) {
+// Each step comes at its due point, whatever the window system's own repeat: never before it,
+// counted from a moment no later than the press, and within 0.1 s after it, counted from the
+// first step (a busy machine delays a step by tens of milliseconds, a wrong delay of the cadence
+// puts steps off by more within a hold). Each release falls mid-way between two due points: all
+// steps before it come, and none after; but a busy machine may move a step or the release across
+// the 25 ms between them in the fast repeat, unlike the 0.2 s of the slow one.
+TEST_P(KeyHold, StepsFollowTheDialsCadenceWhateverTheSystemsRepeat) {
     DisplayServer& server = DisplayServer::current();
     server.setKeyRepeat(GetParam().delayMs, GetParam().rate);
     PanelRun panel;
@@ -61,11 +61,10 @@ TEST_P(KeyHold, StepsComeAtTheDialsCadenceWhateverTheSystemsRepeat) {
     struct Hold {
         const char* key;
         std::chrono::milliseconds length;
-        std::size_t steps;
-        const char* last;
+        std::size_t steps, slack;
     };
-    for (const Hold& hold :
-         {Hold{"Up", 1025ms, 7, "88.8 MHz stereo"}, Hold{"Down", 600ms, 2, "88.6 MHz stereo"}}) {
+    std::size_t up = 0;
+    for (const Hold& hold : {Hold{"Up", 2025ms, 27, 1}, Hold{"Down", 600ms, 2, 0}}) {
         const std::size_t before = panel.arrivals.size();
         const auto pressed = server.hold(
             hold.key, hold.length, [&](Clock::time_point inUntil) { panel.readUntil(inUntil); });
@@ -76,16 +75,19 @@ TEST_P(KeyHold, StepsComeAtTheDialsCadenceWhateverTheSystemsRepeat) {
         for (const auto& step : steps) {
             seen << ' ' << std::chrono::duration<double>(step.arrived - pressed).count();
         }
-        ASSERT_EQ(steps.size(), hold.steps) << hold.key << ", steps after" << seen.str();
+        const std::string why = hold.key + (", steps at" + seen.str()) + " s";
+        ASSERT_GE(steps.size() + hold.slack, hold.steps) << why;
+        ASSERT_LE(steps.size(), hold.steps + hold.slack) << why;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const std::chrono::duration<double> fromPress = steps[i].arrived - pressed,
                                                 fromFirst = steps[i].arrived - steps[0].arrived;
-            EXPECT_GE(fromPress.count(), due(i)) << hold.key << ", steps after" << seen.str();
-            EXPECT_LE(fromFirst.count(), due(i) + sLate)
-                << hold.key << ", steps after" << seen.str();
+            EXPECT_GE(fromPress.count(), due(i)) << "step " << i << ": " << why;
+            EXPECT_LE(fromFirst.count(), due(i) + 0.1) << "step " << i << ": " << why;
         }
-        EXPECT_EQ(steps.back().text, hold.last);
+        up = up == 0 ? steps.size() : up;
     }
+    EXPECT_EQ(panel.arrivals.back().text,
+              QString::number(88.1 + 0.1 * static_cast<double>(up - 2), 'f', 1) + " MHz stereo");
 }
 
 INSTANTIATE_TEST_SUITE_P(Held, KeyHold,
