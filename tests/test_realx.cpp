@@ -8,12 +8,10 @@
 #include "support/QtPrinters.h"
 
 #include <QAction>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -29,14 +27,14 @@ TEST(Program, SavesOnClosingAndWhenTheDisplayIsLost) {
     PanelRun panel({}, *display);
     ASSERT_EQ(panel.reports("88.1 MHz stereo"), QStringList{"88.1 MHz stereo"});
     display->type({"Up", "Up", "Up"});
-    EXPECT_EQ(panel.reports("88.4 MHz stereo").constLast(), "88.4 MHz stereo");
+    EXPECT_TRUE(panel.sends("88.4 MHz stereo"));
     display->close("USB_Tavro FM Transmitter");
     ASSERT_EQ(panel.finish().exitCode, 0);
 
     PanelRun again(panel.config.path(), *display);
     EXPECT_EQ(again.reports("88.4 MHz stereo"), QStringList{"88.4 MHz stereo"});
     display->type({"Up"});
-    EXPECT_EQ(again.reports("88.5 MHz stereo").constLast(), "88.5 MHz stereo");
+    EXPECT_TRUE(again.sends("88.5 MHz stereo"));
     display.reset();
     EXPECT_EQ(again.finish().exitCode, 1);
     EXPECT_EQ(settings::read(panel.settingsPath()).stored.frequency, 88500);
@@ -69,23 +67,13 @@ TEST(Program, KeepsWhatUsbTavroSavedJustBeforeItsOwnSave) {
         DisplayServer::current().hold("Up", 20ms);
         DisplayServer::waitHandlingEvents(DisplayServer::Clock::now() + 1ms * afterMs);
         tool.run({"tune", tuned});
-        EXPECT_EQ(panel.reports(QString(tuned) + " MHz stereo").constLast(),
-                  QString(tuned) + " MHz stereo")
-            << afterMs;
+        EXPECT_TRUE(panel.sends(QString(tuned) + " MHz stereo")) << afterMs;
         EXPECT_EQ(saved(), std::lround(std::stod(tuned) * 1000)) << afterMs;
     }
     tool.run({"tune", "99.9"});
     panel.signal(SIGTERM);
     ASSERT_EQ(panel.finish().exitCode, 0);
     EXPECT_EQ(saved(), 99900);
-}
-
-// The menus' pictures, for a person to look at, into the folder TAVRO_SHOTS names.
-void shoot(const char* inName) {
-    if (const QString folder = qEnvironmentVariable("TAVRO_SHOTS"); !folder.isEmpty()) {
-        QTest::qWait(200);
-        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(inName));
-    }
 }
 
 // Typed with the keyboard: a refused entry says why under the field and sends nothing; Enter
@@ -101,7 +89,6 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return dialog->findChild<QLabel*>("entryRefusal")->text() == why; }));
     EXPECT_EQ(field->accessibleDescription(), why);
-    shoot("tune-to-refused.png");
     EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
     input.type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
     EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
@@ -112,30 +99,27 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
 // The band items write the style; the pane fits its frequency to the new band and sends it.
 // The check marks follow the file as another program changes it.
 TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
-    const QString path = pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist");
-    ASSERT_TRUE(settings::write(path, 99500, true).saved());
+    ASSERT_TRUE(settings::write(settingsPath(), 99500, true).saved());
     ASSERT_TRUE(lastReportBecomes("99.5 MHz stereo"));
     input.type({"t"}, "Alt_L");
     input.type({"b"});
     // The submenu opens a moment after its mnemonic; a key typed before goes to the menu above.
     const auto* bandMenu = pane.window->findChild<QMenu*>("bandMenu");
     ASSERT_TRUE(QTest::qWaitFor([&] { return bandMenu->isVisible(); }));
-    shoot("transmitter-band-menu.png");
     input.type({"7"}); // 76.1 to 89.9 MHz
     EXPECT_TRUE(lastReportBecomes("89.9 MHz stereo"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return file().style == 1; }));
     input.type({"t"}, "Alt_L");
     input.type({"p"}); // tune at plug-in, on by default: off
     EXPECT_TRUE(QTest::qWaitFor([&] { return file().applyOnPlug == false; }));
-    ASSERT_TRUE(settings::writeStyle(path, 0).saved());
+    ASSERT_TRUE(settings::writeStyle(settingsPath(), 0).saved());
     const auto* band0 = pane.window->findChild<QAction*>("band0");
     EXPECT_TRUE(QTest::qWaitFor([&] { return band0->isChecked(); }));
 }
 
 // Saved under a name with the current frequency and stereo choice, recalled by Ctrl+1.
 TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
-    const QString path = pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist");
-    ASSERT_TRUE(settings::write(path, 95000, false).saved());
+    ASSERT_TRUE(settings::write(settingsPath(), 95000, false).saved());
     ASSERT_TRUE(lastReportBecomes("95.0 MHz mono"));
     input.type({"a"}, "Alt_L");
     input.type({"s"}); // Save Station…
@@ -143,10 +127,9 @@ TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
     const std::vector<settings::Station> home = {{"home", 95000, false}};
     ASSERT_TRUE(QTest::qWaitFor([&] { return file().stations == home; }));
     ASSERT_TRUE(input.activate(*pane.window)); // back from the dialog
-    ASSERT_TRUE(settings::write(path, 100000, true).saved());
+    ASSERT_TRUE(settings::write(settingsPath(), 100000, true).saved());
     ASSERT_TRUE(lastReportBecomes("100.0 MHz stereo"));
     input.type({"a"}, "Alt_L");
-    shoot("stations-menu.png");
     input.type({"Escape"});
     input.type({"1"}, "Control_L");
     EXPECT_TRUE(lastReportBecomes("95.0 MHz mono"));

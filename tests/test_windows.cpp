@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -28,22 +28,20 @@ constexpr bool sScreenGrabs = true;
 #endif
 using PANE_ON = PaneOn;
 
-// A keyboard's repeat as a desktop sets it: the first repeat after delayMs, then rate a second.
-struct RepeatRate {
-    const char* name;
-    unsigned delayMs;
-    unsigned rate;
-};
-void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
-    *outStream << inRepeat.name;
-}
-
 // When a held arrow's steps are due after the press: at once, 0.4 and 0.8 s, then every 0.05 s.
 double due(std::size_t inStep) {
     return inStep < 3 ? 0.4 * static_cast<double>(inStep)
                       : 0.8 + 0.05 * static_cast<double>(inStep - 2);
 }
 
+// A keyboard's repeat as a desktop sets it: the first repeat after delayMs, then rate a second.
+struct RepeatRate {
+    const char* name;
+    unsigned delayMs, rate;
+};
+void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
+    *outStream << inRepeat.name;
+}
 class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
 
 // Each step comes at its due point, whatever the window system's own repeat: never before it,
@@ -58,32 +56,25 @@ TEST_P(KeyHold, StepsFollowTheDialsCadenceWhateverTheSystemsRepeat) {
     PanelRun panel;
     ASSERT_TRUE(panel.shown);
     ASSERT_EQ(panel.reports("88.1 MHz stereo"), QStringList{"88.1 MHz stereo"}); // at plug-in
-    struct Hold {
-        const char* key;
-        std::chrono::milliseconds length;
-        double steps, slack;
-    };
     std::size_t up = 0;
-    for (const Hold& hold : {Hold{"Up", 2025ms, 27, 1}, Hold{"Down", 600ms, 2, 0}}) {
+    for (const auto& [key, length, count, slack] :
+         {std::tuple{"Up", 2025ms, 27.0, 1.0}, {"Down", 600ms, 2.0, 0.0}}) {
         const std::size_t before = panel.arrivals.size();
-        const auto pressed = server.hold(
-            hold.key, hold.length, [&](Clock::time_point inUntil) { panel.readUntil(inUntil); });
+        const auto pressed =
+            server.hold(key, length, [&](Clock::time_point inUntil) { panel.readUntil(inUntil); });
         panel.readUntil(Clock::now() + 250ms);
         const std::vector steps(panel.arrivals.begin() + static_cast<std::ptrdiff_t>(before),
                                 panel.arrivals.end());
-        std::ostringstream seen;
-        for (const auto& step : steps) {
-            seen << ' ' << std::chrono::duration<double>(step.arrived - pressed).count();
-        }
-        const std::string why = hold.key + (", steps at" + seen.str()) + " s";
-        EXPECT_NEAR(static_cast<double>(steps.size()), hold.steps, hold.slack) << why;
-        std::string early, late; // the steps out of their time
+        std::string seen, early, late; // every step's time from the press, the steps out of time
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const std::chrono::duration<double> fromPress = steps[i].arrived - pressed,
                                                 fromFirst = steps[i].arrived - steps[0].arrived;
+            seen += " " + std::to_string(fromPress.count());
             early += fromPress.count() < due(i) ? " " + std::to_string(i) : "";
             late += fromFirst.count() > due(i) + 0.1 ? " " + std::to_string(i) : "";
         }
+        const std::string why = key + (", steps at" + seen) + " s";
+        EXPECT_NEAR(static_cast<double>(steps.size()), count, slack) << why;
         EXPECT_EQ(early, "") << "before they were due, " << why;
         EXPECT_EQ(late, "") << "late, " << why;
         up = up == 0 ? steps.size() : up;
@@ -138,7 +129,7 @@ TEST_F(PANE_ON, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
     input.type({"p"}, "Control_L");
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
-    EXPECT_TRUE(!sScreenGrabs || dialOnScreenBecomesItsDrawing()); // dashes
+    EXPECT_TRUE(!sScreenGrabs || screenShowsTheDial()); // dashes
     const qsizetype sent = reports().size();
     drag(90);
     input.hold("Up", 30ms);
@@ -150,7 +141,7 @@ TEST_F(PANE_ON, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
     EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
     EXPECT_EQ(dialValue(), 88100);
-    EXPECT_TRUE(!sScreenGrabs || dialOnScreenBecomesItsDrawing());
+    EXPECT_TRUE(!sScreenGrabs || screenShowsTheDial());
     EXPECT_EQ(pane.window->size(), size);
 }
 

@@ -37,11 +37,9 @@ bool DisplayServer::exportTo(QProcessEnvironment& ioEnv) const {
 }
 
 bool DisplayServer::exportTo() const {
-    for (const auto* variables : {&mSession, &mOwn}) {
-        for (const auto& [name, value] : *variables) {
-            value.isEmpty() ? void(qunsetenv(qPrintable(name)))
-                            : void(qputenv(qPrintable(name), value.toLocal8Bit()));
-        }
+    for (const auto& [name, value] : mSession) {
+        value.isEmpty() ? void(qunsetenv(qPrintable(name)))
+                        : void(qputenv(qPrintable(name), value.toLocal8Bit()));
     }
     return !mSession.empty();
 }

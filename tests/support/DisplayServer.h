@@ -34,10 +34,9 @@ public:
     static inline DisplayServer* sCurrent = nullptr;
     static const char* const sMissing; // what to install when it cannot be started
 
-    // Points a program's environment to it, as a desktop session does; false when it could not
-    // be started.
+    // Points a program's environment, or this process's, to it, with Qt's platform for it; false
+    // when it could not be started.
     bool exportTo(QProcessEnvironment& ioEnv) const;
-    // The same for this process's clients, with Qt's platform for it.
     bool exportTo() const;
 
     // As a desktop's keyboard settings set it: the first repeat after inDelay, then inRate a
@@ -79,9 +78,9 @@ private:
     void frame();
 
     int mPid = -1;
-    // What reaches it, for every program and for this process alone; an empty value is a
-    // variable unset. Empty when it could not be started.
-    std::vector<std::pair<QString, QString>> mSession, mOwn;
+    // The environment that reaches it; an empty value is a variable unset. Empty when it could not
+    // be started.
+    std::vector<std::pair<QString, QString>> mSession;
     _XDisplay* mX = nullptr;
     QTemporaryDir mDir;
     wl_display* mWayland = nullptr;

@@ -96,23 +96,20 @@ protected:
     bool lastReportBecomes(const char* inReport) const {
         return QTest::qWaitFor([&] { return reports().constLast() == inReport; });
     }
-    // The dial as the window system shows it, and as it would draw itself now.
-    QImage dialOnScreen() const {
-        const QPoint at = pane.dial->mapTo(pane.window.get(), QPoint(0, 0));
-        return pane.dial->screen()
-            ->grabWindow(pane.window->winId(), at.x(), at.y(), pane.dial->width(),
-                         pane.dial->height())
-            .toImage()
-            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
-    bool dialOnScreenBecomesItsDrawing() const {
+    // Whether the window system shows the dial as it would draw itself now, after a moment.
+    bool screenShowsTheDial() const {
         return QTest::qWaitFor([&] {
-            return dialOnScreen() == host::snapshot(*pane.dial, 1.0, host::Backdrop::Window);
+            const QPoint at = pane.dial->mapTo(pane.window.get(), QPoint(0, 0));
+            return pane.dial->screen()
+                       ->grabWindow(pane.window->winId(), at.x(), at.y(), pane.dial->width(),
+                                    pane.dial->height())
+                       .toImage()
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                   host::snapshot(*pane.dial, 1.0, host::Backdrop::Window);
         });
     }
-    settings::Stored file() const {
-        return settings::read(pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist")).stored;
-    }
+    QString settingsPath() const { return pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist"); }
+    settings::Stored file() const { return settings::read(settingsPath()).stored; }
 
     DisplayServer& input = DisplayServer::current();
     PaneWindow pane;

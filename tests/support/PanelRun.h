@@ -28,12 +28,11 @@ public:
                       DisplayServer& inServer = DisplayServer::current(),
                       std::vector<int> inClosed = {})
         : ProgramRun(TAVRO_HOST_PROGRAM) {
-        env.remove("QT_QPA_PLATFORM");
-        if (!inConfig.isEmpty()) {
-            env.insert("XDG_CONFIG_HOME", inConfig);
-        }
-        closed = std::move(inClosed);
         inServer.exportTo(env);
+        env.remove("QT_QPA_PLATFORM"); // the program finds it, as on a desktop
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("XDG_CONFIG_HOME", inConfig.isEmpty() ? config.path() : inConfig);
+        closed = std::move(inClosed);
         start({"--simulate"});
         shown = inServer.showsWindow("USB_Tavro FM Transmitter");
     }
@@ -48,7 +47,8 @@ public:
             while (process.canReadLine()) {
                 if (QString text = reportIn(QString::fromUtf8(process.readLine()));
                     !text.isEmpty()) {
-                    arrivals.push_back({std::move(text), arrived});
+                    arrivals.push_back({text, arrived});
+                    mReported << text;
                 }
             }
             if (!read && process.state() != QProcess::Running) {
@@ -57,20 +57,18 @@ public:
         } while (Clock::now() < inUntil);
     }
     // The reports so far; with inLast, once the last one is that, or ten seconds have passed.
-    QStringList reports(const QString& inLast = {}) {
+    const QStringList& reports(const QString& inLast = {}) {
         const auto giveUp = Clock::now() + std::chrono::seconds(10);
-        readUntil(Clock::now());
-        while (!inLast.isEmpty() && (arrivals.empty() || arrivals.back().text != inLast) &&
-               Clock::now() < giveUp) {
-            readUntil(Clock::now() + std::chrono::milliseconds(20));
-        }
-        QStringList texts;
-        for (const Report& report : arrivals) {
-            texts << report.text;
-        }
-        return texts;
+        do {
+            readUntil(Clock::now() + std::chrono::milliseconds(10));
+        } while (!inLast.isEmpty() && !mReported.endsWith(inLast) && Clock::now() < giveUp);
+        return mReported;
     }
+    bool sends(const QString& inLast) { return reports(inLast).endsWith(inLast); }
 
     std::vector<Report> arrivals;
     bool shown = false;
+
+private:
+    QStringList mReported;
 };

@@ -168,8 +168,11 @@ DisplayServer::DisplayServer() {
                      mWayland == nullptr ? "made no socket" : "has no virtual pointer");
         return;
     }
-    mSession = {{"WAYLAND_DISPLAY", socket}, {"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ""}};
-    mOwn = {{"XDG_RUNTIME_DIR", clients}, {"QT_QPA_PLATFORM", "wayland"}};
+    mSession = {{"WAYLAND_DISPLAY", socket},
+                {"XDG_SESSION_TYPE", "wayland"},
+                {"DISPLAY", ""},
+                {"XDG_RUNTIME_DIR", clients},
+                {"QT_QPA_PLATFORM", "wayland"}};
 }
 
 void DisplayServer::disconnect() {

@@ -32,8 +32,7 @@ DisplayServer::DisplayServer() {
         const QString name = ":" + QString(number).trimmed();
         mX = XOpenDisplay(qPrintable(name));
         if (mX != nullptr) {
-            mSession = {{"DISPLAY", name}};
-            mOwn = {{"QT_QPA_PLATFORM", "xcb"}};
+            mSession = {{"DISPLAY", name}, {"QT_QPA_PLATFORM", "xcb"}};
         }
     }
     std::fclose(written);
