@@ -19,10 +19,6 @@ inline QString reportIn(const QString& inLine) {
 class PanelRun : public ProgramRun {
 public:
     using Clock = DisplayServer::Clock;
-    struct Report {
-        QString text;
-        Clock::time_point arrived;
-    };
 
     explicit PanelRun(const QString& inConfig = {},
                       DisplayServer& inServer = DisplayServer::current(),
@@ -47,7 +43,7 @@ public:
             while (process.canReadLine()) {
                 if (QString text = reportIn(QString::fromUtf8(process.readLine()));
                     !text.isEmpty()) {
-                    arrivals.push_back({text, arrived});
+                    arrivals.push_back(arrived);
                     mReported << text;
                 }
             }
@@ -66,7 +62,7 @@ public:
     }
     bool sends(const QString& inLast) { return reports(inLast).endsWith(inLast); }
 
-    std::vector<Report> arrivals;
+    std::vector<Clock::time_point> arrivals; // of each report
     bool shown = false;
 
 private:

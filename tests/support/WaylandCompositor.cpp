@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 
 #include <grp.h>
 #include <pwd.h>
@@ -233,13 +232,12 @@ void DisplayServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
 // focus: a Shift goes first. Qt activates the window a round trip after the keyboard comes, and
 // a window's shortcuts wait for that: a pause goes after it, as a person's would.
 const QStringList sNewKeyboard = {"-k", "Shift_L", "-s", "100"};
-constexpr std::chrono::milliseconds sNewKeyboardPause(100);
 
 DisplayServer::Clock::time_point
 DisplayServer::hold(const char* inKey, std::chrono::milliseconds inFor, const Wait& inWait) {
     // The keyboard stays a moment after the release, as a real one does: its going takes the
     // focus from the window, which would end a repeat the release failed to end.
-    const auto pressed = Clock::now() + sNewKeyboardPause;
+    const auto pressed = Clock::now() + std::chrono::milliseconds(100); // the new keyboard's pause
     run("wtype",
         sNewKeyboard + QStringList{"-P", inKey, "-s", QString::number(inFor.count()), "-p", inKey,
                                    "-s", "250"},
@@ -251,17 +249,16 @@ DisplayServer::hold(const char* inKey, std::chrono::milliseconds inFor, const Wa
 }
 
 void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* inModifier) {
-    static const std::map<QString, QString> sModifiers = {
-        {"Control_L", "ctrl"}, {"Alt_L", "alt"}, {"Shift_L", "shift"}};
+    // wtype's name for a modifier: "ctrl" for "Control_L", "alt" for "Alt_L".
+    const QString modifier =
+        QString(inModifier).section('_', 0, 0).toLower().replace("ontrol", "trl");
     QStringList arguments = sNewKeyboard;
-    if (inModifier != nullptr) {
-        arguments << "-M" << sModifiers.at(inModifier);
-    }
     for (const char* each : inKeys) {
         arguments << "-k" << each;
     }
     if (inModifier != nullptr) {
-        arguments << "-m" << sModifiers.at(inModifier);
+        arguments = sNewKeyboard + QStringList{"-M", modifier} + arguments.mid(4) +
+                    QStringList{"-m", modifier};
     }
     run("wtype", arguments);
     QTest::qWait(100);
