@@ -5,6 +5,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,8 +23,13 @@ void DisplayServer::spawn(std::initializer_list<const char*> inArguments,
     arguments.push_back(nullptr);
     mPid = ::fork(); // before any thread: the child may set its environment
     if (mPid == 0) {
-        ::dup2(::open("/dev/null", O_WRONLY), 2); // servers log each display or device they miss
+        // Servers log each display or device they miss; and a test program that dies leaves
+        // neither a server nor its output open behind it, which ctest would wait for.
+        const int nothing = ::open("/dev/null", O_WRONLY);
+        ::dup2(nothing, 1);
+        ::dup2(nothing, 2);
         inChild();
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM); // after inChild, as a change of user clears it
         ::execvp(arguments[0], const_cast<char* const*>(arguments.data()));
         ::_exit(127);
     }
