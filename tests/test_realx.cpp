@@ -91,7 +91,7 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return dialog->findChild<QLabel*>("entryRefusal")->text() == why; }));
     EXPECT_EQ(field->accessibleDescription(), why);
-    EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
+    EXPECT_EQ(pane.reports(), QStringList{"88.1 MHz stereo"});
     input.type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
     EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));

@@ -102,7 +102,7 @@ TEST_F(PANE_ON, ClicksAndDragsTuneAndTakeTheFocus) {
     EXPECT_EQ(QApplication::focusWidget(), mono);
     drag(150.5, 2u);
     EXPECT_EQ(QApplication::focusWidget(), mono);
-    EXPECT_EQ(reports().size(), 2);
+    EXPECT_EQ(pane.reports().size(), 2);
     drag(150.5);
     EXPECT_TRUE(lastReportBecomes("98.0 MHz mono"));
     EXPECT_EQ(QApplication::focusWidget(), pane.dial);
@@ -115,9 +115,9 @@ TEST_F(PANE_ON, TheWheelStepsANotchAStep) {
         input.wheel(notch);
         QTest::qWait(50);
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == 5; }));
-    EXPECT_EQ(reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
-                                             "88.4 MHz stereo", "88.3 MHz stereo"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == 5; }));
+    EXPECT_EQ(pane.reports().mid(1), QStringList({"88.2 MHz stereo", "88.3 MHz stereo",
+                                                  "88.4 MHz stereo", "88.3 MHz stereo"}));
 }
 
 // Ctrl+P, the Device menu's shortcut, unplugs: dashes, and the dial steps but tells nobody; again,
@@ -130,16 +130,16 @@ TEST_F(PANE_ON, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return pane.find<QLabel>("mHWVersField")->text() == "Hardware version: unknown"; }));
     EXPECT_TRUE(!sScreenGrabs || screenShowsTheDial()); // dashes
-    const qsizetype sent = reports().size();
+    const qsizetype sent = pane.reports().size();
     drag(90);
     input.hold("Up", 30ms);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialValue() == 88200; }));
-    EXPECT_EQ(reports().size(), sent);
+    EXPECT_EQ(pane.reports().size(), sent);
     EXPECT_EQ(pane.window->size(), size);
 
     input.type({"p"}, "Control_L");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return reports().size() == sent + 1; }));
-    EXPECT_EQ(reports().constLast(), "88.1 MHz stereo");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.reports().size() == sent + 1; }));
+    EXPECT_EQ(pane.reports().constLast(), "88.1 MHz stereo");
     EXPECT_EQ(dialValue(), 88100);
     EXPECT_TRUE(!sScreenGrabs || screenShowsTheDial());
     EXPECT_EQ(pane.window->size(), size);

@@ -92,9 +92,8 @@ protected:
         input.button(false, inButton);
         QTest::qWait(50);
     }
-    QStringList reports() const { return pane.reports(); }
     bool lastReportBecomes(const char* inReport) const {
-        return QTest::qWaitFor([&] { return reports().constLast() == inReport; });
+        return QTest::qWaitFor([&] { return pane.reports().constLast() == inReport; });
     }
     // Whether the window system shows the dial as it would draw itself now, after a moment.
     bool screenShowsTheDial() const {

@@ -10,7 +10,6 @@
 #include <X11/extensions/XTest.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include <unistd.h>
 
