@@ -6,10 +6,14 @@
 #include "device/sim/SimulatedTransmitter.h"
 #include "dial/xr_tunerLayout.h"
 #include "host/PreferencePane.h"
+#include "host/Snapshot.h"
 #include "host/View.h"
+#include "settings/Settings.h"
+#include "support/DisplayServer.h"
 #include "support/PanelRun.h"
 #include "support/ScopedEnv.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,11 +38,12 @@ struct PaneWindow {
     }
     // The frequencies of the reports sent so far, as the program prints them.
     QStringList reports() const {
-        QByteArray printed;
+        QStringList printed;
         for (const auto& report : simulator.reports()) {
-            printed += "report: " + device::describeTuningReport(report.data(), 6) + "\n";
+            printed << reportIn(QString::fromStdString(
+                "report: " + device::describeTuningReport(report.data(), 6)));
         }
-        return frequencies(printed);
+        return printed;
     }
     // The dial's point at inDegrees clockwise from north, inRadius out, in the window.
     QPoint aroundDial(double inDegrees, double inRadius) const {
@@ -58,10 +63,17 @@ struct PaneWindow {
     host::View* dial = nullptr; // the module has its own copy of the dial class
 };
 
-// The pane in a window of this process, on a window system's real pointer (XServer or
-// WaylandCompositor): its widgets tell where to click.
-template <class Input> class PaneOn : public ::testing::Test {
+// The pane in a window of this process, given the input of the display server: its widgets tell
+// where to click.
+class PaneOn : public ::testing::Test {
 protected:
+    void SetUp() override {
+        ASSERT_NE(pane.window, nullptr);
+        pane.window->present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
+        ASSERT_TRUE(input.activate(*pane.window));
+        size = pane.window->size();
+    }
     // To a point of the window.
     void moveTo(QPoint inAt) {
         const QPoint at = pane.window->mapToGlobal(inAt);
@@ -70,18 +82,35 @@ protected:
     }
     // Turns the pointer from north to inDegrees, pressed inside the dial's circle (with the left
     // button, or the one given).
-    template <class... Button> void drag(double inDegrees, Button... inButton) {
+    void drag(double inDegrees, unsigned inButton = 1) {
         moveTo(pane.aroundDial(0, 40));
-        input.button(true, inButton...);
+        input.button(true, inButton);
         for (double angle = 10; angle < inDegrees; angle += 10) {
             moveTo(pane.aroundDial(angle, 40));
         }
         moveTo(pane.aroundDial(inDegrees, 200)); // farther out, for a finer angle
-        input.button(false, inButton...);
+        input.button(false, inButton);
         QTest::qWait(50);
     }
-    QStringList reports() const { return pane.reports(); }
+    bool lastReportBecomes(const char* inReport) const {
+        return QTest::qWaitFor([&] { return pane.reports().constLast() == inReport; });
+    }
+    // Whether the window system shows the dial as it would draw itself now, after a moment.
+    bool screenShowsTheDial() const {
+        return QTest::qWaitFor([&] {
+            const QPoint at = pane.dial->mapTo(pane.window.get(), QPoint(0, 0));
+            return pane.dial->screen()
+                       ->grabWindow(pane.window->winId(), at.x(), at.y(), pane.dial->width(),
+                                    pane.dial->height())
+                       .toImage()
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                   host::snapshot(*pane.dial, 1.0, host::Backdrop::Window);
+        });
+    }
+    QString settingsPath() const { return pane.config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist"); }
+    settings::Stored file() const { return settings::read(settingsPath()).stored; }
 
-    Input& input = Input::current();
+    DisplayServer& input = DisplayServer::current();
     PaneWindow pane;
+    QSize size;
 };

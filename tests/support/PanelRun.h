@@ -1,53 +1,70 @@
 #pragma once
 
+#include "support/DisplayServer.h"
 #include "support/ProgramRun.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <chrono>
-#include <ostream>
-#include <thread>
 
-// The frequencies (in MHz, as printed) of the simulated transmitter's reports.
-inline QStringList frequencies(const QByteArray& inOutput) {
-    static const QRegularExpression sReport(R"(^report: .*  ([0-9.]+ MHz \w+))",
-                                            QRegularExpression::MultilineOption);
-    QStringList found;
-    for (auto match = sReport.globalMatch(QString::fromUtf8(inOutput)); match.hasNext();) {
-        found << match.next().captured(1);
-    }
-    return found;
+// What a report line of the simulated transmitter sets ("88.1 MHz stereo"); empty for another line.
+inline QString reportIn(const QString& inLine) {
+    static const QRegularExpression sReport(R"(^report: .*  ([0-9.]+ MHz \w+))");
+    return sReport.match(inLine).captured(1);
 }
 
-// A keyboard's repeat as a desktop sets it: the first repeat after delayMs, then rate a second.
-struct RepeatRate {
-    const char* name;
-    unsigned delayMs;
-    unsigned rate;
-};
-inline void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
-    *outStream << inRepeat.name;
-}
-
-// usb-tavro-prefs --simulate as a person starts it from a desktop: with a settings folder of its
-// own, or the one given, and the reports it prints read back.
+// usb-tavro-prefs --simulate as a person starts it on a desktop: with a settings folder of its
+// own, or the one given, its window shown and focused, the reports it prints read back.
 class PanelRun : public ProgramRun {
 public:
-    explicit PanelRun(const QString& inConfig) : ProgramRun(TAVRO_HOST_PROGRAM) {
-        env.remove("QT_QPA_PLATFORM");
-        if (!inConfig.isEmpty()) {
-            env.insert("XDG_CONFIG_HOME", inConfig);
-        }
-    }
-    // The reports printed so far, after the program has had inSettle to print them.
-    QStringList reports(std::chrono::milliseconds inSettle = std::chrono::milliseconds(300)) {
-        std::this_thread::sleep_for(inSettle);
-        process.waitForReadyRead(0);
-        mOutput += process.readAllStandardOutput();
-        return frequencies(mOutput);
+    using Clock = DisplayServer::Clock;
+
+    explicit PanelRun(const QString& inConfig = {},
+                      DisplayServer& inServer = DisplayServer::current(),
+                      std::vector<int> inClosed = {})
+        : ProgramRun(TAVRO_HOST_PROGRAM) {
+        inServer.exportTo(env);
+        env.remove("QT_QPA_PLATFORM"); // the program finds it, as on a desktop
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("XDG_CONFIG_HOME", inConfig.isEmpty() ? config.path() : inConfig);
+        closed = std::move(inClosed);
+        start({"--simulate"});
+        shown = inServer.showsWindow("USB_Tavro FM Transmitter");
     }
 
+    // Reads what it prints until inUntil, each report stamped with the moment its line arrived.
+    void readUntil(Clock::time_point inUntil) {
+        process.setReadChannel(QProcess::StandardOutput);
+        do {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(inUntil - Clock::now());
+            const bool read = process.waitForReadyRead(std::max(0, static_cast<int>(left.count())));
+            const auto arrived = Clock::now();
+            while (process.canReadLine()) {
+                if (QString text = reportIn(QString::fromUtf8(process.readLine()));
+                    !text.isEmpty()) {
+                    arrivals.push_back(arrived);
+                    mReported << text;
+                }
+            }
+            if (!read && process.state() != QProcess::Running) {
+                return;
+            }
+        } while (Clock::now() < inUntil);
+    }
+    // The reports so far; with inLast, once the last one is that, or ten seconds have passed.
+    const QStringList& reports(const QString& inLast = {}) {
+        const auto giveUp = Clock::now() + std::chrono::seconds(10);
+        do {
+            readUntil(Clock::now() + std::chrono::milliseconds(10));
+        } while (!inLast.isEmpty() && !mReported.endsWith(inLast) && Clock::now() < giveUp);
+        return mReported;
+    }
+    bool sends(const QString& inLast) { return reports(inLast).endsWith(inLast); }
+
+    std::vector<Clock::time_point> arrivals; // of each report
+    bool shown = false;
+
 private:
-    QByteArray mOutput;
+    QStringList mReported;
 };

@@ -1,133 +1,141 @@
-#include "support/XServer.h"
+// The X back end of DisplayServer.
+#include "support/DisplayServer.h"
 
 #include <QProcess>
+#include <QTest>
+#include <QWidget>
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-#include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <thread>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-XServer::XServer() {
+const char* const DisplayServer::sMissing = "Xvfb could not be started (Debian package xvfb)";
+
+DisplayServer::DisplayServer() {
     int fds[2];
     if (::pipe(fds) != 0) {
         return;
     }
-    mPid = ::fork();
-    if (mPid == 0) {
-        ::dup2(fds[1], 3);
-        ::dup2(::open("/dev/null", O_WRONLY), 2); // it tells of each display number taken
-        ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
-                 "1024x768x24", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
+    spawn({"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "1024x768x24"},
+          [&] { ::dup2(fds[1], 3); });
     ::close(fds[1]);
     // Xvfb writes its display number once it accepts connections, maybe in pieces: read to the
     // end of the line, as it dies when the pipe closes before.
     std::FILE* written = ::fdopen(fds[0], "r");
     char number[16] = {};
     if (mPid > 0 && std::fgets(number, sizeof number, written) != nullptr) {
-        mName = ":" + std::string(number, std::strcspn(number, "\n"));
-        mDisplay = XOpenDisplay(mName.c_str());
+        const QString name = ":" + QString(number).trimmed();
+        mX = XOpenDisplay(qPrintable(name));
+        if (mX != nullptr) {
+            mSession = {{"DISPLAY", name}, {"QT_QPA_PLATFORM", "xcb"}};
+        }
     }
     std::fclose(written);
-    if (mDisplay == nullptr) {
-        mName.clear();
+}
+
+void DisplayServer::disconnect() {
+    if (mX != nullptr) {
+        XCloseDisplay(mX);
     }
 }
 
-XServer::~XServer() {
-    if (mDisplay != nullptr) {
-        XCloseDisplay(mDisplay);
-    }
-    if (mPid > 0) {
-        ::kill(mPid, SIGTERM);
-        ::waitpid(mPid, nullptr, 0);
-    }
-}
-
-bool XServer::exportTo() const {
-    if (mName.empty()) {
-        return false;
-    }
-    qputenv("DISPLAY", mName.c_str());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    return true;
-}
-
-void XServer::flush() {
-    XSync(mDisplay, False);
-}
-
-void XServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
+void DisplayServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
     if (inRatePerSecond == 0) {
-        XAutoRepeatOff(mDisplay);
+        XAutoRepeatOff(mX);
     } else {
-        XAutoRepeatOn(mDisplay);
-        XkbSetAutoRepeatRate(mDisplay, XkbUseCoreKbd, inDelayMs, 1000 / inRatePerSecond);
+        XAutoRepeatOn(mX);
+        XkbSetAutoRepeatRate(mX, XkbUseCoreKbd, inDelayMs, 1000 / inRatePerSecond);
     }
-    flush();
+    XSync(mX, False);
 }
 
-unsigned XServer::keycode(const char* inKey) {
-    return XKeysymToKeycode(mDisplay, XStringToKeysym(inKey));
+unsigned DisplayServer::keycode(const char* inKey) {
+    return XKeysymToKeycode(mX, XStringToKeysym(inKey));
 }
 
-void XServer::key(const char* inKey, bool inDown) {
-    XTestFakeKeyEvent(mDisplay, keycode(inKey), inDown ? True : False, CurrentTime);
-    flush();
+void DisplayServer::key(const char* inKey, bool inDown) {
+    XTestFakeKeyEvent(mX, keycode(inKey), inDown ? True : False, CurrentTime);
+    XSync(mX, False);
 }
 
-void XServer::hold(const char* inKey, std::chrono::milliseconds inFor) {
-    press(inKey);
-    std::this_thread::sleep_for(inFor);
-    release(inKey);
+DisplayServer::Clock::time_point
+DisplayServer::hold(const char* inKey, std::chrono::milliseconds inFor, const Wait& inWait) {
+    const auto pressed = Clock::now();
+    key(inKey, true);
+    inWait(pressed + inFor);
+    key(inKey, false);
+    return pressed;
 }
 
-void XServer::movePointer(int inX, int inY) {
-    XTestFakeMotionEvent(mDisplay, -1, inX, inY, CurrentTime);
-    flush();
+void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* inModifier) {
+    if (inModifier != nullptr) {
+        key(inModifier, true);
+    }
+    for (const char* each : inKeys) { // a person's taps: released a moment before the next
+        hold(each, std::chrono::milliseconds(20));
+        waitHandlingEvents(Clock::now() + std::chrono::milliseconds(20));
+    }
+    if (inModifier != nullptr) {
+        key(inModifier, false);
+    }
 }
 
-void XServer::button(bool inDown, unsigned inButton) {
-    XTestFakeButtonEvent(mDisplay, inButton, inDown ? True : False, CurrentTime);
-    flush();
+void DisplayServer::movePointer(int inX, int inY) {
+    XTestFakeMotionEvent(mX, -1, inX, inY, CurrentTime);
+    XSync(mX, False);
 }
 
-unsigned long XServer::findWindow(const std::string& inTitle, std::chrono::milliseconds inWait) {
+void DisplayServer::button(bool inDown, unsigned inButton) {
+    XTestFakeButtonEvent(mX, inButton, inDown ? True : False, CurrentTime);
+    XSync(mX, False);
+}
+
+void DisplayServer::wheel(int inNotches) {
+    for (int i = 0; i < std::abs(inNotches); ++i) { // X's buttons 4 and 5 are the wheel's
+        button(true, inNotches > 0 ? 4 : 5);
+        button(false, inNotches > 0 ? 4 : 5);
+    }
+}
+
+unsigned long DisplayServer::findWindow(const QString& inTitle) {
     QProcess search;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", QString::fromStdString(mName));
+    exportTo(env);
     search.setProcessEnvironment(env);
-    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name",
-                             QString::fromStdString("^" + inTitle + "$")});
-    if (!search.waitForFinished(static_cast<int>(inWait.count()))) {
+    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + inTitle + "$"});
+    if (!search.waitForFinished(10000)) {
         search.kill();
         search.waitForFinished();
     }
     return search.readAllStandardOutput().split('\n').constFirst().toULong();
 }
 
-void XServer::focus(unsigned long inWindow) {
-    XSetInputFocus(mDisplay, inWindow, RevertToParent, CurrentTime);
-    flush();
+bool DisplayServer::showsWindow(const QString& inTitle) {
+    const unsigned long window = findWindow(inTitle);
+    XSetInputFocus(mX, window, RevertToParent, CurrentTime);
+    XSync(mX, False);
+    return window != 0;
 }
 
-void XServer::close(unsigned long inWindow) {
+bool DisplayServer::activate(QWidget& inWindow) {
+    XSetInputFocus(mX, inWindow.winId(), RevertToParent, CurrentTime);
+    XSync(mX, False);
+    return QTest::qWaitForWindowActive(&inWindow);
+}
+
+void DisplayServer::close(const QString& inTitle) {
+    const unsigned long window = findWindow(inTitle);
     XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = inWindow;
-    event.xclient.message_type = XInternAtom(mDisplay, "WM_PROTOCOLS", False);
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(mX, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(mDisplay, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(mX, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(mDisplay, inWindow, False, NoEventMask, &event);
-    flush();
+    XSendEvent(mX, window, False, NoEventMask, &event);
+    XSync(mX, False);
 }

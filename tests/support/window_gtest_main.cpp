@@ -1,13 +1,6 @@
 // Runs GoogleTest inside a QApplication on a window system of its own, which the tests drive
-// with real input: an X server, or a Wayland compositor for TAVRO_WAYLAND. Listing the tests needs
-// neither.
-#ifdef TAVRO_WAYLAND
-#include "support/WaylandCompositor.h"
-using WindowSystem = WaylandCompositor;
-#else
-#include "support/XServer.h"
-using WindowSystem = XServer;
-#endif
+// with real input. Listing the tests needs none.
+#include "support/DisplayServer.h"
 
 #include <QApplication>
 
@@ -20,12 +13,12 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests)) {
         return RUN_ALL_TESTS();
     }
-    WindowSystem system;
+    DisplayServer system;
     if (!system.exportTo()) {
-        std::fprintf(stderr, "%s\n", WindowSystem::sMissing);
+        std::fprintf(stderr, "%s\n", DisplayServer::sMissing);
         return 1;
     }
-    WindowSystem::sCurrent = &system;
+    DisplayServer::sCurrent = &system;
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
