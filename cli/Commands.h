@@ -1,8 +1,9 @@
 #pragma once
 
 #include "cli/Arguments.h"
-#include "device/DeviceServices.h"
+#include "device/Backend.h"
 #include "device/UdevRule.h"
+#include "device/xr_device.h"
 
 #include <QString>
 
@@ -17,15 +18,19 @@ inline constexpr int sExitDone = 0;
 inline constexpr int sExitDevice = 1; // no transmitter, a device error, a file not written
 inline constexpr int sExitUsage = 2;
 
-// What the commands work with: the device services the link runs on, the settings file the
-// panel uses, and where their words go. Each problem that ends a command is one line on err.
+// What the commands work with: the transmitters, the settings file the panel uses, and where
+// their words go. Each problem that ends a command is one line on err.
 struct Context {
-    device::DeviceServices& services;
+    device::Backend& backend;
     QString settingsPath;
     UdevRuleFiles udevRule;
     std::ostream& out;
     std::ostream& err;
 };
+
+// Sends inReport to the first transmitter that may be opened, as the panel would take it up: why
+// it did not get there, in words, or nothing.
+QString sendToFirstUsable(Context& inContext, const TuningReport& inReport);
 
 // The transmitter's state and the saved settings; sExitDevice when no transmitter is connected.
 int status(Context& inContext);

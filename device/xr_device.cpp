@@ -1,7 +1,6 @@
 #include "device/xr_device.h"
 
 #include "device/TransmitterIDs.h"
-#include "device/Transmitters.h"
 #include "host/NotificationCenter.h"
 #include "host/SystemLog.h"
 
@@ -49,11 +48,13 @@ IOReturn xr_device::start() {
     if (mNotifyPort != nullptr) {
         return kIOReturnError;
     }
-    std::unique_ptr<MatchingDictionary> matchingDict = device::transmitterMatching(mServices);
+    std::unique_ptr<MatchingDictionary> matchingDict = mServices.IOServiceMatching(kHIDDeviceClass);
     if (!matchingDict) {
         host::systemLog("IOServiceMatching failed File %s Line %d", __FILE__, __LINE__);
         return kIOReturnError;
     }
+    matchingDict->setObject(kProductIDKey, sTransmitterProductID);
+    matchingDict->setObject(kVendorIDKey, sTransmitterVendorID);
 
     mNotifyPort = mServices.IONotificationPortCreate();
     const IOReturn result = mServices.IOServiceAddMatchingNotification(
@@ -95,12 +96,13 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     // Destroyed when this returns, on every path, after the observers have run.
     std::unique_ptr<IOCFPlugInInterface> iodev;
     SInt32 score = 0;
-    result = mServices.IOCreatePlugInInterfaceForService(inDevice, kIOHIDDeviceUserClientTypeID,
-                                                         kIOCFPlugInInterfaceID, &iodev, &score);
+    device::Failure plugIn = mServices.IOCreatePlugInInterfaceForService(
+        inDevice, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &iodev, &score);
+    result = plugIn.status;
     if (result != kIOReturnSuccess) {
         host::systemLog("IOCreatePlugInInterfaceForService failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
-        return refuse(inDevice, mServices.lastPlugInFailure());
+        return refuse(inDevice, std::move(plugIn));
     }
 
     IOHIDDeviceInterface* hidDeviceInterface = nullptr;
@@ -160,28 +162,37 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
 }
 
 IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
-    IOReturn written = kIOReturnSuccess;
-    device::Failure failure;
-    return writeReport(inReport, &written, &failure);
-}
-
-IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten,
-                                device::Failure* outFailure) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
     // A transmitter that has gone is torn down by the removal message that follows.
-    return openWriteClose(*mHIDInterface, inReport, outWritten, outFailure);
+    device::Failure failure = mHIDInterface->open(kIOHIDOptionsTypeNone);
+    if (!failure.failed()) {
+        failure = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize,
+                                           sReportTimeoutMS);
+        device::Failure closed = mHIDInterface->close();
+        if (!failure.failed()) {
+            failure = std::move(closed);
+        }
+    }
+    reportWent(std::move(failure));
+    return mReportFailure.status;
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    device::Failure failure;
-    sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
     if (!mDeviceConnected) {
         return;
     }
-    const bool changed = failure != mReportFailure || mReportWanted;
-    mReportFailure = std::move(failure);
+    if (const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo)) {
+        sendUSBReport(report->data());
+    } else {
+        reportWent({.status = kIOReturnBadArgument});
+    }
+}
+
+void xr_device::reportWent(device::Failure inFailure) {
+    const bool changed = inFailure != mReportFailure || mReportWanted;
+    mReportFailure = std::move(inFailure);
     mReportWanted = false;
     if (changed) {
         postStatusNotification();
@@ -190,12 +201,6 @@ void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
 
 IOReturn xr_device::refuse(io_service_t inDevice, device::Failure inFailure) {
     forgetRefused();
-    PropertyDictionary properties;
-    if (mServices.IORegistryEntryCreateCFProperties(inDevice, &properties) == kIOReturnSuccess) {
-        if (const std::string* path = device::deviceNode(properties)) {
-            inFailure.node = *path;
-        }
-    }
     // Watched, so that its trouble is not shown once it has gone.
     if (mServices.IOServiceAddInterestNotification(mNotifyPort, inDevice, kIOGeneralInterest,
                                                    DeviceNotification, this,
@@ -239,26 +244,6 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
     std::fflush(stdout);
 }
 
-IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
-                        IOReturn* outWritten, device::Failure* outFailure) {
-    *outFailure = {};
-    const IOReturn status = inInterface.open(kIOHIDOptionsTypeNone);
-    if (status != kIOReturnSuccess) {
-        *outFailure = inInterface.lastFailure();
-        return status;
-    }
-    *outWritten =
-        inInterface.setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
-    if (*outWritten != kIOReturnSuccess) {
-        *outFailure = inInterface.lastFailure();
-    }
-    const IOReturn closed = inInterface.close();
-    if (closed != kIOReturnSuccess && !outFailure->failed()) {
-        *outFailure = inInterface.lastFailure();
-    }
-    return closed;
-}
-
 std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
     const SInt32 count = inFreqkHz / 100;
     if (count < 0 || count > sMaxFrequencyCount) {
@@ -278,27 +263,6 @@ std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool 
         0,
         0,
     };
-}
-
-IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    device::Failure failure;
-    return sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
-}
-
-IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo,
-                                     device::Failure* outFailure) {
-    *outFailure = {};
-    if (!mDeviceConnected) {
-        return kIOReturnSuccess;
-    }
-    const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo);
-    if (!report) {
-        *outFailure = {.status = kIOReturnBadArgument};
-        return kIOReturnBadArgument;
-    }
-    IOReturn written = kIOReturnSuccess;
-    const IOReturn closed = writeReport(report->data(), &written, outFailure);
-    return written != kIOReturnSuccess ? written : closed;
 }
 
 void xr_device::postConnectionNotification() {
