@@ -165,18 +165,20 @@ IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
-    // A transmitter that has gone is torn down by the removal message that follows.
-    device::Failure failure = mHIDInterface->open(kIOHIDOptionsTypeNone);
-    if (!failure.failed()) {
-        failure = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize,
-                                           sReportTimeoutMS);
-        device::Failure closed = mHIDInterface->close();
-        if (!failure.failed()) {
-            failure = std::move(closed);
-        }
-    }
-    reportWent(std::move(failure));
+    reportWent(openWriteClose(inReport));
     return mReportFailure.status;
+}
+
+device::Failure xr_device::openWriteClose(const UInt8* inReport) {
+    // A transmitter that has gone is torn down by the removal message that follows.
+    device::Failure opened = mHIDInterface->open(kIOHIDOptionsTypeNone);
+    if (opened.failed()) {
+        return opened;
+    }
+    device::Failure written = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport,
+                                                       sReportSize, sReportTimeoutMS);
+    device::Failure closed = mHIDInterface->close();
+    return written.failed() ? written : closed;
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {

@@ -66,7 +66,7 @@ public:
     UInt16 hardwareVersion() const { return mHWVers; }
 
     // Why the last transmitter that arrived could not be taken up, while none is connected and
-    // that one is still plugged in, with its device node when the registry names one; nothing
+    // that one is still plugged in, with its device node when its backend has one; nothing
     // failed otherwise.
     const device::Failure& refusal() const { return mRefusal; }
     // What became of the last report sent to the connected transmitter.
@@ -85,6 +85,9 @@ private:
     // Remembers why inDevice could not be taken up, watching for its removal; returns its status.
     IOReturn refuse(io_service_t inDevice, device::Failure inFailure);
     void forgetRefused();
+    // Opens the transmitter, writes the report and closes it, whatever the write did: the first
+    // of the three that failed, or nothing.
+    device::Failure openWriteClose(const UInt8* inReport);
     // Remembers what became of a report, telling when that changed or one was wanted.
     void reportWent(device::Failure inFailure);
 
