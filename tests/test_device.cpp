@@ -3,6 +3,7 @@
 // against umockdev's mock sysfs with real uevents, whose hidraw nodes give back the bytes written
 // to them, refuse the user, fail every write, or hold one.
 #include "device/Failure.h"
+#include "device/FailureText.h"
 #include "device/fake/FakeDeviceServices.h"
 #include "device/linux/LinuxBackend.h"
 #include "device/xr_device.h"
@@ -319,14 +320,18 @@ TEST_F(LinuxLink, WriteTheKernelHoldsIsLetGoWithoutHoldingAnyone) {
     device::ReportWriter writer;
     std::atomic<int> letGo = 0;
     writer.setOnRelease([&letGo] { ++letGo; });
-    EXPECT_EQ(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms).status, kIOReturnTimeout);
+    EXPECT_EQ(device::failureText(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms), {}),
+              "the transmitter did not take the setting in time: the kernel held the write past "
+              "the time limit");
     EXPECT_EQ(held.get(), -1);
 
     const Bytes report{0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00};
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(device::writeToNode(writer, MockSysfs::node(0), report, 1000ms).cause,
-              Cause::HeldEarlier);
+    EXPECT_EQ(
+        device::failureText(device::writeToNode(writer, MockSysfs::node(0), report, 1000ms), {}),
+        "the transmitter at /dev/hidraw0 is still busy with an earlier setting that the "
+        "kernel holds");
     EXPECT_LT(clock.elapsed(), 50);
     char drain[4096];
     while (::read(ends[0], drain, sizeof drain) != 0) { // end of file: the writer closed it
