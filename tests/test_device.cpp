@@ -1,7 +1,7 @@
-// The transmitter link: on scripted device services (adoption, removal, the six logged failures,
-// the report's bytes and calls, the trouble it tells of), and on the Linux ones, real libudev
-// against umockdev's mock sysfs with real uevents, whose hidraw nodes give back the bytes written
-// to them, refuse the user, fail every write, or hold one.
+// The transmitter link: on a scripted backend (adoption, removal, the six logged failures, the
+// report's bytes, the trouble it tells of), and on the Linux one, real libudev against umockdev's
+// mock sysfs with real uevents, whose hidraw nodes give back the bytes written to them, refuse the
+// user, fail every write, or hold one.
 #include "device/Failure.h"
 #include "device/FailureText.h"
 #include "device/fake/FakeDeviceServices.h"

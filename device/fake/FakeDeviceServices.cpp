@@ -24,10 +24,11 @@ std::vector<std::vector<UInt8>> FakeDeviceServices::reports() const {
     return reports;
 }
 
-Failure FakeDeviceServices::send(const Transmitter& inTransmitter, std::span<const UInt8> inReport,
+Failure FakeDeviceServices::send(const Transmitter& /*inTransmitter*/,
+                                 std::span<const UInt8> inReport,
                                  std::chrono::milliseconds inLimit) {
     if (!mReportFailure.failed()) {
-        mSent.push_back({inTransmitter.name, {inReport.begin(), inReport.end()}, inLimit});
+        mSent.push_back({{inReport.begin(), inReport.end()}, inLimit});
     }
     return mReportFailure;
 }

@@ -20,7 +20,6 @@ public:
     };
     // A report that got through.
     struct Sent {
-        std::string name;
         std::vector<UInt8> bytes;
         std::chrono::milliseconds limit;
     };
