@@ -2,8 +2,8 @@
 
 #include "cli/Arguments.h"
 #include "device/Backend.h"
+#include "device/TuningReport.h"
 #include "device/UdevRule.h"
-#include "device/xr_device.h"
 
 #include <QString>
 

@@ -4,17 +4,12 @@
 #include "host/NotificationCenter.h"
 #include "host/SystemLog.h"
 
-#include <array>
 #include <cstdio>
 
 const QLatin1String gConnectionNotification("xr_connection_notification");
 const QLatin1String gStatusNotification("xr_status_notification");
 
 namespace {
-
-// The frequency field of the report holds this many 100 kHz steps at most; above it the count
-// would run into the stereo bit.
-constexpr SInt32 sMaxFrequencyCount = 0x07FF;
 
 unsigned hex(IOReturn inStatus) {
     return static_cast<unsigned>(inStatus);
@@ -244,27 +239,6 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
     }
     std::printf("Received message from device %08x\n", inMessageType);
     std::fflush(stdout);
-}
-
-std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    const SInt32 count = inFreqkHz / 100;
-    if (count < 0 || count > sMaxFrequencyCount) {
-        return std::nullopt;
-    }
-    UInt16 reportFreq = static_cast<UInt16>(count + 0x4000);
-    if (inStereo) {
-        reportFreq = static_cast<UInt16>(reportFreq | 0x0800);
-    }
-    // Unsigned, so that any power level wraps rather than overflows; only the low bits count.
-    const UInt32 power = static_cast<UInt32>(inPower);
-    return TuningReport{
-        0xC0,
-        static_cast<UInt8>(reportFreq >> 8),
-        static_cast<UInt8>(reportFreq & 0xFF),
-        static_cast<UInt8>(~(power * 2u + 1u) & 0x0Fu),
-        0,
-        0,
-    };
 }
 
 void xr_device::postConnectionNotification() {

@@ -2,13 +2,11 @@
 
 #include "device/DeviceServices.h"
 #include "device/Failure.h"
+#include "device/TuningReport.h"
 #include "host/Types.h"
 
 #include <QLatin1String>
 #include <QObject>
-
-#include <array>
-#include <optional>
 
 // The name of the notification the link posts, with itself as the object, after each adoption
 // and each removal of the transmitter.
@@ -17,15 +15,6 @@ extern const QLatin1String gConnectionNotification;
 // the transmitter's trouble changes: one it could not take up, a report that did not get
 // through, a transmitter that can take a report again after one did not.
 extern const QLatin1String gStatusNotification;
-
-// The transmitter's 6-byte output report for a frequency, a power level (its low three bits) and
-// the stereo choice; nothing for a frequency whose 100 kHz count does not fit the report's 11-bit
-// field.
-inline constexpr UInt32 sReportSize = 6;
-using TuningReport = std::array<UInt8, sReportSize>;
-std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
-// How long a report may take to be written.
-inline constexpr UInt32 sReportTimeoutMS = 1000;
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.

@@ -4,6 +4,7 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -46,7 +47,7 @@ std::optional<Transmitter> transmitterAt(udev_device* inNode) {
     }
     UInt16 hardwareVersion = 0xFFFF; // as the link reads a missing one
     if (const char* bcdDevice = udev_device_get_sysattr_value(usb, "bcdDevice")) {
-        // One that is no signed 16-bit number, as the link reads it.
+        // No signed 16-bit number, or no number at all: 0xFFFE, as the link reads it.
         const std::optional<long> version = hexNumber(bcdDevice);
         hardwareVersion = version && *version <= 0x7FFF ? static_cast<UInt16>(*version) : 0xFFFE;
     }
