@@ -20,7 +20,12 @@ EntryDialog::EntryDialog(QWidget* inParent, const QString& inTitle, const QStrin
     mRefusal = new QLabel(this);
     mRefusal->setObjectName("entryRefusal");
     mRefusal->setWordWrap(true);
-    mRefusal->setMinimumWidth(mRefusal->fontMetrics().averageCharWidth() * 48);
+    // Room of its own, so that no refusal resizes the dialog (one quoting a long entry cuts it
+    // short).
+    constexpr int sRefusalLines = 3;
+    mRefusal->setFixedSize(mRefusal->fontMetrics().averageCharWidth() * 48,
+                           mRefusal->fontMetrics().lineSpacing() * sRefusalLines);
+    mRefusal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &EntryDialog::accept);

@@ -32,7 +32,7 @@ HostWindow::~HostWindow() {
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
     QMenu* file = menuBar()->addMenu("&File");
     mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
-    new SettingsMenus(*menuBar(), *this, [this] { commitSettings(); });
+    new SettingsMenus(*menuBar(), *this, mPane);
 
     if (inSimulator != nullptr) {
         QMenu* menu = menuBar()->addMenu("&Device");

@@ -9,10 +9,12 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QVariant>
 
 namespace {
 
 constexpr SInt32 sStyles[] = {0, 1};
+constexpr SInt32 sStepkHz = settings::sStepHertz / 1000;
 
 settings::Stored fileNow() {
     return settings::read(settings::prefPath()).stored;
@@ -24,7 +26,7 @@ QString menuText(const QString& inText) {
 }
 
 QString stationText(const settings::Station& inStation) {
-    return QString("%1 (%2)").arg(menuText(inStation.name),
+    return QString("%1 (%2)").arg(settings::isolated(menuText(inStation.name)),
                                   settings::settingText(inStation.frequency, inStation.stereo));
 }
 
@@ -42,8 +44,8 @@ void show(EntryDialog* inDialog, const char* inName) {
 
 } // namespace
 
-SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<void()> inCommit)
-    : QObject(&inWindow), mWindow(inWindow), mCommit(std::move(inCommit)) {
+SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane)
+    : QObject(&inWindow), mWindow(inWindow), mPane(inPane) {
     QMenu* transmitter = inBar.addMenu("&Transmitter");
     QMenu* band = transmitter->addMenu("&Band");
     band->setObjectName("bandMenu");
@@ -54,12 +56,8 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<v
         item->setCheckable(true);
         item->setActionGroup(bands);
         item->setObjectName(QString("band%1").arg(style));
-        connect(item, &QAction::triggered, this, [this, style] {
-            store([style](host::Dictionary& ioDict) {
-                ioDict.setLong(settings::sStyleKey, style);
-                return true;
-            });
-        });
+        connect(item, &QAction::triggered, this,
+                [this, style] { tune(playing("frequency"), playing("stereo") != 0, style); });
         mBands << item;
     }
     mApplyOnPlug = transmitter->addAction("Tune the transmitter when it is &plugged in");
@@ -84,11 +82,20 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<v
     refresh();
 }
 
+SInt32 SettingsMenus::playing(const char* inProperty) const {
+    return mPane.property(inProperty).toInt();
+}
+
+void SettingsMenus::tune(SInt32 inFreqkHz, bool inStereo, SInt32 inStyle) {
+    QMetaObject::invokeMethod(&mPane, "tuneTo", Q_ARG(int, inFreqkHz), Q_ARG(bool, inStereo),
+                              Q_ARG(int, inStyle));
+    refresh();
+}
+
 void SettingsMenus::refresh() {
     const settings::Stored stored = fileNow();
-    // The band the dial shows: band 0 for a style it does not know.
-    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
-    mBands.value(settings::isKnownStyle(style) ? style : 0)->setChecked(true);
+    // The band the dial uses, which the pane saves.
+    mBands.value(playing("bandStyle") == 1 ? 1 : 0)->setChecked(true);
     mApplyOnPlug->setChecked(stored.applyOnPlug.value_or(settings::sDefaultApplyOnPlug));
     fillStations(stored.stations);
 }
@@ -107,10 +114,9 @@ void SettingsMenus::fillStations(const std::vector<settings::Station>& inStation
         if (++number <= sShortcutStations) {
             recall->setShortcut(QKeySequence(QString("Ctrl+%1").arg(number)));
         }
-        rename->addAction(menuText(station.name), this,
-                          [this, name = station.name] { renameStation(name); });
-        remove->addAction(menuText(station.name), this,
-                          [this, name = station.name] { removeStation(name); });
+        const QString name = settings::isolated(menuText(station.name));
+        rename->addAction(name, this, [this, name = station.name] { renameStation(name); });
+        remove->addAction(name, this, [this, name = station.name] { removeStation(name); });
     }
     if (inStations.empty()) {
         mStations->addAction("No stations saved")->setEnabled(false);
@@ -120,94 +126,88 @@ void SettingsMenus::fillStations(const std::vector<settings::Station>& inStation
     mStations->addMenu(remove)->setEnabled(!inStations.empty());
 }
 
-QString SettingsMenus::store(const std::function<bool(host::Dictionary&)>& inEdit) {
+// Tried first on the file as it is now, so that a dialog can say at once why an edit is refused;
+// then made in turn, under the lock, on the file as it is then.
+QString SettingsMenus::store(const std::function<bool(host::Dictionary&)>& inEdit,
+                             const std::function<QString()>& inWhy) {
     const QString path = settings::prefPath();
-    const settings::WriteResult result = settings::change(path, inEdit);
-    if (!result.saved()) {
-        host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
-                        qUtf8Printable(result.problem));
-        refresh(); // the check marks go back to what the file holds
-        return QString("The settings could not be saved to %1: %2.").arg(path, result.problem);
+    host::Dictionary now = settings::load(path).dict.value_or(host::Dictionary());
+    if (!inEdit(now)) {
+        return inWhy ? inWhy() : QString();
     }
+    mTurns.run([this, path, inEdit] {
+        const settings::WriteResult result = settings::changeLocked(path, inEdit);
+        if (!result.saved()) {
+            host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
+                            qUtf8Printable(result.problem));
+        }
+        refresh(); // the check marks go back to what the file holds
+    });
     return {};
 }
 
 void SettingsMenus::tuneTo() {
-    mCommit();
-    const settings::Stored stored = fileNow();
-    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
-    auto* dialog =
-        new EntryDialog(&mWindow, "Tune To", "&Frequency (MHz or kHz):",
-                        settings::formatMHzFromKHz(settings::tuningFor(stored).frequency),
-                        [this, style](const QString& inTyped) {
-                            const auto entry = settings::frequencyEntry(inTyped.trimmed(), style);
-                            if (const auto* why = std::get_if<QString>(&entry)) {
-                                return *why + ".";
-                            }
-                            const SInt32 kHz = std::get<SInt32>(entry);
-                            return store([kHz](host::Dictionary& ioDict) {
-                                ioDict.setLong(settings::sFrequencyKey, kHz);
-                                return true;
-                            });
-                        });
+    const SInt32 style = playing("bandStyle");
+    const SInt32 frequency = playing("frequency");
+    auto* dialog = new EntryDialog(&mWindow, "Tune To", "&Frequency (MHz or kHz):",
+                                   settings::formatMHzFromKHz(frequency - frequency % sStepkHz),
+                                   [this, style](const QString& inTyped) {
+                                       const auto entry = settings::frequencyEntry(inTyped, style);
+                                       if (const auto* why = std::get_if<QString>(&entry)) {
+                                           return *why + ".";
+                                       }
+                                       tune(std::get<SInt32>(entry), playing("stereo") != 0, style);
+                                       return QString();
+                                   });
     show(dialog, "tuneToDialog");
 }
 
 void SettingsMenus::saveStation() {
-    mCommit();
-    const settings::Tuning now = settings::tuningFor(fileNow());
+    const SInt32 frequency = playing("frequency");
+    const settings::Station now{{}, frequency - frequency % sStepkHz, playing("stereo") != 0};
     auto* dialog = new EntryDialog(
         &mWindow, "Save Station",
         QString("&Name for %1:").arg(settings::settingText(now.frequency, now.stereo)), QString(),
         [this, now](const QString& inName) {
-            settings::StationEdit outcome = settings::StationEdit::NotFound;
-            const QString problem = store([&](host::Dictionary& ioDict) {
-                outcome = settings::saveStation(ioDict, {inName, now.frequency, now.stereo});
-                return settings::changed(outcome);
-            });
-            return problem.isEmpty() ? sentence(settings::refusal(outcome, inName, inName))
-                                     : problem;
+            auto outcome = std::make_shared<settings::StationEdit>();
+            const settings::Station station{settings::stationName(inName), now.frequency,
+                                            now.stereo};
+            return store(
+                [outcome, station](host::Dictionary& ioDict) {
+                    *outcome = settings::saveStation(ioDict, station);
+                    return settings::changed(*outcome);
+                },
+                [outcome, inName] {
+                    return sentence(settings::refusal(*outcome, inName, inName, true));
+                });
         });
     show(dialog, "saveStationDialog");
 }
 
 // A station of the other band brings its band with it.
 void SettingsMenus::recall(const settings::Station& inStation) {
-    mCommit();
-    const SInt32 style = fileNow().style.value_or(settings::sDefaultStyle);
-    const auto holds = [&](SInt32 inStyle) {
-        return settings::bandForStyle(inStyle).holds(inStation.frequency);
-    };
-    store([&](host::Dictionary& ioDict) {
-        if (!holds(style)) {
-            for (const SInt32 other : sStyles) {
-                if (holds(other)) {
-                    ioDict.setLong(settings::sStyleKey, other);
-                    break;
-                }
-            }
-        }
-        ioDict.setLong(settings::sFrequencyKey, inStation.frequency);
-        ioDict.setBool(settings::sStereoKey, inStation.stereo);
-        return true;
-    });
+    tune(inStation.frequency, inStation.stereo,
+         settings::styleForFrequency(playing("bandStyle"), inStation.frequency));
 }
 
 void SettingsMenus::renameStation(const QString& inName) {
     auto* dialog = new EntryDialog(
         &mWindow, "Rename Station", "&New name:", inName, [this, inName](const QString& inTo) {
-            settings::StationEdit outcome = settings::StationEdit::NotFound;
-            const QString problem = store([&](host::Dictionary& ioDict) {
-                outcome = settings::renameStation(ioDict, inName, inTo);
-                return settings::changed(outcome);
-            });
-            return problem.isEmpty() ? sentence(settings::refusal(outcome, inName, inTo)) : problem;
+            auto outcome = std::make_shared<settings::StationEdit>();
+            return store(
+                [outcome, inName, inTo](host::Dictionary& ioDict) {
+                    *outcome = settings::renameStation(ioDict, inName, inTo);
+                    return settings::changed(*outcome);
+                },
+                [outcome, inName, inTo] {
+                    return sentence(settings::refusal(*outcome, inName, inTo, true));
+                });
         });
     show(dialog, "renameStationDialog");
 }
 
 void SettingsMenus::removeStation(const QString& inName) {
-    store([&](host::Dictionary& ioDict) {
+    store([inName](host::Dictionary& ioDict) {
         return settings::changed(settings::removeStation(ioDict, inName));
     });
 }

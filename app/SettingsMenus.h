@@ -2,6 +2,7 @@
 
 #include "host/PropertyList.h"
 #include "host/Types.h"
+#include "settings/SettingsLock.h"
 #include "settings/Stations.h"
 #include "settings/Watcher.h"
 
@@ -11,29 +12,33 @@
 #include <functional>
 
 class QAction;
-class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QWidget;
 
 // The host program's Transmitter and Stations menus: the band, tuning at plug-in, a typed
-// frequency and the stations. Each choice is written to the settings file, every other key kept;
-// the pane, which follows the file, takes it in, fits the frequency to the band and tunes the
-// transmitter. The menus follow the file too, as the command-line tool changes it.
+// frequency and the stations. What plays (a band, a typed frequency, a station recalled) is
+// handed to the pane, which tunes the transmitter and saves it as it saves a turn of the dial;
+// the rest is written to the settings file, every other key kept, under the settings lock
+// without waiting for it. The menus follow the file, as the command-line tool changes it.
 class SettingsMenus : public QObject {
     Q_OBJECT
 public:
-    // inCommit saves what the pane holds and has not saved yet, so that a frequency written here
-    // does not lose a change made just before.
-    SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<void()> inCommit);
+    // inPane is the pane: what plays is read from its properties ("frequency", "stereo",
+    // "bandStyle") and handed to its tuneTo.
+    SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane);
 
     static constexpr int sShortcutStations = 9; // Ctrl+1 to Ctrl+9
 
 private:
     void refresh();
     void fillStations(const std::vector<settings::Station>& inStations);
-    // Writes inEdit's change; a file that cannot be written is told in the log, and returned.
-    QString store(const std::function<bool(host::Dictionary&)>& inEdit);
+    // Writes inEdit's change in turn; why it refuses the file as it is now, in a sentence, or
+    // nothing. inWhy makes the sentence of a refusal from what inEdit found.
+    QString store(const std::function<bool(host::Dictionary&)>& inEdit,
+                  const std::function<QString()>& inWhy = {});
+    void tune(SInt32 inFreqkHz, bool inStereo, SInt32 inStyle);
+    SInt32 playing(const char* inProperty) const;
     void tuneTo();
     void saveStation();
     void recall(const settings::Station& inStation);
@@ -41,8 +46,9 @@ private:
     void removeStation(const QString& inName);
 
     QWidget& mWindow;
-    std::function<void()> mCommit;
+    QObject& mPane;
     settings::Watcher mWatcher;
+    settings::LockedTurns mTurns;
     QList<QAction*> mBands; // by style
     QAction* mApplyOnPlug = nullptr;
     QMenu* mStations = nullptr;

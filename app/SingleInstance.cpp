@@ -7,8 +7,11 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,17 +35,24 @@ QString answerTime() {
     return QString("within %1 s").arg(SingleInstance::sAnswerWithin / 1000.0);
 }
 
+// What is left of the start's time on the bus, as a call's timeout (which must not be 0: that
+// would be libdbus's own 25 s).
+int timeLeft(const QDeadlineTimer& inDeadline) {
+    return std::max(1, static_cast<int>(inDeadline.remainingTime()));
+}
+
 QDBusMessage askBus(const QDBusConnection& inBus, const QString& inMethod,
-                    const QVariantList& inArguments) {
+                    const QVariantList& inArguments, const QDeadlineTimer& inDeadline) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", inMethod);
     call.setArguments(inArguments);
-    return inBus.call(call, QDBus::Block, SingleInstance::sAnswerWithin);
+    return inBus.call(call, QDBus::Block, timeLeft(inDeadline));
 }
 
 // The name's owner as a person can find it: its process and program, and its bus name.
-QString ownerText(const QDBusConnection& inBus, const QString& inOwner) {
-    const QDBusMessage pid = askBus(inBus, "GetConnectionUnixProcessID", {inOwner});
+QString ownerText(const QDBusConnection& inBus, const QString& inOwner,
+                  const QDeadlineTimer& inDeadline) {
+    const QDBusMessage pid = askBus(inBus, "GetConnectionUnixProcessID", {inOwner}, inDeadline);
     if (pid.type() != QDBusMessage::ReplyMessage || pid.arguments().isEmpty()) {
         return "bus name " + inOwner;
     }
@@ -57,24 +67,26 @@ QString ownerText(const QDBusConnection& inBus, const QString& inOwner) {
 // Asks the name's owner, by its own bus name, to come forward; says in one line who it is, and
 // whether it did.
 bool askToComeForward(const QDBusConnection& inBus, const QString& inName,
-                      const QVariantMap& inPlatformData) {
-    const QDBusMessage owner = askBus(inBus, "GetNameOwner", {inName});
+                      const QVariantMap& inPlatformData, const QDeadlineTimer& inDeadline) {
+    const QDBusMessage owner = askBus(inBus, "GetNameOwner", {inName}, inDeadline);
     const QString ownerName =
         owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()
             ? owner.arguments().constFirst().toString()
             : inName;
+    // Asked of the bus before the owner, which may take all the time there is.
+    const QString who = ownerText(inBus, ownerName, inDeadline);
     QDBusMessage activate = QDBusMessage::createMethodCall(
         ownerName, sObjectPath, "org.freedesktop.Application", "Activate");
     activate << inPlatformData;
-    const QDBusMessage reply = inBus.call(activate, QDBus::Block, SingleInstance::sAnswerWithin);
+    const QDBusMessage reply = inBus.call(activate, QDBus::Block, timeLeft(inDeadline));
     if (reply.type() == QDBusMessage::ReplyMessage) {
         host::systemLog("A panel is open in this session already (%s): brought it forward",
-                        qUtf8Printable(ownerText(inBus, ownerName)));
+                        qUtf8Printable(who));
         return true;
     }
     const QDBusError error(reply);
     host::systemLog("%s is held on the session bus by %s, which %s: not starting a second panel",
-                    qUtf8Printable(inName), qUtf8Printable(ownerText(inBus, ownerName)),
+                    qUtf8Printable(inName), qUtf8Printable(who),
                     qUtf8Printable(timedOut(error) ? "did not come forward " + answerTime()
                                                    : "would not come forward (" + error.name() +
                                                          ": " + error.message() + ")"));
@@ -83,8 +95,9 @@ bool askToComeForward(const QDBusConnection& inBus, const QString& inName,
 
 } // namespace
 
-QString SingleInstance::hideSilentSessionBus() {
-    const SessionBusProbe probe = probeSessionBus(std::chrono::milliseconds(sAnswerWithin));
+QString SingleInstance::hideSilentSessionBus(const QDeadlineTimer& inDeadline) {
+    const SessionBusProbe probe =
+        probeSessionBus(std::chrono::milliseconds(inDeadline.remainingTime()));
     if (probe.state != SessionBusProbe::State::Silent) {
         return {};
     }
@@ -144,7 +157,7 @@ SingleInstance::Start SingleInstance::claimOnBus() {
         return Start::Run;
     }
     const QString name = settings::sBundleIdentifier;
-    const QDBusMessage requested = askBus(bus, "RequestName", {name, sDoNotQueue});
+    const QDBusMessage requested = askBus(bus, "RequestName", {name, sDoNotQueue}, mDeadline);
     if (requested.type() != QDBusMessage::ReplyMessage || requested.arguments().isEmpty()) {
         const QDBusError error(requested);
         mBusNote = QString("The session bus did not give %1 (%2): %3")
@@ -157,7 +170,7 @@ SingleInstance::Start SingleInstance::claimOnBus() {
         return Start::Run;
     }
 
-    return askToComeForward(bus, name, mPlatformData) ? Start::CameForward : Start::Held;
+    return askToComeForward(bus, name, mPlatformData, mDeadline) ? Start::CameForward : Start::Held;
 }
 
 void SingleInstance::Activate(const QVariantMap& inPlatformData) {

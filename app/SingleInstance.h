@@ -2,6 +2,7 @@
 
 #include "app/InstanceLock.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QVariantMap>
@@ -12,10 +13,11 @@ class QWidget;
 
 // One panel per user session: the first to start owns the program's name on the session bus;
 // a later start asks it to come forward instead, handing on the activation token it was started
-// with, which the window system wants before it brings a window forward. Each question to the
-// bus or to the name's owner waits sAnswerWithin at most; what cannot be checked, and an owner
-// that does not come forward, is said in one line. Bus or none, the one that runs also holds an
-// InstanceLock, which keeps out a second panel that finds no bus or another one.
+// with, which the window system wants before it brings a window forward. The whole start on the
+// bus (the connection, its registration, the name, the owner's answer) takes sAnswerWithin at
+// most; what cannot be checked, and an owner that does not come forward, is said in one line.
+// Bus or none, the one that runs also holds an InstanceLock, which keeps out a second panel that
+// finds no bus or another one.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -24,7 +26,7 @@ public:
 
     // Before the toolkit starts, which would wait for a silent bus without end: such a bus is
     // kept from it. The line that says so when it was, else empty.
-    static QString hideSilentSessionBus();
+    static QString hideSilentSessionBus(const QDeadlineTimer& inDeadline);
 
     // What a start hands on when it asks another panel to come forward: its activation
     // token, as the desktop's applications hand it on. To be read before the toolkit starts,
@@ -32,8 +34,10 @@ public:
     static QVariantMap platformData();
 
     // With inBusHidden (hideSilentSessionBus's line), this panel does not look on the bus.
-    SingleInstance(QString inBusHidden, QVariantMap inPlatformData)
-        : mBusNote(std::move(inBusHidden)), mPlatformData(std::move(inPlatformData)) {}
+    // inDeadline ends the start's time on the bus.
+    SingleInstance(QString inBusHidden, QVariantMap inPlatformData, QDeadlineTimer inDeadline)
+        : mBusNote(std::move(inBusHidden)), mPlatformData(std::move(inPlatformData)),
+          mDeadline(inDeadline) {}
 
     enum class Start {
         Run,         // this is the one, or it could not be checked
@@ -58,5 +62,6 @@ private:
     QPointer<QWidget> mWindow;
     QString mBusNote; // why the bus could not tell; empty when it could
     QVariantMap mPlatformData;
+    QDeadlineTimer mDeadline;
     std::optional<InstanceLock> mLock;
 };

@@ -193,7 +193,9 @@ int main(int argc, char** argv) {
     }
 
     // Before the toolkit, which would wait for a silent session bus without end.
-    const QString busHidden = screenshot ? QString() : SingleInstance::hideSilentSessionBus();
+    const QDeadlineTimer busDeadline(SingleInstance::sAnswerWithin);
+    const QString busHidden =
+        screenshot ? QString() : SingleInstance::hideSilentSessionBus(busDeadline);
     QVariantMap platformData = SingleInstance::platformData();
 
     QApplication app(argc, argv);
@@ -205,7 +207,7 @@ int main(int argc, char** argv) {
 
     std::optional<SingleInstance> instance;
     if (!screenshot) {
-        instance.emplace(busHidden, std::move(platformData));
+        instance.emplace(busHidden, std::move(platformData), busDeadline);
     }
     switch (instance ? instance->claim() : SingleInstance::Start::Run) {
     case SingleInstance::Start::Run:

@@ -172,7 +172,8 @@ Commands:
                   stereo choice are saved all the same (the panel sends them when
                   it next connects one) and the exit status is 1. With
                   --station NAME, tunes to the saved station NAME, with its
-                  stereo choice unless --mono or --stereo is given.
+                  stereo choice unless --mono or --stereo is given, switching
+                  the band when the station is in the other one.
   list            List the transmitters plugged in, one a line: device node and
                   hardware version. status and tune use the first one that can
                   be written to, as the panel does.
@@ -184,9 +185,9 @@ Commands:
                   it sent. Saves nothing. Waits up to a second for a node that
                   may not be written to yet.
   band [BAND]     Show the band, or save BAND as it: 0 or world is 88.1 to
-                  107.9 MHz, 1 or japan is 76.1 to 89.9 MHz. The panel and
-                  apply then move a saved frequency outside it to its nearer
-                  end.
+                  107.9 MHz, 1 or japan is 76.1 to 89.9 MHz. A saved
+                  frequency outside it is moved to its nearer end, saved, and
+                  sent to a transmitter plugged in.
   apply-on-plug [on | off]
                   Show whether a transmitter plugged in while the panel is
                   closed gets the saved settings (on, the default; apply
@@ -197,7 +198,8 @@ Commands:
                   stereo choice (the saved one unless --mono or --stereo is
                   given) as the station NAME, in place of one of that name. Up
                   to 32 stations; a name has 1 to 64 characters, no control
-                  characters and no space at either end.
+                  or invisible characters, no space at either end, and is more
+                  than a frequency.
   station rename NAME NEW
                   Give the station NAME the name NEW.
   station remove NAME

@@ -3,6 +3,7 @@
 #include "cli/Output.h"
 #include "cli/SettingsCommands.h"
 #include "device/FailureText.h"
+#include "device/TuningReport.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -51,16 +52,6 @@ device::Failure sendWhenWritable(device::Backend& inBackend, const device::Trans
 
 } // namespace
 
-QString sendToFirstUsable(Context& inContext, const TuningReport& inReport) {
-    const Found found = inContext.backend.transmitters();
-    const device::Transmitter* usable = firstUsable(found);
-    if (usable == nullptr) {
-        return unusableProblem(found, inContext.udevRule);
-    }
-    const device::Failure sent = inContext.backend.send(*usable, inReport, sReportLimit);
-    return sent.failed() ? device::failureText(sent, inContext.udevRule) : QString();
-}
-
 int status(Context& inContext) {
     const Found found = inContext.backend.transmitters();
     const device::Transmitter* chosen = firstUsable(found);
@@ -88,9 +79,15 @@ int status(Context& inContext) {
     report.stereoSaved = stored.stereo.has_value();
     report.applyOnPlug = stored.applyOnPlug.value_or(settings::sDefaultApplyOnPlug);
     report.applyOnPlugSaved = stored.applyOnPlug.has_value();
+    report.sent = settings::tuningFor(stored).frequency;
     report.settingsPath = inContext.settingsPath;
+    const QString aside = settings::keptAsidePath(inContext.settingsPath, contents.state);
     if (contents.state == settings::FileState::Unreadable) {
-        report.settingsAside = settings::unreadableCopyPath(inContext.settingsPath);
+        report.settingsNote = "could not be read; the next save keeps it as " + aside;
+    } else if (contents.state == settings::FileState::Unkeepable) {
+        report.settingsNote = "holds a value that cannot be written back as it is; the next save "
+                              "keeps it as it was as " +
+                              aside;
     }
     writeStatus(inContext.out, report);
 
@@ -101,27 +98,23 @@ int status(Context& inContext) {
     return sExitDone;
 }
 
-int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
-         std::optional<bool> inStereo) {
-    const settings::Stored stored = settings::read(inContext.settingsPath).stored;
-    if (const QString why = tuneRefusal(inContext, stored, inFrequencyText, inFrequency);
-        !why.isEmpty()) {
-        writeProblem(inContext.err, why);
-        return sExitUsage;
+Sent sendToFirstUsable(Context& inContext, const settings::Tuning& inTuning) {
+    const Found found = inContext.backend.transmitters();
+    const device::Transmitter* usable = firstUsable(found);
+    if (usable == nullptr) {
+        return {!found.empty(), unusableProblem(found, inContext.udevRule)};
     }
+    const device::Failure sent = inContext.backend.send(
+        *usable, *tuningReport(inTuning.frequency, sPower, inTuning.stereo), sReportLimit);
+    return {true, sent.failed() ? device::failureText(sent, inContext.udevRule) : QString()};
+}
 
-    const auto frequency = static_cast<SInt32>(inFrequency.hertz / 1000);
-    const bool stereo = inStereo.value_or(stored.stereo.value_or(true));
-    const QString setting = settings::settingText(frequency, stereo);
-
-    const QString problem = sendToFirstUsable(inContext, *tuningReport(frequency, sPower, stereo));
-    // Saved whatever became of the report, and before anything is printed: the panel opens on
-    // the user's choice and sends it when it connects the transmitter.
-    const settings::WriteResult written =
-        settings::write(inContext.settingsPath, frequency, stereo);
-    const bool saved = written.saved();
-    // An unreadable file kept aside is logged by the settings module, on standard error too.
-
+int sendSaved(Context& inContext, const settings::Tuning& inTuning,
+              const settings::WriteResult& inWritten) {
+    const QString setting = settings::settingText(inTuning.frequency, inTuning.stereo);
+    const QString problem = sendToFirstUsable(inContext, inTuning).problem;
+    const bool saved = inWritten.saved();
+    // A file kept aside is logged by the settings module, on standard error too.
     if (problem.isEmpty() && saved) {
         writeLine(inContext.out, "Tuned to " + setting + ".");
         return sExitDone;
@@ -129,16 +122,42 @@ int tune(Context& inContext, const QString& inFrequencyText, const settings::Fre
     if (problem.isEmpty()) {
         writeProblem(inContext.err, QString("tuned to %1, but the settings file %2 could not be "
                                             "written: %3")
-                                        .arg(setting, inContext.settingsPath, written.problem));
+                                        .arg(setting, inContext.settingsPath, inWritten.problem));
     } else if (saved) {
         writeProblem(inContext.err,
                      QString("%1; saved %2, for the settings panel").arg(problem, setting));
     } else {
         writeProblem(inContext.err,
                      QString("%1; the settings file %2 could not be written either: %3")
-                         .arg(problem, inContext.settingsPath, written.problem));
+                         .arg(problem, inContext.settingsPath, inWritten.problem));
     }
     return sExitDevice;
+}
+
+int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
+         std::optional<bool> inStereo) {
+    // Read, checked and saved under the settings lock, so that no save of the panel's comes
+    // between; sent after, which may take a second.
+    QString why;
+    settings::Tuning tuning;
+    const settings::WriteResult written =
+        settings::change(inContext.settingsPath, [&](host::Dictionary& ioDict) {
+            const settings::Stored stored = settings::fromDictionary(ioDict);
+            why = tuneRefusal(inContext, stored, inFrequencyText, inFrequency);
+            if (!why.isEmpty()) {
+                return false;
+            }
+            tuning = {static_cast<SInt32>(inFrequency.hertz / 1000),
+                      inStereo.value_or(stored.stereo.value_or(settings::sDefaultStereo))};
+            ioDict.setLong(settings::sFrequencyKey, tuning.frequency);
+            ioDict.setBool(settings::sStereoKey, tuning.stereo);
+            return true;
+        });
+    if (!why.isEmpty()) {
+        writeProblem(inContext.err, why);
+        return sExitUsage;
+    }
+    return sendSaved(inContext, tuning, written);
 }
 
 int list(Context& inContext) {

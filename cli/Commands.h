@@ -2,8 +2,8 @@
 
 #include "cli/Arguments.h"
 #include "device/Backend.h"
-#include "device/TuningReport.h"
 #include "device/UdevRule.h"
+#include "settings/Settings.h"
 
 #include <QString>
 
@@ -28,16 +28,22 @@ struct Context {
     std::ostream& err;
 };
 
-// Sends inReport to the first transmitter that may be opened, as the panel would take it up: why
-// it did not get there, in words, or nothing.
-QString sendToFirstUsable(Context& inContext, const TuningReport& inReport);
-
 // The transmitter's state and the saved settings; sExitDevice when no transmitter is connected.
 int status(Context& inContext);
 // Checks the frequency against the band of the settings file, sends it with the stereo choice
 // (the saved one unless given) and saves both, also when no transmitter could be tuned.
 int tune(Context& inContext, const QString& inFrequencyText, const settings::Frequency& inFrequency,
          std::optional<bool> inStereo);
+// What became of a tuning sent to the first transmitter that can be used: whether any was
+// found, and why it could not be tuned (empty when it was).
+struct Sent {
+    bool found = false;
+    QString problem;
+};
+Sent sendToFirstUsable(Context& inContext, const settings::Tuning& inTuning);
+// Sends inTuning, which was saved as inWritten says, and says what became of both.
+int sendSaved(Context& inContext, const settings::Tuning& inTuning,
+              const settings::WriteResult& inWritten);
 // Every transmitter plugged in; sExitDevice when none of them can be used.
 int list(Context& inContext);
 // Sends the saved settings, as the panel does, to the transmitter at inNode or to every one

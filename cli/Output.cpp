@@ -2,9 +2,14 @@
 
 #include "host/Printable.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <iostream>
 
 namespace cli {
@@ -60,7 +65,21 @@ QString lostOutput() {
 }
 
 QString shown(const QString& inArgument) {
-    return inArgument.isEmpty() ? QString("\"\"") : host::printable(inArgument);
+    return inArgument.isEmpty() ? QString("\"\"") : host::quoted(inArgument);
+}
+
+qsizetype displayWidth(const QString& inText) {
+    // The C library's widths, in a UTF-8 locale of its own: the program's may be "C".
+    static const locale_t sUtf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    const locale_t previous = sUtf8 != nullptr ? uselocale(sUtf8) : nullptr;
+    qsizetype width = 0;
+    for (const char32_t c : inText.toUcs4()) {
+        width += std::max(::wcwidth(static_cast<wchar_t>(c)), 0);
+    }
+    if (previous != nullptr) {
+        uselocale(previous);
+    }
+    return width;
 }
 
 QString hardwareVersionText(UInt16 inVersion) {
@@ -82,8 +101,10 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
     if (!inReport.frequencySaved) {
         frequency += " (default)";
-    } else if (!band.holds(inReport.frequency)) {
-        frequency += " (outside the band)";
+    } else if (inReport.sent != inReport.frequency) {
+        frequency += QString(" (%1the panel and apply send %2 MHz)")
+                         .arg(band.holds(inReport.frequency) ? "" : "outside the band: ",
+                              settings::formatMHzFromKHz(inReport.sent));
     }
     writeLine(inStream, "Transmitter:     " + inReport.transmitter);
     writeLine(inStream, "Saved frequency: " + frequency);
@@ -95,8 +116,8 @@ void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
                             .arg(inReport.applyOnPlug ? "yes" : "no")
                             .arg(defaulted(inReport.applyOnPlugSaved)));
     QString file = inReport.settingsPath;
-    if (!inReport.settingsAside.isEmpty()) {
-        file += " (could not be read; the next save keeps it as " + inReport.settingsAside + ")";
+    if (!inReport.settingsNote.isEmpty()) {
+        file += " (" + inReport.settingsNote + ")";
     }
     writeLine(inStream, "Settings file:   " + file);
 }

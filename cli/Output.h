@@ -21,9 +21,13 @@ QString lostOutput();
 // to it is lost output.
 void outputWasClosed();
 
-// An argument as it may be echoed to a terminal: control characters escaped ("\x1b"), and an
-// empty one as "".
+// An argument as it may be echoed to a terminal: control characters escaped ("\x1b"), a long one
+// cut (see host::quoted), and an empty one as "".
 QString shown(const QString& inArgument);
+
+// How many columns of a terminal inText takes: two for a wide character (CJK, most emoji), none
+// for a combining mark.
+qsizetype displayWidth(const QString& inText);
 
 // Four hexadecimal digits, as the settings panel shows the hardware version.
 QString hardwareVersionText(UInt16 inVersion);
@@ -39,8 +43,9 @@ struct StatusReport {
     bool stereoSaved = false;
     bool applyOnPlug = true;
     bool applyOnPlugSaved = false;
+    SInt32 sent = 0; // what the panel and apply send for the saved frequency
     QString settingsPath;
-    QString settingsAside; // where the file will be kept, when it could not be read
+    QString settingsNote; // what the next save does with a file it would lose some of
 };
 
 void writeStatus(std::ostream& inStream, const StatusReport& inReport);

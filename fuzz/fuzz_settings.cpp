@@ -82,6 +82,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* inData, std::size_t in
         fail("more values than the bounds allow");
     }
 
+    // A list holding a value libplist cannot keep as it is, is kept as libplist writes it back:
+    // that is what the other keys are compared with.
+    if (!dict->readExactly()) {
+        const std::optional<QByteArray> kept = dict->toData();
+        if (!kept) {
+            fail("a settings file read as libplist keeps it cannot be written back");
+        }
+        plist_free(root);
+        root =
+            host::libplist::fromMemory(kept->constData(), static_cast<std::uint32_t>(kept->size()));
+    }
+
     // As the pane does: read, then write back the frequency and a changed stereo choice.
     const settings::Stored stored = settings::fromDictionary(*dict);
     const SInt32 frequency = stored.frequency.value_or(88100);

@@ -1,5 +1,7 @@
 #include "host/Printable.h"
 
+#include <QTextBoundaryFinder>
+
 namespace host {
 
 QString printable(const QString& inText) {
@@ -13,6 +15,18 @@ QString printable(const QString& inText) {
         }
     }
     return text;
+}
+
+QString quoted(const QString& inText, qsizetype inMost) {
+    // Cut between characters as a person sees them, never inside one.
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, inText);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() > 0) {
+        if (++count == inMost && finder.position() < inText.size()) {
+            return printable(inText.first(finder.position())) + QChar(0x2026);
+        }
+    }
+    return printable(inText);
 }
 
 } // namespace host

@@ -9,4 +9,8 @@ namespace host {
 // cursor, recolour the screen or start a line of its own.
 QString printable(const QString& inText);
 
+// Text a person typed, as a message quotes it back: printable, and cut after inMost characters
+// with an ellipsis, so that no entry can stretch a line or a dialog.
+QString quoted(const QString& inText, qsizetype inMost = 64);
+
 } // namespace host

@@ -66,8 +66,9 @@ bool utf16Keepable(const unsigned char* inUnits, std::uint64_t inCount, bool inI
 }
 
 // Walks a binary list's objects as libplist reads them, shared ones once per reference. A list
-// that is malformed on the way is refused: libplist refuses it as well.
-bool binaryWithinBounds(const QByteArray& inData) {
+// that is malformed on the way is refused: libplist refuses it as well. A value libplist reads
+// otherwise than the list holds it clears *outExact; a key it would misread refuses the list.
+bool binaryWithinBounds(const QByteArray& inData, bool* outExact) {
     const auto* data = reinterpret_cast<const unsigned char*>(inData.constData());
     const auto size = static_cast<std::uint64_t>(inData.size());
     if (size < sBinaryHeaderSize + sBinaryTrailerSize) {
@@ -105,10 +106,14 @@ bool binaryWithinBounds(const QByteArray& inData) {
         const unsigned type = data[at] & 0xF0u;
         std::uint64_t count = data[at] & 0x0Fu;
         ++at;
+        // Keys are strings; libplist's key getter takes anything else, or a U+0000 in one, down.
+        if (isKey && type != 0x50 && type != 0x60) {
+            return false;
+        }
         // libplist reads a set as an array, and keeps only the last eight bytes of a 16-byte
         // integer, as an unsigned one: written back, the value would change.
         if (type == 0xC0 || (type == 0x10 && count == 4 && !highHalfZero(data + at, table - at))) {
-            return false;
+            *outExact = false;
         }
         const bool counted =
             type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 || type == 0xD0;
@@ -138,11 +143,12 @@ bool binaryWithinBounds(const QByteArray& inData) {
                 return false;
             }
             // libplist ends an ASCII string at its first U+0000.
-            if (type == 0x50 && std::memchr(data + at, 0, count) != nullptr) {
-                return false;
-            }
-            if (type == 0x60 && !utf16Keepable(data + at, count, isKey)) {
-                return false;
+            if ((type == 0x50 && std::memchr(data + at, 0, count) != nullptr) ||
+                (type == 0x60 && !utf16Keepable(data + at, count, isKey))) {
+                if (isKey) {
+                    return false;
+                }
+                *outExact = false;
             }
             continue;
         }
@@ -273,8 +279,9 @@ Shape shapeOf(plist_t inRoot) {
 // for every reference to it: deep nesting overflows the stack, and a few hundred bytes of
 // shared references expand to gigabytes. A list beyond the bounds is refused before it gets
 // there.
-bool withinBounds(const QByteArray& inData) {
-    return inData.startsWith("bplist") ? binaryWithinBounds(inData) : xmlWithinBounds(inData);
+bool withinBounds(const QByteArray& inData, bool* outExact) {
+    return inData.startsWith("bplist") ? binaryWithinBounds(inData, outExact)
+                                       : xmlWithinBounds(inData);
 }
 
 // libplist reads and writes reals with the C library's numeric locale, which Qt sets from the
@@ -334,7 +341,8 @@ QByteArray binaryOf(plist_t inRoot) {
 
 // inData, read as a settings file is read, gives inRoot exactly.
 bool readsBackAs(const QByteArray& inData, plist_t inRoot) {
-    if (inData.isEmpty() || !withinBounds(inData)) {
+    bool exact = true;
+    if (inData.isEmpty() || !withinBounds(inData, &exact)) {
         return false;
     }
     plist_t back = nullptr;
@@ -518,17 +526,20 @@ Dictionary::~Dictionary() {
     }
 }
 
-Dictionary::Dictionary(Dictionary&& inOther) noexcept : mRoot(inOther.mRoot) {
+Dictionary::Dictionary(Dictionary&& inOther) noexcept
+    : mRoot(inOther.mRoot), mExact(inOther.mExact) {
     inOther.mRoot = nullptr;
 }
 
 Dictionary& Dictionary::operator=(Dictionary&& inOther) noexcept {
     std::swap(mRoot, inOther.mRoot);
+    std::swap(mExact, inOther.mExact);
     return *this;
 }
 
 std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
-    if (inData.isEmpty() || inData.size() > sMaxSize || !withinBounds(inData)) {
+    bool exact = true;
+    if (inData.isEmpty() || inData.size() > sMaxSize || !withinBounds(inData, &exact)) {
         return std::nullopt;
     }
     plist_t root = nullptr;
@@ -549,13 +560,33 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
         plist_free(root);
         return std::nullopt;
     }
-    // A list that no form holds exactly is not taken: written back, a value would change
-    // (libplist 2.2 writes a string holding U+0000 only up to it, in either form).
     Dictionary dict(root);
-    if (!dict.toData()) {
+    dict.mExact = exact;
+    if (dict.toData()) {
+        return dict;
+    }
+    // No form holds a value as it was read (libplist 2.2 writes a string holding U+0000 only up
+    // to it, in either form): what it does write is what is kept, the rest read as it was.
+    const QByteArray written = binaryOf(root);
+    bool writtenExact = true;
+    if (!withinBounds(written, &writtenExact) || !writtenExact) {
         return std::nullopt;
     }
-    return dict;
+    plist_t kept = nullptr;
+    {
+        const CLocale cLocale;
+        kept =
+            libplist::fromMemory(written.constData(), static_cast<std::uint32_t>(written.size()));
+    }
+    if (kept == nullptr) {
+        return std::nullopt;
+    }
+    Dictionary keepable(kept);
+    keepable.mExact = false;
+    if (plist_get_node_type(kept) != PLIST_DICT || !keepable.toData()) {
+        return std::nullopt;
+    }
+    return keepable;
 }
 
 std::optional<Dictionary> Dictionary::dictionaryWithContentsOfFile(const QString& inPath) {

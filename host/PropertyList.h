@@ -23,8 +23,9 @@ public:
     Dictionary& operator=(const Dictionary&) = delete;
 
     // The dictionary in inData, or nothing when it is not a property list with a dictionary
-    // at its root, is beyond the bounds below, or holds a value that libplist cannot keep as
-    // the list says or write back unchanged.
+    // at its root or is beyond the bounds below. A value that libplist cannot keep as the list
+    // holds it (a string with U+0000 in it, a set, an integer beyond 64 bits) is read as libplist
+    // reads it and writes it back, and readExactly() is false.
     static std::optional<Dictionary> fromData(const QByteArray& inData);
     // The same for a file; a missing or unreadable file gives nothing, and so does anything but
     // a regular file.
@@ -45,6 +46,10 @@ public:
     static constexpr std::size_t sMaxPayload = 256 * 1024; // bytes of strings, keys and data
     // XML entities read ("&"), and characters that are written as one ("&", "<", ">").
     static constexpr std::size_t sMaxEscapes = 256;
+
+    // Every value as the list it was read from holds it: written back unchanged, the list is
+    // the same. True for a dictionary made here.
+    bool readExactly() const { return mExact; }
 
     bool hasKey(const char* inKey) const;
 
@@ -87,6 +92,7 @@ public:
 private:
     explicit Dictionary(void* inRoot);
     void* mRoot; // plist_t of type dictionary, owned
+    bool mExact = true;
 };
 
 } // namespace host

@@ -52,6 +52,9 @@ void USB_TavroPref::mainViewDidLoad() {
         mTunerCtl->setWheelTarget(this, host::Selector("handleFreqWheel"));
     }
     showTuning();
+    if (differsFromFile()) {
+        scheduleSave(); // what the dial corrected is what plays
+    }
     if (mHWVersField != nullptr) {
         mHWVersField->setText("Hardware version: unknown");
     }
@@ -86,6 +89,10 @@ void USB_TavroPref::showTuning() {
         // What the dial shows is what the transmitter gets: a stored frequency outside the band
         // is taken as the dial corrected it.
         mFrequency = mTunerCtl->frequency();
+    }
+    // The dial keeps its band for a style it does not know.
+    if (settings::isKnownStyle(mStyle)) {
+        mBandStyle = mStyle;
     }
 }
 
@@ -182,6 +189,9 @@ void USB_TavroPref::showStatus() {
         lines << QString("The settings could not be saved to %1: %2.")
                      .arg(settings::prefPath(), mSaveProblem);
     }
+    if (!mSaveNote.isEmpty()) {
+        lines << mSaveNote + ".";
+    }
     mStatusField->setText(lines.join('\n'));
 }
 
@@ -213,6 +223,15 @@ void USB_TavroPref::showHardwareVersion() {
     }
     mHWVersField->setText(QString::asprintf("Hardware version: %04x",
                                             static_cast<unsigned>(mDevice->hardwareVersion())));
+}
+
+void USB_TavroPref::tuneTo(int inFreqkHz, bool inStereo, int inStyle) {
+    mStyle = inStyle;
+    mFrequency = inFreqkHz;
+    mStereo = inStereo;
+    showSettings();
+    sendSettingsToDevice();
+    scheduleSave();
 }
 
 void USB_TavroPref::sendSettingsToDevice() {

@@ -5,6 +5,7 @@
 #include "host/RadioMatrix.h"
 #include "host/Types.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLock.h"
 #include "settings/SharedFile.h"
 #include "settings/Watcher.h"
 
@@ -42,6 +43,11 @@ class USB_TavroPref : public host::PreferencePane {
     // What the status line adds to "Plug in the transmitter", set by the program that shows the
     // pane (the simulated transmitter's menu, say).
     Q_PROPERTY(QString plugInHint MEMBER mPlugInHint)
+    // What plays, for the program's menus: the frequency (kHz), the stereo choice, and the band
+    // in force (the style whose band the dial uses).
+    Q_PROPERTY(int frequency READ frequency)
+    Q_PROPERTY(bool stereo READ stereo)
+    Q_PROPERTY(int bandStyle READ bandStyle)
 public:
     // The transmitter is reached through inServices, which must outlive the pane.
     USB_TavroPref(host::Bundle inBundle, device::DeviceServices& inServices,
@@ -59,9 +65,13 @@ public:
     void connectionEvent(const host::Notification& inNotification);
     void statusEvent(const host::Notification& inNotification);
     void sendSettingsToDevice();
+    // Tunes as a menu asks (a typed frequency, a station, a band): the band of inStyle, the
+    // frequency moved into it as the dial moves it, sent at once and saved soon.
+    Q_INVOKABLE void tuneTo(int inFreqkHz, bool inStereo, int inStyle);
 
     SInt32 frequency() const { return mFrequency; }
     SInt32 tuningStyle() const { return mStyle; }
+    SInt32 bandStyle() const { return mBandStyle; }
     bool stereo() const { return mStereo; }
     bool connected() const { return mConnected; }
     xr_device* device() const { return mDevice.get(); }
@@ -83,8 +93,12 @@ private:
     QString deviceTrouble() const;
     void scheduleSave();
     void saveWhenDue();
+    void saveInTurn();
+    void save(bool inClosing);
     void followSettingsFile();
     bool takeIn(const settings::Stored& inChanged);
+    std::optional<SInt32> styleToSave() const;
+    bool differsFromFile() const;
 
     xr_tunerCtl* mTunerCtl = nullptr;
     host::RadioMatrix* mStereoCtl = nullptr;
@@ -98,12 +112,17 @@ private:
     SInt32 mStyle = 0;
     bool mStereo = true;
     bool mConnected = false;
+    SInt32 mBandStyle = 0; // the last style of a known band given the dial: the band it uses
 
     device::DeviceServices& mServices;
     QString mPlugInHint;
     QTimer mSaveTimer;
     QDeadlineTimer mSaveDue;
     QString mSaveProblem;       // why the last save failed; empty when it did not
+    QString mSaveNote;          // what the last save kept aside, in a line
     settings::SharedFile mFile; // what the file held when it was last read or written
     settings::Watcher mWatcher;
+    settings::LockedTurns mTurns;
+    bool mSaveWaiting = false; // a save waits for its turn
+    bool mSettling = false;    // a save waits for an unreadable file to settle
 };

@@ -1,6 +1,6 @@
 #include "settings/Settings.h"
 
-#include "settings/FolderLock.h"
+#include "settings/SettingsLock.h"
 #include "settings/Tuning.h"
 
 #include "host/PropertyList.h"
@@ -30,16 +30,22 @@ std::optional<SInt32> clampedLong(const host::Dictionary& inDict, const char* in
                                                         std::numeric_limits<SInt32>::max()));
 }
 
-// Moves an unreadable settings file out of the way without overwriting an earlier one; where it
-// went, or nothing when it could not be moved.
-QString keepUnreadable(const QString& inPath) {
-    const QString aside = unreadableCopyPath(inPath);
-    if (QFile::rename(inPath, aside)) {
-        host::systemLog("Settings file %s could not be read; kept as %s", qUtf8Printable(inPath),
-                        qUtf8Printable(aside));
-        return aside;
+// Keeps the file at inPath aside before it is replaced: moved when it cannot be read, copied
+// whole when a value in it cannot be written back as it is. Where it went, or nothing when it
+// could not be kept.
+QString keepAside(const QString& inPath, FileState inFound, QString* outNote) {
+    const QString aside = keptAsidePath(inPath, inFound);
+    const bool unreadable = inFound == FileState::Unreadable;
+    if (!(unreadable ? QFile::rename(inPath, aside) : QFile::copy(inPath, aside))) {
+        return {};
     }
-    return {};
+    *outNote = unreadable
+                   ? QString("Settings file %1 could not be read; kept as %2").arg(inPath, aside)
+                   : QString("Settings file %1 holds a value that cannot be written back as it "
+                             "is; kept as it was as %2")
+                         .arg(inPath, aside);
+    host::systemLog("%s", qUtf8Printable(*outNote));
+    return aside;
 }
 
 // HOME, or where the user database says it is when HOME is unset or relative (a service or a
@@ -62,10 +68,11 @@ QString homeFolder() {
 
 } // namespace
 
-QString unreadableCopyPath(const QString& inPath) {
-    QString aside = inPath + ".unreadable";
+QString keptAsidePath(const QString& inPath, FileState inFound) {
+    const QString base = inPath + (inFound == FileState::Unreadable ? ".unreadable" : ".original");
+    QString aside = base;
     for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = inPath + ".unreadable." + QString::number(n);
+        aside = base + "." + QString::number(n);
     }
     return aside;
 }
@@ -106,6 +113,8 @@ Loaded load(const QString& inPath) {
     if (!loaded.dict) {
         const bool present = !inPath.isEmpty() && QFileInfo(inPath).exists();
         loaded.state = present ? FileState::Unreadable : FileState::Missing;
+    } else if (!loaded.dict->readExactly()) {
+        loaded.state = FileState::Unkeepable;
     }
     return loaded;
 }
@@ -121,22 +130,26 @@ WriteResult replace(const QString& inPath, FileState inFound, const host::Dictio
         result.problem = "there is no home folder to keep it in";
         return result;
     }
-    if (inFound == FileState::Unreadable && QFileInfo(inPath).exists()) {
-        result.keptAside = keepUnreadable(inPath);
+    if ((inFound == FileState::Unreadable || inFound == FileState::Unkeepable) &&
+        QFileInfo(inPath).exists()) {
+        result.keptAside = keepAside(inPath, inFound, &result.note);
         if (result.keptAside.isEmpty()) {
             // Written over, what it holds would be lost.
-            result.problem = "the file there cannot be read, nor moved aside";
+            result.problem = inFound == FileState::Unreadable
+                                 ? "the file there cannot be read, nor moved aside"
+                                 : "the file there holds a value that cannot be written back, "
+                                   "and it cannot be copied aside";
             return result;
         }
     }
     // A fresh account may not have its configuration folder yet.
-    QDir().mkpath(QFileInfo(inPath).absolutePath());
+    makePrivateFolder(QFileInfo(inPath).absolutePath());
     inDict.writeToFile(inPath, true, &result.problem);
     return result;
 }
 
-WriteResult change(const QString& inPath, const std::function<bool(host::Dictionary&)>& inEdit) {
-    const FolderLock lock(inPath);
+WriteResult changeLocked(const QString& inPath,
+                         const std::function<bool(host::Dictionary&)>& inEdit) {
     Loaded found = load(inPath);
     if (!found.dict) {
         found.dict.emplace();
@@ -147,6 +160,15 @@ WriteResult change(const QString& inPath, const std::function<bool(host::Diction
     return replace(inPath, found.state, *found.dict);
 }
 
+WriteResult change(const QString& inPath, const std::function<bool(host::Dictionary&)>& inEdit) {
+    const SettingsLock lock(inPath, SettingsLock::Wait::UpToBound);
+    if (lock.taken()) {
+        host::systemLog("Settings lock %s is held by another program: saving without it",
+                        qUtf8Printable(SettingsLock::lockPath(inPath)));
+    }
+    return changeLocked(inPath, inEdit);
+}
+
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
     return change(inPath, [&](host::Dictionary& ioDict) {
         ioDict.setLong(sFrequencyKey, inFrequency);
@@ -155,18 +177,19 @@ WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
     });
 }
 
-WriteResult writeStyle(const QString& inPath, SInt32 inStyle) {
-    return change(inPath, [&](host::Dictionary& ioDict) {
-        ioDict.setLong(sStyleKey, inStyle);
-        return true;
-    });
-}
-
-WriteResult writeApplyOnPlug(const QString& inPath, bool inApplyOnPlug) {
-    return change(inPath, [&](host::Dictionary& ioDict) {
-        ioDict.setBool(sApplyOnPlugKey, inApplyOnPlug);
-        return true;
-    });
+std::optional<SInt32> chooseBand(host::Dictionary& ioDict, SInt32 inStyle) {
+    ioDict.setLong(sStyleKey, inStyle);
+    const std::optional<SInt32> saved = clampedLong(ioDict, sFrequencyKey);
+    if (!saved) {
+        return std::nullopt;
+    }
+    const Band band = bandForStyle(inStyle);
+    const SInt32 inBand = std::clamp(*saved, band.minFreq, band.maxFreq);
+    if (inBand == *saved) {
+        return std::nullopt;
+    }
+    ioDict.setLong(sFrequencyKey, inBand);
+    return inBand;
 }
 
 } // namespace settings

@@ -3,6 +3,7 @@
 #include "host/PropertyList.h"
 #include "host/Types.h"
 #include "settings/Stations.h"
+#include "settings/Tuning.h"
 
 #include <QString>
 
@@ -61,6 +62,7 @@ Stored fromDictionary(const host::Dictionary& inDict);
 enum class FileState {
     Missing,    // no file: every setting has its default
     Read,       // a settings dictionary
+    Unkeepable, // a settings dictionary with a value that cannot be written back as it is
     Unreadable, // a file that is no settings dictionary, or cannot be read
 };
 
@@ -85,30 +87,39 @@ inline constexpr int sSettleMs = 100;
 
 struct WriteResult {
     QString problem;   // why the file could not be written; empty when it was
-    QString keptAside; // where an unreadable file was moved before the write, if one was
+    QString keptAside; // where the file as it was is kept, when a write would have lost some of it
+    QString note;      // the line that said so, for the person
 
     bool saved() const { return problem.isEmpty(); }
 };
 
-// Where write keeps an unreadable file at inPath: "<path>.unreadable", or a numbered name when
-// that is taken.
-QString unreadableCopyPath(const QString& inPath);
+// Where write keeps a file at inPath it would lose some of: "<path>.unreadable" for one it
+// cannot read, "<path>.original" for one holding a value it cannot write back as it is; with a
+// number when that is taken.
+QString keptAsidePath(const QString& inPath, FileState inFound);
 
 // Replaces the file at inPath with inDict atomically, keeping every value exactly (in the binary
-// form when XML cannot hold one of them), making its folder if need be. A file there
-// that could not be read as settings (inFound is Unreadable) is moved aside first (to
-// unreadableCopyPath) so that nothing in it is lost.
+// form when XML cannot hold one of them), making its folder if need be. A file there that could
+// not be read (inFound Unreadable) is moved aside first, and one holding a value that cannot be
+// written back as it is (Unkeepable) copied aside whole, so that nothing in it is lost; the one
+// line that says so goes to the log.
 WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict);
 
 // Reads the file's dictionary (an empty one when it is missing or cannot be read), lets inEdit
 // change it, and replaces the file with it as replace does, every key inEdit leaves alone kept
-// exactly; holding the folder's lock (FolderLock) from the read to the write. When inEdit
-// returns false the file is left as it is.
+// exactly. The caller holds the settings lock (SettingsLock). When inEdit returns false the file
+// is left as it is.
+WriteResult changeLocked(const QString& inPath,
+                         const std::function<bool(host::Dictionary&)>& inEdit);
+// changeLocked, holding the settings lock from the read to the write (going on without it after
+// its bound, and saying so).
 WriteResult change(const QString& inPath, const std::function<bool(host::Dictionary&)>& inEdit);
 
-// Each stores its settings through change.
+// The frequency and stereo choice, through change.
 WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
-WriteResult writeStyle(const QString& inPath, SInt32 inStyle);
-WriteResult writeApplyOnPlug(const QString& inPath, bool inApplyOnPlug);
+
+// The band of inStyle chosen in inDict: the style saved, and a saved frequency outside the band
+// moved to its nearer end, as the dial moves it. The frequency it moved to, or nothing.
+std::optional<SInt32> chooseBand(host::Dictionary& ioDict, SInt32 inStyle);
 
 } // namespace settings

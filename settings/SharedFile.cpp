@@ -37,8 +37,11 @@ Stored SharedFile::read(const QString& inPath, bool inSettle) {
     return news;
 }
 
-WriteResult SharedFile::write(const QString& inPath, SInt32 inFrequency, bool inStereo) {
-    if (mState == FileState::Read && mSeen.frequency == inFrequency && mSeen.stereo == inStereo) {
+WriteResult SharedFile::write(const QString& inPath, SInt32 inFrequency, bool inStereo,
+                              std::optional<SInt32> inStyle) {
+    if ((mState == FileState::Read || mState == FileState::Unkeepable) &&
+        mSeen.frequency == inFrequency && mSeen.stereo == inStereo &&
+        (!inStyle || mSeen.style == inStyle)) {
         return {};
     }
     if (mState == FileState::Missing || !mLast) {
@@ -46,6 +49,9 @@ WriteResult SharedFile::write(const QString& inPath, SInt32 inFrequency, bool in
     }
     mLast->setLong(sFrequencyKey, inFrequency);
     mLast->setBool(sStereoKey, inStereo);
+    if (inStyle) {
+        mLast->setLong(sStyleKey, *inStyle);
+    }
     const WriteResult result = replace(inPath, mState, *mLast);
     if (result.saved()) {
         mState = FileState::Read;

@@ -20,12 +20,16 @@ public:
     // through writing in place is not taken for damaged.
     Stored read(const QString& inPath, bool inSettle = false);
 
-    // Stores the frequency and stereo choice into the file as the last read found it, once the
-    // caller has taken in what that read returned; nothing is written when the file holds them
-    // already. A file that could not be read is moved aside (see replace), and the new one holds
-    // every setting last read from it, not only these two.
-    WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo);
+    // Stores the frequency and stereo choice, and inStyle when given, into the file as the last
+    // read found it, once the caller has taken in what that read returned; nothing is written
+    // when the file holds them already. A file that could not be read is moved aside, one with a
+    // value that cannot be written back as it is copied aside (see replace), and the new one holds
+    // every setting last read from it, not only these.
+    WriteResult write(const QString& inPath, SInt32 inFrequency, bool inStereo,
+                      std::optional<SInt32> inStyle);
 
+    // How the file was found by the last read or left by the last write.
+    FileState state() const { return mState; }
     // What the file held when it was last read or written here.
     const Stored& seen() const { return mSeen; }
 

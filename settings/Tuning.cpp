@@ -11,6 +11,8 @@ namespace {
 
 // More would not be a frequency anyone means, and keeps the arithmetic far from overflow.
 constexpr qsizetype sMaxWholeDigits = 9;
+// A frequency quoted back is cut after this many characters: longer is no frequency.
+constexpr qsizetype sMaxQuoted = 24;
 
 bool allDigits(QStringView inText) {
     // Only ASCII digits: QChar::isDigit would take other scripts' digits too.
@@ -44,7 +46,7 @@ std::optional<Frequency::Unit> takeUnit(QString& ioText) {
 } // namespace
 
 std::optional<Frequency> parseFrequency(const QString& inText) {
-    QString text = inText;
+    QString text = inText.trimmed();
     const std::optional<Frequency::Unit> givenUnit = takeUnit(text);
 
     const qsizetype point = text.indexOf(QLatin1Char('.'));
@@ -136,10 +138,10 @@ Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {
 }
 
 QString notAFrequency(const QString& inText) {
-    if (inText.isEmpty()) {
+    if (inText.trimmed().isEmpty()) {
         return "the frequency is empty";
     }
-    QString message = host::printable(inText) + " is not a frequency";
+    QString message = host::quoted(inText, sMaxQuoted) + " is not a frequency";
     if (inText.contains(',')) {
         message += ": write decimals with a point, as in 88.1";
     }
@@ -147,7 +149,7 @@ QString notAFrequency(const QString& inText) {
 }
 
 QString refusal(const QString& inText, const Frequency& inFrequency, const Band& inBand) {
-    const QString typed = describeAsTyped(host::printable(inText), inFrequency);
+    const QString typed = describeAsTyped(host::quoted(inText.trimmed(), sMaxQuoted), inFrequency);
     switch (fitFrequency(inFrequency, inBand)) {
     case Fit::OutsideBand:
         return QString("%1 is outside the band %2").arg(typed, bandText(inBand));

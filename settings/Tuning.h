@@ -25,7 +25,8 @@ struct Frequency {
 
 // "88.1", "88.1MHz" and "88.1 MHz" are megahertz; "88100" and "88100kHz" kilohertz. Without a
 // unit, a number from 1000 up is in kilohertz, below in megahertz. Digits and one decimal point
-// only: no sign, no exponent, no decimal comma. Nothing for anything else.
+// only, with any spaces at either end: no sign, no exponent, no decimal comma. Nothing for
+// anything else.
 std::optional<Frequency> parseFrequency(const QString& inText);
 
 // The frequency as the user typed it, with the unit it was taken in when none was typed.

@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 #include <QThread>
 
 #include <gmock/gmock.h>
@@ -93,6 +95,8 @@ TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
         {{"tune", "88.1  MHz"}, "88.1  MHz is not a frequency (see usb-tavro --help)"},
         {{"tune", "88,1"}, "88,1 is not a frequency: write decimals with a point, as in 88.1 (see "
                            "usb-tavro --help)"},
+        {{"tune", QString(5000, '9')}, "999999999999999999999999\u2026 is not a frequency (see "
+                                       "usb-tavro --help)"},
         // Frequencies the program reads, then refuses.
         {{"tune", "1000"}, "1000 kHz is outside the band 88.1 to 107.9 MHz (style 0, the default)"},
         {{"tune", "999999999"}, "999999999 kHz is outside the band 88.1 to 107.9 MHz (style 0, the "
@@ -129,7 +133,7 @@ TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
     const RunCase cases[] = {
         {sOffAtPlug, {"tune", "107.9"}, 2, "",
          "usb-tavro: 107.9 MHz is outside the band 76.1 to 89.9 MHz (style 1 in $F)\n"},
-        {sMono, {"--simulate", "tune", "100.3"}, 0,
+        {sMono, {"--simulate", "tune", " 100.3 "}, 0,
          "report: C0 43 EB 0C 00 00  100.3 MHz mono power 1\nTuned to 100.3 MHz, mono.\n", ""},
         {nullptr, {"tune", "90.1", "--mono"}, 1, "",
          "usb-tavro: no transmitter found; saved 90.1 MHz, mono, for the settings panel\n"},
@@ -251,13 +255,39 @@ TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
     }
 }
 
-TEST_F(Cli, SettingsThatCannotBeSavedSayWhy) {
+// A folder that takes no file, a lock another program holds (flock(1) here), a folder not made
+// yet: what each means is said in one line, and nothing is lost.
+TEST_F(Cli, SettingsFolderTroublesAreSaidAndNothingIsLost) {
     ASSERT_EQ(::chmod(qPrintable(cli.config.path()), 0555), 0);
     const Outcome outcome = run({"--simulate", "tune", "88.1"}, true);
     ::chmod(qPrintable(cli.config.path()), 0755);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, withPath("usb-tavro: tuned to 88.1 MHz, stereo, but the settings file "
                                     "$F could not be written: Permission denied\n"));
+
+    QProcess holder;
+    holder.start("flock", {"-x", settingsPath + ".lock", "sleep", "30"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(settingsPath + ".lock"); }));
+    QTest::qWait(100);
+    QElapsedTimer clock;
+    clock.start();
+    const Outcome held = run({"tune", "99.5"});
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(held.err, withPath("Settings lock $F.lock is held by another program: saving without "
+                                 "it\nusb-tavro: no transmitter found; saved 99.5 MHz, stereo, "
+                                 "for the settings panel\n"));
+    EXPECT_EQ(settings::read(settingsPath).stored.frequency, 99500);
+    holder.kill();
+    holder.waitForFinished();
+
+    // A folder made for the settings is the user's alone, as configuration folders are.
+    cli.env.insert("XDG_CONFIG_HOME", cli.config.filePath("new/config"));
+    EXPECT_EQ(run({"station", "save", "Home", "99.5"}).exitCode, 0);
+    for (const char* folder : {"new", "new/config"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(qPrintable(cli.config.filePath(folder)), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+    }
 }
 
 TEST_F(Cli, TunesTheFirstWritableTransmitterAndListsEveryOne) {
@@ -364,8 +394,11 @@ TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
     // clang-format off
     const Step steps[] = {
         {{"band"}, 0, "Band: 88.1 to 107.9 MHz (style 0, the default)\n", ""},
-        {{"band", "Japan"}, 0, "Band: 76.1 to 89.9 MHz (style 1), saved. The saved frequency "
-                               "100.3 MHz is outside it: the panel and apply tune to 89.9 MHz.\n", ""},
+        // What the band moves, it saves and sends, as the panel does.
+        {{"--simulate", "band", "Japan"}, 0,
+         "Band: 76.1 to 89.9 MHz (style 1), saved. The saved frequency 100.3 MHz was outside it: "
+         "now 89.9 MHz.\nreport: C0 43 83 0C 00 00  89.9 MHz mono power 1\n"
+         "Tuned to 89.9 MHz, mono.\n", ""},
         {{"band"}, 0, "Band: 76.1 to 89.9 MHz (style 1)\n", ""},
         {{"band", "2"}, 2, "", "usb-tavro: unknown band 2: give 0 or world (88.1 to 107.9 MHz), 1 "
                                "or japan (76.1 to 89.9 MHz) (see usb-tavro --help)\n"},
@@ -385,35 +418,63 @@ TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->longValue("Style"), 0);
     EXPECT_EQ(dict->boolValue("ApplyOnPlug"), false);
-    EXPECT_EQ(dict->longValue("Frequency"), 100300);
+    EXPECT_EQ(dict->longValue("Frequency"), 89900);
     EXPECT_EQ(dict->stringValue("Note"), QString("mine"));
 }
 
+QByteArray station(const char* inName, int inFrequency, const char* inStereo = "<true/>") {
+    return QByteArray("<dict><key>Name</key><string>") + inName +
+           "</string><key>Frequency</key><integer>" + QByteArray::number(inFrequency) +
+           "</integer><key>Stereo</key>" + inStereo + "</dict>";
+}
+
 // A session with the stations of a hand-edited file, whose malformed entries the tool passes
-// over and keeps where they are.
+// over and keeps where they are. A station means one thing everywhere: one name however it is
+// written, all its entries edited together, its frequency on the step and in the band that
+// holds it.
 TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
-    const char* const junk = "<string>junk</string>";
-    const char* const far = "<dict><key>Name</key><string>Far</string><key>Frequency</key>"
-                            "<integer>120000</integer></dict>";
     save(QByteArray(sMono)
-             .append("<key>Stations</key><array>")
-             .append(junk)
-             .append(far)
+             .append("<key>Stations</key><array><string>junk</string>")
+             .append(station("Far", 120000))
+             .append(station("Good", 100100) + station("\xe6\x9d\xb1\xe4\xba\xac", 80000))
+             .append(station("Good", 101100, "<false/>") + station("Half", 99550))
+             .append(station("Cafe\xcc\x81", 95000)) // "e" and a combining accent
              .append("</array>")
              .constData());
     // clang-format off
     const Step steps[] = {
-        {{"station"}, 0, "No stations saved (usb-tavro station save NAME saves one).\n", ""},
-        {{"station", "save", "Home"}, 0, "Saved station Home: 100.3 MHz, mono.\n", ""},
+        {{"station"}, 0, "Good  100.1 MHz, stereo\n\xe6\x9d\xb1\xe4\xba\xac  80.0 MHz, stereo\n"
+                         "Half  99.5 MHz, stereo\nCaf\xc3\xa9  95.0 MHz, stereo\n", ""},
+        {{"station", "save", "Caf\u00e9", "102.5"}, 0,
+         "Replaced station Caf\xc3\xa9: 102.5 MHz, mono.\n", ""},
+        {{"station", "save", "Lyon\u200b", "99.5"}, 2, "", "usb-tavro: a station's name cannot "
+         "hold invisible characters, direction marks or line separators\n"},
+        {{"station", "save", "--mono", "99.5"}, 2, "", "usb-tavro: a station's name cannot be a "
+         "frequency alone, as 99.5 is: give the name first, as in usb-tavro station save NAME "
+         "99.5\n"},
+        {{"--simulate", "tune", "--station", "\u6771\u4eac"}, 0,
+         "Band: 76.1 to 89.9 MHz (style 1), saved.\n"
+         "report: C0 4B 20 0C 00 00  80.0 MHz stereo power 1\nTuned to 80.0 MHz, stereo.\n", ""},
+        {{"--simulate", "tune", "--station", "Half"}, 0,
+         "Band: 88.1 to 107.9 MHz (style 0), saved.\n"
+         "report: C0 4B E3 0C 00 00  99.5 MHz stereo power 1\nTuned to 99.5 MHz, stereo.\n", ""},
+        {{"station", "rename", "Good", "Best"}, 0,
+         "Renamed station Good to Best (2 entries of that name).\n", ""},
+        {{"station", "remove", "Best"}, 0, "Removed station Best (2 entries of that name).\n", ""},
+        {{"station", "remove", "Half"}, 0, "Removed station Half.\n", ""},
+        {{"station", "save", "Home"}, 0, "Saved station Home: 99.5 MHz, stereo.\n", ""},
         {{"station", "save", "Work", "101.1", "--stereo"}, 0,
          "Saved station Work: 101.1 MHz, stereo.\n", ""},
-        {{"station", "save", "Home", "99.5"}, 0, "Replaced station Home: 99.5 MHz, mono.\n", ""},
+        {{"station", "save", "Home", "99.7", "--mono"}, 0,
+         "Replaced station Home: 99.7 MHz, mono.\n", ""},
         {{"station", "save", "Far", "108.5"}, 2, "",
-         "usb-tavro: 108.5 MHz is outside the band 88.1 to 107.9 MHz (style 0, the default)\n"},
+         "usb-tavro: 108.5 MHz is outside the band 88.1 to 107.9 MHz (style 0 in $F)\n"},
         {{"station", "rename", "Work", "Home"}, 2, "",
          "usb-tavro: a station named Home is saved already\n"},
         {{"station", "rename", "Work", "Job"}, 0, "Renamed station Work to Job.\n", ""},
-        {{"station", "list"}, 0, "Home  99.5 MHz, mono\nJob   101.1 MHz, stereo\n", ""},
+        {{"station", "list"}, 0, "\xe6\x9d\xb1\xe4\xba\xac  80.0 MHz, stereo\n"
+                                 "Caf\xc3\xa9  102.5 MHz, mono\nHome  99.7 MHz, mono\n"
+                                 "Job   101.1 MHz, stereo\n", ""},
         {{"--simulate", "tune", "--station", "Job", "--mono"}, 0,
          "report: C0 43 F3 0C 00 00  101.1 MHz mono power 1\nTuned to 101.1 MHz, mono.\n", ""},
         {{"tune", "--station=Far"}, 2, "", "usb-tavro: no station named Far\n"},
@@ -426,10 +487,10 @@ TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries)
     runSession(steps);
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
     ASSERT_TRUE(dict);
-    EXPECT_EQ(dict->arrayCount("Stations"), 3u);
+    EXPECT_EQ(dict->arrayCount("Stations"), 5u);
     EXPECT_FALSE(dict->arrayDictionary("Stations", 0)); // the junk, first still
     EXPECT_EQ(dict->arrayDictionary("Stations", 1)->stringValue("Name"), QString("Far"));
-    EXPECT_EQ(dict->arrayDictionary("Stations", 2)->stringValue("Name"), QString("Job"));
+    EXPECT_EQ(dict->arrayDictionary("Stations", 4)->stringValue("Name"), QString("Job"));
     EXPECT_EQ(dict->longValue("Frequency"), 101100);
 }
 

@@ -11,6 +11,7 @@
 #include "host/Snapshot.h"
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
+#include "support/BinaryPlist.h"
 #include "support/Files.h"
 #include "support/MockSysfs.h"
 #include "support/ProgramRun.h"
@@ -20,7 +21,9 @@
 #include "support/TroubledFolder.h"
 #include "support/WriteFailures.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 
@@ -169,6 +172,129 @@ TEST_F(Pane, ChangesReachTheTransmitterAtOnceAndTheFileSoon) {
     stereoCtl()->findChild<QRadioButton*>("stereoCell")->click();
     odd->click();
     EXPECT_EQ(reports(), (QStringList{"94.0 MHz stereo", "94.0 MHz mono"}));
+}
+
+// One way the pane comes to play something, from the file it starts on.
+struct Door {
+    const char* name;
+    QByteArray file;
+    std::function<void(USB_TavroPref&)> through; // after the start
+    const char* plays;
+    SInt32 saved;
+    std::optional<SInt32> style;
+};
+
+settings::WriteResult saveStyle(SInt32 inStyle) {
+    return settings::change(settings::prefPath(), [inStyle](host::Dictionary& ioDict) {
+        ioDict.setLong(settings::sStyleKey, inStyle);
+        return true;
+    });
+}
+
+// Whichever way the pane comes to tune, the file holds what it plays within a second, as
+// usb-tavro apply and status read it; a file with a value that cannot be written back is read
+// all the same, and kept aside whole, once, as the status line says.
+TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
+    using namespace bplist;
+    const QByteArray unkeepable = list( // {Frequency 90000, Style 1, Stereo false, Note "a\0b"}
+        {Bytes{0xD4, 1, 2, 3, 4, 5, 6, 7, 8}, ascii("Frequency"), ascii("Style"), ascii("Stereo"),
+         ascii("Note"), Bytes{0x12} + big(90000, 4), Bytes{0x10, 1}, Bytes{0x08},
+         ascii(std::string("a\0b", 3))},
+        1);
+    const auto f995 = plistXml("<key>Frequency</key><integer>99500</integer>");
+    const Door doors[] = {
+        {"a frequency outside the band",
+         plistXml("<key>Frequency</key><integer>200000</integer>"),
+         {},
+         "107.9 MHz stereo",
+         107900,
+         std::nullopt},
+        {"a band another program chose", f995, [](auto&) { ASSERT_TRUE(saveStyle(1).saved()); },
+         "89.9 MHz stereo", 89900, 1},
+        {"a style without a band, while the dial is in band 1",
+         plistXml(
+             "<key>Style</key><integer>1</integer><key>Frequency</key><integer>80000</integer>"),
+         [](auto&) { ASSERT_TRUE(saveStyle(7).saved()); }, "80.0 MHz stereo", 80000, 1},
+        {"the band menu", f995, [](USB_TavroPref& p) { p.tuneTo(p.frequency(), p.stereo(), 1); },
+         "89.9 MHz stereo", 89900, 1},
+        {"a station of the other band", f995,
+         [](USB_TavroPref& p) { p.tuneTo(80000, false, settings::styleForFrequency(0, 80000)); },
+         "80.0 MHz mono", 80000, 1},
+        {"a value that cannot be written back", unkeepable, {}, "89.9 MHz mono", 89900, 1},
+    };
+    for (const Door& door : doors) {
+        SCOPED_TRACE(door.name);
+        const QTemporaryDir config;
+        const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        ASSERT_TRUE(put(settings::prefPath(), door.file));
+        Fake fake;
+        fake.plug(transmitter("tx"));
+        USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
+        ASSERT_NE(pane.loadMainView(), nullptr);
+        pane.mainViewDidLoad();
+        if (door.through) {
+            door.through(pane);
+        }
+        const auto plays = [&] {
+            const auto sent = fake.reports();
+            return sent.empty() ? std::string()
+                                : device::describeTuningReport(sent.back().data(), 6);
+        };
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return plays().find(std::string("  ") + door.plays) != std::string::npos; },
+            1000))
+            << plays();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const settings::Stored now = settings::read(settings::prefPath()).stored;
+                return now.frequency == door.saved && now.style == door.style;
+            },
+            1000));
+        const settings::Stored saved = settings::read(settings::prefPath()).stored;
+        const settings::Tuning applied = settings::tuningFor(saved);
+        EXPECT_EQ(settings::settingText(applied.frequency, applied.stereo),
+                  QString(door.plays).replace(" MHz ", " MHz, "));
+        const QString original = settings::prefPath() + ".original";
+        EXPECT_EQ(contents(original), door.file == unkeepable ? door.file : QByteArray());
+        EXPECT_EQ(pane.mainView()->findChild<QLabel*>("mStatusField")->text().contains(original),
+                  door.file == unkeepable);
+    }
+}
+
+// Another program holding the settings lock (here flock(1)) holds up no save for long and never
+// the window: the save waits its turn on the event loop, goes on without the lock after its
+// bound, and says so once.
+TEST_F(Pane, ASaveNeverStopsTheWindowForTheLock) {
+    fake.plug(transmitter("tx"));
+    start();
+    const QString lock = settings::SettingsLock::lockPath(settings::prefPath());
+    QProcess holder;
+    holder.start("flock", {"-x", lock, "sleep", "30"});
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return settings::SettingsLock(settings::prefPath(), settings::SettingsLock::Wait::Once)
+            .taken();
+    }));
+    const StreamCapture log(2);
+    QElapsedTimer clock;
+    clock.start();
+    qint64 longest = 0; // between two turns of the event loop
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout,
+                     [&] { longest = std::max(longest, clock.restart()); });
+    beat.start(5);
+    for (const float notches : {20.0f, 10.0f}) {
+        dial->scrollWheel(host::Event::scrollWheel({}, notches));
+        const SInt32 tuned = dial->frequency();
+        // Due after 0.3 s, then waiting 0.5 s for the lock.
+        EXPECT_FALSE(QTest::qWaitFor([&] { return savedFrequency() == tuned; }, 600));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return savedFrequency() == tuned; }, 1000));
+    }
+    EXPECT_LT(longest, 200);
+    const std::string said =
+        "Settings lock " + lock.toStdString() + " is held by another program: saving without it\n";
+    EXPECT_EQ(log.text(), said);
+    holder.kill();
+    holder.waitForFinished();
 }
 
 // A transmitter that may not be opened, or that does not take a report, is told of in the status

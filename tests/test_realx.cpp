@@ -187,16 +187,24 @@ TEST_F(PaneOnX, TuneToRefusesInlineAndSendsAValidEntry) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
     const auto* field = dialog->findChild<QLineEdit*>("entryField");
     EXPECT_EQ(field->text(), "88.1");
+    const QSize dialogSize = dialog->size();
     const QString why = "108.5 MHz is outside the band 88.1 to 107.9 MHz.";
     type({"1", "0", "8", "period", "5", "Return"});
     EXPECT_EQ(dialog->findChild<QLabel*>("entryRefusal")->text(), why);
     EXPECT_EQ(field->accessibleDescription(), why);
     shoot("tune-to-refused.png");
+    // A long entry (pasted, say) is quoted cut short, and the dialog keeps its size.
+    const_cast<QLineEdit*>(field)->setText(QString(300, '9'));
+    type({"Return"});
+    const auto* refusal = dialog->findChild<QLabel*>("entryRefusal");
+    EXPECT_TRUE(refusal->text().contains(QChar(0x2026)));
+    EXPECT_LE(refusal->heightForWidth(refusal->width()), refusal->height()); // none of it cut
+    EXPECT_EQ(dialog->size(), dialogSize);
     EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
     type({"9", "9", "5", "0", "0", "Return"}); // the refused entry is selected: typed over
     EXPECT_TRUE(lastReportBecomes("99.5 MHz stereo"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(file().frequency, 99500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return file().frequency == 99500; }, 1000));
 }
 
 // The band items write the style; the pane fits its frequency to the new band and sends it.
@@ -212,11 +220,17 @@ TEST_F(PaneOnX, BandAndTuningAtPlugInAreSetFromTheMenu) {
     shoot("transmitter-band-menu.png");
     type({"7"}); // 76.1 to 89.9 MHz
     EXPECT_TRUE(lastReportBecomes("89.9 MHz stereo"));
-    EXPECT_EQ(file().style, 1);
+    // Saved as any tuning is, the frequency the band moved with it.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return file().style == 1 && file().frequency == 89900; }, 1000));
+    EXPECT_TRUE(pane.window->findChild<QAction*>("band1")->isChecked());
     type({"t"}, "Alt_L");
     type({"p"}); // tune at plug-in, on by default: off
     EXPECT_EQ(file().applyOnPlug, false);
-    ASSERT_TRUE(settings::writeStyle(settingsPath(), 0).saved());
+    ASSERT_TRUE(settings::change(settingsPath(), [](host::Dictionary& ioDict) {
+                    settings::chooseBand(ioDict, 0);
+                    return true;
+                }).saved());
     const auto* band0 = pane.window->findChild<QAction*>("band0");
     EXPECT_TRUE(QTest::qWaitFor([&] { return band0->isChecked(); }));
 }
@@ -235,6 +249,11 @@ TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
     ASSERT_TRUE(lastReportBecomes("100.0 MHz stereo"));
     type({"a"}, "Alt_L");
     shoot("stations-menu.png");
+    // The name set apart from the words around it: no name can reorder them.
+    const QList<QAction*> items = pane.window->findChildren<QAction*>();
+    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const QAction* inItem) {
+        return inItem->text() == "\u2068home\u2069 (95.0 MHz, mono)";
+    }));
     type({"Escape"});
     type({"1"}, "Control_L");
     EXPECT_TRUE(lastReportBecomes("95.0 MHz mono"));

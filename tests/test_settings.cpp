@@ -450,6 +450,11 @@ TEST(Stations, OnlyWellFormedEntriesAreStations) {
          {}},
         {entry(sixtyFour, f995), {{QString(64, QChar(0xE9)), 99500, true}}},
         {entry(paris, f995) + entry(paris, "<integer>100000</integer>"), {paris995}},
+        // One name however it is written; invisible characters make none; the step below.
+        {entry("<string>Caf\xc3\xa9</string>", f995) + entry("<string>Cafe\xcc\x81</string>", f995) +
+             entry("<string>Lyon\xe2\x80\x8b</string>", f995) +
+             entry("<string>99.5</string>", "<integer>99550</integer>"),
+         {{"Caf\u00e9", 99500, true}, {"99.5", 99500, true}}},
     };
     // clang-format on
     for (const StationsCase& c : cases) {
