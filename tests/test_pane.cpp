@@ -228,7 +228,7 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
         const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         ASSERT_TRUE(put(settings::prefPath(), door.file));
         Fake fake;
-        fake.plug(transmitter("tx"));
+        fake.plug({"tx", 0x0102});
         USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
         ASSERT_NE(pane.loadMainView(), nullptr);
         pane.mainViewDidLoad();
@@ -265,7 +265,7 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
 // the window: the save waits its turn on the event loop, goes on without the lock after its
 // bound, and says so once.
 TEST_F(Pane, ASaveNeverStopsTheWindowForTheLock) {
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     start();
     const QString lock = settings::SettingsLock::lockPath(settings::prefPath());
     QProcess holder;
