@@ -4,7 +4,8 @@
 #include "app/PaneLoader.h"
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
-#include "device/linux/LinuxDeviceServices.h"
+#include "device/DeviceServices.h"
+#include "device/linux/LinuxBackend.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/KeyRepeat.h"
 #include "host/PreferencePane.h"
@@ -217,21 +218,22 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::unique_ptr<device::DeviceServices> services;
+    std::unique_ptr<device::Backend> backend;
     device::SimulatedTransmitter* simulator = nullptr;
     if (options.simulate) {
         auto simulated = std::make_unique<device::SimulatedTransmitter>();
         simulated->plug();
         simulator = simulated.get();
-        services = std::move(simulated);
+        backend = std::move(simulated);
     } else {
-        services = std::make_unique<device::LinuxDeviceServices>();
+        backend = std::make_unique<device::LinuxBackend>();
     }
+    device::DeviceServices services(*backend);
 
     PaneLoader loader;
     const QString bundlePath =
         options.bundlePath.isEmpty() ? PaneLoader::defaultBundlePath() : options.bundlePath;
-    std::unique_ptr<host::PreferencePane> pane = loader.load(bundlePath, *services);
+    std::unique_ptr<host::PreferencePane> pane = loader.load(bundlePath, services);
     if (pane == nullptr) {
         printLine(stderr, "usb-tavro-prefs: " + loader.errorString());
         return 1;

@@ -1,9 +1,8 @@
 // Heap allocations per drag event, in layers: what Qt's own delivery of a mouse move costs, what
 // the dial adds, what the pane controller and the device link add, and per tuning report. The
 // transmitter is the real Linux HID interface and report writer, writing to a file.
-#include "device/ServiceRegistry.h"
-#include "device/linux/HidrawInterface.h"
-#include "device/linux/ReportWriter.h"
+#include "device/DeviceServices.h"
+#include "device/linux/LinuxBackend.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerLayout.h"
 #include "pane/USB_TavroPref.h"
@@ -20,30 +19,24 @@
 
 namespace {
 
-// A transmitter that is always plugged in, whose HID interface writes to a plain file (no device
-// node: the program runs under umockdev's preload library, which would take those over).
-class NullTransmitter final : public device::ServiceRegistry {
+// A transmitter that is always plugged in, whose reports the Linux backend's writer writes to a
+// plain file (no device node: the program runs under umockdev's preload library, which would
+// take those over).
+class NullTransmitter final : public device::Backend {
 public:
     NullTransmitter() : mSink(mFolder.filePath("reports").toStdString()) {
         if (!QFile(QString::fromStdString(mSink)).open(QIODevice::WriteOnly)) {
             throw std::runtime_error("no file for the reports at " + mSink);
         }
-        device::RegistryEntry entry{"null-transmitter", "IOHIDDevice", {}};
-        entry.properties["VendorID"] = 0x0F5ALL;
-        entry.properties["ProductID"] = 0x0B17LL;
-        entry.properties["VersionNumber"] = 0x0100LL;
-        publish(std::move(entry));
+        arrived({"null-transmitter", mSink, 0x0100});
+    }
+    device::Failure access(const device::Transmitter&) override { return {}; }
+    device::Failure send(const device::Transmitter&, std::span<const UInt8> inReport,
+                         std::chrono::milliseconds inLimit) override {
+        return device::writeToNode(mWriter, mSink, inReport, inLimit);
     }
 
 private:
-    device::Failure makeInterfaceFactory(const device::RegistryEntry&,
-                                         device::HIDInterfaceFactory* outFactory) override {
-        *outFactory = [this](IOHIDDeviceInterface** outInterface) {
-            *outInterface = new device::HidrawInterface(tally(), mSink, mWriter);
-            return kIOReturnSuccess;
-        };
-        return {};
-    }
     QTemporaryDir mFolder;
     std::string mSink;
     device::ReportWriter mWriter;
@@ -98,7 +91,7 @@ void BM_DialDrag(benchmark::State& inState) {
 
 class PaneOnNullTransmitter {
 public:
-    PaneOnNullTransmitter() : mPane(host::Bundle(TAVRO_BUNDLE_PATH), mTransmitter) {
+    PaneOnNullTransmitter() : mPane(host::Bundle(TAVRO_BUNDLE_PATH), mServices) {
         qputenv("XDG_CONFIG_HOME", mConfig.path().toLocal8Bit());
         mPane.loadMainView();
         mPane.mainViewDidLoad();
@@ -109,6 +102,7 @@ public:
 private:
     QTemporaryDir mConfig;
     NullTransmitter mTransmitter;
+    device::DeviceServices mServices{mTransmitter};
     USB_TavroPref mPane;
 };
 

@@ -2,7 +2,8 @@
 // node, through the real pane, dial, device link and Linux backend on a umockdev node; beside
 // the bare system calls any such write needs (open the node, write the seven bytes, close it,
 // read them at the other end), as "bare_". Run under umockdev-wrapper.
-#include "device/linux/LinuxDeviceServices.h"
+#include "device/DeviceServices.h"
+#include "device/linux/LinuxBackend.h"
 #include "dial/xr_tunerLayout.h"
 #include "pane/USB_TavroPref.h"
 #include "support/MockSysfs.h"
@@ -33,7 +34,8 @@ public:
     TunedPane() {
         qputenv("XDG_CONFIG_HOME", mConfig.path().toLocal8Bit());
         mSysfs.add({.index = 0});
-        mServices = std::make_unique<device::LinuxDeviceServices>();
+        mBackend = std::make_unique<device::LinuxBackend>();
+        mServices = std::make_unique<device::DeviceServices>(*mBackend);
         mPane = std::make_unique<USB_TavroPref>(host::Bundle(TAVRO_BUNDLE_PATH), *mServices);
         mPane->loadMainView();
         mPane->mainViewDidLoad();
@@ -63,7 +65,8 @@ private:
 
     QTemporaryDir mConfig;
     MockSysfs mSysfs;
-    std::unique_ptr<device::LinuxDeviceServices> mServices;
+    std::unique_ptr<device::LinuxBackend> mBackend;
+    std::unique_ptr<device::DeviceServices> mServices;
     std::unique_ptr<USB_TavroPref> mPane;
     xr_tunerCtl* mDial = nullptr;
     int mNode = -1;

@@ -3,62 +3,70 @@
 #include "cli/Output.h"
 #include "cli/SettingsCommands.h"
 #include "device/FailureText.h"
-#include "device/Transmitters.h"
+#include "device/TuningReport.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
-#include <chrono>
+#include <thread>
 
 namespace cli {
 
 namespace {
 
-using device::Transmitter;
-using device::Transmitters;
+using Clock = std::chrono::steady_clock;
+using Found = std::vector<device::Transmitter>;
 
 // The settings panel always sends this power level.
 constexpr SInt32 sPower = 1;
+constexpr std::chrono::milliseconds sReportLimit{sReportTimeoutMS};
 // The seat's access to a node that has just appeared lands a moment after it.
 constexpr std::chrono::milliseconds sAccessWait{1000};
+constexpr std::chrono::milliseconds sAccessRetry{25};
 
-QString transmitterText(const std::optional<std::string>& inNode) {
-    return device::transmitterText(inNode.value_or(std::string()));
+QString at(const std::string& inNode) {
+    return inNode.empty() ? QString() : " at " + QString::fromStdString(inNode);
 }
 
-QString at(const std::optional<std::string>& inNode) {
-    return inNode ? " at " + QString::fromStdString(*inNode) : QString();
+const device::Transmitter* firstUsable(const Found& inFound) {
+    const auto usable = std::find_if(inFound.begin(), inFound.end(),
+                                     [](const auto& t) { return !t.access.failed(); });
+    return usable == inFound.end() ? nullptr : &*usable;
 }
 
-// Why no transmitter can be used, in one sentence; the one the link would take up otherwise.
-QString unusableProblem(const Transmitters& inFound, const UdevRuleFiles& inUdevRule) {
-    if (inFound.search().failed()) {
-        return QString::asprintf("could not look for transmitters (result %08x)",
-                                 static_cast<unsigned>(inFound.search().status));
+// Why no transmitter can be used, in one sentence: the one the panel would take up otherwise.
+QString unusableProblem(const Found& inFound, const UdevRuleFiles& inUdevRule) {
+    return inFound.empty() ? QString("no transmitter found")
+                           : device::failureText(inFound.front().access, inUdevRule);
+}
+
+// Sends inReport, again while the seat's access has not reached the node, until inDeadline.
+device::Failure sendWhenWritable(device::Backend& inBackend, const device::Transmitter& inTo,
+                                 const TuningReport& inReport, Clock::time_point inDeadline) {
+    device::Failure sent = inBackend.send(inTo, inReport, sReportLimit);
+    while (sent.status == kIOReturnNotPrivileged && Clock::now() < inDeadline) {
+        std::this_thread::sleep_for(sAccessRetry);
+        sent = inBackend.send(inTo, inReport, sReportLimit);
     }
-    if (inFound.found().empty()) {
-        return "no transmitter found";
-    }
-    return device::failureText(inFound.found().front().access, inUdevRule);
+    return sent;
 }
 
 } // namespace
 
 int status(Context& inContext) {
-    const Transmitters transmitters(inContext.services);
-    const std::optional<std::size_t> chosen = transmitters.firstUsable();
+    const Found found = inContext.backend.transmitters();
+    const device::Transmitter* chosen = firstUsable(found);
     const settings::Contents contents = settings::read(inContext.settingsPath);
     const settings::Stored& stored = contents.stored;
 
     StatusReport report;
-    if (chosen) {
-        const Transmitter& connected = transmitters.found()[*chosen];
+    if (chosen != nullptr) {
         report.transmitter =
             QString("connected%1, hardware version %2")
-                .arg(at(connected.node), hardwareVersionText(connected.hardwareVersion));
-    } else if (transmitters.found().empty()) {
+                .arg(at(chosen->node), hardwareVersionText(chosen->hardwareVersion));
+    } else if (found.empty()) {
         report.transmitter = "none found";
     } else {
-        const Transmitter& first = transmitters.found().front();
+        const device::Transmitter& first = found.front();
         report.transmitter = QString("found%1 (hardware version %2), not connected")
                                  .arg(at(first.node), hardwareVersionText(first.hardwareVersion));
     }
@@ -83,21 +91,21 @@ int status(Context& inContext) {
     }
     writeStatus(inContext.out, report);
 
-    if (!chosen) {
-        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
+    if (chosen == nullptr) {
+        writeProblem(inContext.err, unusableProblem(found, inContext.udevRule));
         return sExitDevice;
     }
     return sExitDone;
 }
 
 Sent sendToFirstUsable(Context& inContext, const settings::Tuning& inTuning) {
-    Transmitters transmitters(inContext.services);
-    const std::optional<std::size_t> chosen = transmitters.firstUsable();
-    if (!chosen) {
-        return {!transmitters.found().empty(), unusableProblem(transmitters, inContext.udevRule)};
+    const Found found = inContext.backend.transmitters();
+    const device::Transmitter* usable = firstUsable(found);
+    if (usable == nullptr) {
+        return {!found.empty(), unusableProblem(found, inContext.udevRule)};
     }
-    const device::Failure sent =
-        transmitters.send(*chosen, *tuningReport(inTuning.frequency, sPower, inTuning.stereo));
+    const device::Failure sent = inContext.backend.send(
+        *usable, *tuningReport(inTuning.frequency, sPower, inTuning.stereo), sReportLimit);
     return {true, sent.failed() ? device::failureText(sent, inContext.udevRule) : QString()};
 }
 
@@ -153,17 +161,16 @@ int tune(Context& inContext, const QString& inFrequencyText, const settings::Fre
 }
 
 int list(Context& inContext) {
-    const Transmitters transmitters(inContext.services);
-    const std::vector<Transmitter>& found = transmitters.found();
+    const Found found = inContext.backend.transmitters();
     if (found.empty()) {
-        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
+        writeProblem(inContext.err, unusableProblem(found, inContext.udevRule));
         return sExitDevice;
     }
-    const Transmitter* unusable = nullptr;
-    for (const Transmitter& transmitter : found) {
+    const device::Transmitter* unusable = nullptr;
+    for (const device::Transmitter& transmitter : found) {
         QString line = QString("%1  hardware version %2")
-                           .arg(transmitter.node ? QString::fromStdString(*transmitter.node)
-                                                 : QString("(no device node)"),
+                           .arg(transmitter.node.empty() ? QString("(no device node)")
+                                                         : QString::fromStdString(transmitter.node),
                                 hardwareVersionText(transmitter.hardwareVersion));
         if (transmitter.access.status == kIOReturnNotPrivileged) {
             line += "  (no permission to write to it)";
@@ -175,11 +182,10 @@ int list(Context& inContext) {
             unusable = &transmitter;
         }
     }
-    const bool anyUsable = transmitters.firstUsable().has_value();
     if (unusable != nullptr) {
         writeProblem(inContext.err, device::failureText(unusable->access, inContext.udevRule));
     }
-    return anyUsable ? sExitDone : sExitDevice;
+    return firstUsable(found) != nullptr ? sExitDone : sExitDevice;
 }
 
 int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlug) {
@@ -201,31 +207,24 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
     // A frequency inside a band always makes a report.
     const TuningReport report = *tuningReport(tuning.frequency, sPower, tuning.stereo);
 
-    const auto deadline = std::chrono::steady_clock::now() + sAccessWait;
+    // One wait for the seat's access, however many transmitters there are.
+    const Clock::time_point deadline = Clock::now() + sAccessWait;
     bool any = false;
     bool failed = false;
-    Transmitters transmitters(inContext.services);
-    for (std::size_t i = 0; i < transmitters.found().size(); ++i) {
-        const std::optional<std::string>& node = transmitters.found()[i].node;
-        if (inNode && node != inNode->toStdString()) {
+    for (const device::Transmitter& transmitter : inContext.backend.transmitters()) {
+        if (inNode && (transmitter.node.empty() || transmitter.node != inNode->toStdString())) {
             continue;
         }
         any = true;
-        // One wait for the seat's access, however many transmitters there are.
-        const auto left = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                       deadline - std::chrono::steady_clock::now()),
-                                   std::chrono::milliseconds{0});
-        if (const device::Failure sent = transmitters.send(i, report, left); !sent.failed()) {
-            writeLine(inContext.out,
-                      QString("Applied %1 to %2.").arg(setting, transmitterText(node)));
+        const device::Failure sent =
+            sendWhenWritable(inContext.backend, transmitter, report, deadline);
+        if (!sent.failed()) {
+            writeLine(inContext.out, QString("Applied %1 to %2.")
+                                         .arg(setting, device::transmitterText(transmitter.node)));
         } else {
             failed = true;
             writeProblem(inContext.err, device::failureText(sent, inContext.udevRule));
         }
-    }
-    if (transmitters.search().failed()) {
-        writeProblem(inContext.err, unusableProblem(transmitters, inContext.udevRule));
-        return sExitDevice;
     }
     if (!any) {
         writeProblem(inContext.err, inNode ? "no transmitter at " + shown(*inNode)

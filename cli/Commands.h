@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/Arguments.h"
-#include "device/DeviceServices.h"
+#include "device/Backend.h"
 #include "device/UdevRule.h"
 #include "settings/Settings.h"
 
@@ -18,10 +18,10 @@ inline constexpr int sExitDone = 0;
 inline constexpr int sExitDevice = 1; // no transmitter, a device error, a file not written
 inline constexpr int sExitUsage = 2;
 
-// What the commands work with: the device services the link runs on, the settings file the
-// panel uses, and where their words go. Each problem that ends a command is one line on err.
+// What the commands work with: the transmitters, the settings file the panel uses, and where
+// their words go. Each problem that ends a command is one line on err.
 struct Context {
-    device::DeviceServices& services;
+    device::Backend& backend;
     QString settingsPath;
     UdevRuleFiles udevRule;
     std::ostream& out;

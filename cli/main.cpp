@@ -3,7 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
-#include "device/linux/LinuxDeviceServices.h"
+#include "device/linux/LinuxBackend.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/Printable.h"
 #include "host/StandardDescriptors.h"
@@ -30,21 +30,21 @@ int finish(int inStatus) {
 }
 
 int runCommand(int argc, char** argv, const cli::Invocation& inInvocation) {
-    // The Linux device services watch their udev socket from the event loop's thread; no window
-    // system is involved.
+    // The Linux backend watches its udev socket from the event loop's thread; no window system is
+    // involved.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("usb-tavro");
     QCoreApplication::setApplicationVersion(TAVRO_VERSION);
 
-    std::unique_ptr<device::DeviceServices> services;
+    std::unique_ptr<device::Backend> backend;
     if (inInvocation.simulate) {
         auto simulated = std::make_unique<device::SimulatedTransmitter>();
         simulated->plug();
-        services = std::move(simulated);
+        backend = std::move(simulated);
     } else {
-        services = std::make_unique<device::LinuxDeviceServices>();
+        backend = std::make_unique<device::LinuxBackend>();
     }
-    cli::Context context{*services, settings::prefPath(), device::programUdevRuleFiles(), std::cout,
+    cli::Context context{*backend, settings::prefPath(), device::programUdevRuleFiles(), std::cout,
                          std::cerr};
     return cli::run(inInvocation, context);
 }

@@ -4,66 +4,6 @@
 
 namespace device {
 
-namespace {
-
-using Cause = Failure::Cause;
-
-// What can be done about a status, after a colon; nothing where nothing helps.
-QString advice(IOReturn inStatus) {
-    switch (inStatus) {
-    case kIOReturnNoDevice:
-        return "plug it in again";
-    case kIOReturnExclusiveAccess:
-        return "close the program that holds it";
-    default:
-        return {};
-    }
-}
-
-QString systemMessage(int inError) {
-    return QString::fromLocal8Bit(std::strerror(inError));
-}
-
-// What happened, without the advice.
-QString happened(const Failure& inFailure, const QString& inTransmitter) {
-    switch (inFailure.cause) {
-    case Cause::OpenFailed:
-        return QString("%1 could not be opened (%2)")
-            .arg(inTransmitter, systemMessage(inFailure.error));
-    case Cause::WriteFailed:
-        return QString("%1 did not take the setting (%2)")
-            .arg(inTransmitter, systemMessage(inFailure.error));
-    case Cause::CloseFailed:
-        return QString("%1 could not be closed after the setting (%2)")
-            .arg(inTransmitter, systemMessage(inFailure.error));
-    case Cause::Unplugged:
-        return inTransmitter + " was unplugged during the write";
-    case Cause::HeldPastLimit:
-        return inTransmitter + " did not take the setting in time: the kernel held the write past "
-                               "the time limit";
-    case Cause::HeldEarlier:
-        return inTransmitter + " is still busy with an earlier setting that the kernel holds";
-    case Cause::Unknown:
-        break;
-    }
-    switch (inFailure.status) {
-    case kIOReturnNoDevice:
-        return inTransmitter + " went away";
-    case kIOReturnExclusiveAccess:
-        return inTransmitter + " is in use by another program";
-    case kIOReturnTimeout:
-        return inTransmitter + " did not answer in time";
-    case kIOReturnBusy:
-        return inTransmitter + " is still busy with an earlier setting";
-    default:
-        return QString::asprintf("%s could not be reached (result %08x)",
-                                 qUtf8Printable(inTransmitter),
-                                 static_cast<unsigned>(inFailure.status));
-    }
-}
-
-} // namespace
-
 QString transmitterText(const std::string& inNode) {
     return inNode.empty() ? QString("the transmitter")
                           : "the transmitter at " + QString::fromStdString(inNode);
@@ -75,10 +15,42 @@ QString failureText(const Failure& inFailure, const UdevRuleFiles& inUdevRule) {
         return QString("no permission to write to %1: %2")
             .arg(transmitter, udevRuleAdvice(inUdevRule));
     }
-    const QString what = happened(inFailure, transmitter);
-    const QString todo =
-        inFailure.cause == Cause::Unplugged ? advice(kIOReturnNoDevice) : advice(inFailure.status);
-    return todo.isEmpty() ? what : what + ": " + todo;
+    const QString system = QString::fromLocal8Bit(std::strerror(inFailure.error));
+    QString what;
+    switch (inFailure.cause) {
+    case Failure::Cause::OpenFailed:
+        what = QString("%1 could not be opened (%2)").arg(transmitter, system);
+        break;
+    case Failure::Cause::WriteFailed:
+        what = QString("%1 did not take the setting (%2)").arg(transmitter, system);
+        break;
+    case Failure::Cause::CloseFailed:
+        what = QString("%1 could not be closed after the setting (%2)").arg(transmitter, system);
+        break;
+    case Failure::Cause::Unplugged:
+        what = transmitter + " was unplugged during the write";
+        break;
+    case Failure::Cause::HeldPastLimit:
+        what = transmitter + " did not take the setting in time: the kernel held the write past "
+                             "the time limit";
+        break;
+    case Failure::Cause::HeldEarlier:
+        what = transmitter + " is still busy with an earlier setting that the kernel holds";
+        break;
+    case Failure::Cause::Unknown:
+        what =
+            QString::asprintf("%s could not be reached (result %08x)", qUtf8Printable(transmitter),
+                              static_cast<unsigned>(inFailure.status));
+        break;
+    }
+    // What can be done, where something can.
+    if (inFailure.status == kIOReturnNoDevice) {
+        return what + ": plug it in again";
+    }
+    if (inFailure.status == kIOReturnExclusiveAccess) {
+        return what + ": close the program that holds it";
+    }
+    return what;
 }
 
 } // namespace device

@@ -37,8 +37,6 @@ struct CFRunLoopSource;
 using CFRunLoopSourceRef = CFRunLoopSource*;
 
 enum IOHIDReportType : UInt32 {
-    kIOHIDReportTypeInput = 0,
     kIOHIDReportTypeOutput = 1,
-    kIOHIDReportTypeFeature = 2,
 };
 inline constexpr UInt32 kIOHIDOptionsTypeNone = 0;

@@ -1,21 +1,15 @@
 #include "device/xr_device.h"
 
 #include "device/TransmitterIDs.h"
-#include "device/Transmitters.h"
 #include "host/NotificationCenter.h"
 #include "host/SystemLog.h"
 
-#include <array>
 #include <cstdio>
 
 const QLatin1String gConnectionNotification("xr_connection_notification");
 const QLatin1String gStatusNotification("xr_status_notification");
 
 namespace {
-
-// The frequency field of the report holds this many 100 kHz steps at most; above it the count
-// would run into the stereo bit.
-constexpr SInt32 sMaxFrequencyCount = 0x07FF;
 
 unsigned hex(IOReturn inStatus) {
     return static_cast<unsigned>(inStatus);
@@ -49,11 +43,13 @@ IOReturn xr_device::start() {
     if (mNotifyPort != nullptr) {
         return kIOReturnError;
     }
-    std::unique_ptr<MatchingDictionary> matchingDict = device::transmitterMatching(mServices);
+    std::unique_ptr<MatchingDictionary> matchingDict = mServices.IOServiceMatching(kHIDDeviceClass);
     if (!matchingDict) {
         host::systemLog("IOServiceMatching failed File %s Line %d", __FILE__, __LINE__);
         return kIOReturnError;
     }
+    matchingDict->setObject(kProductIDKey, sTransmitterProductID);
+    matchingDict->setObject(kVendorIDKey, sTransmitterVendorID);
 
     mNotifyPort = mServices.IONotificationPortCreate();
     const IOReturn result = mServices.IOServiceAddMatchingNotification(
@@ -95,12 +91,13 @@ IOReturn xr_device::configureDevice(io_service_t inDevice) {
     // Destroyed when this returns, on every path, after the observers have run.
     std::unique_ptr<IOCFPlugInInterface> iodev;
     SInt32 score = 0;
-    result = mServices.IOCreatePlugInInterfaceForService(inDevice, kIOHIDDeviceUserClientTypeID,
-                                                         kIOCFPlugInInterfaceID, &iodev, &score);
+    device::Failure plugIn = mServices.IOCreatePlugInInterfaceForService(
+        inDevice, kIOHIDDeviceUserClientTypeID, kIOCFPlugInInterfaceID, &iodev, &score);
+    result = plugIn.status;
     if (result != kIOReturnSuccess) {
         host::systemLog("IOCreatePlugInInterfaceForService failed File %s Line %d - result %08x",
                         __FILE__, __LINE__, hex(result));
-        return refuse(inDevice, mServices.lastPlugInFailure());
+        return refuse(inDevice, std::move(plugIn));
     }
 
     IOHIDDeviceInterface* hidDeviceInterface = nullptr;
@@ -160,28 +157,39 @@ void xr_device::deviceDisconnected(io_service_t inDevice) {
 }
 
 IOReturn xr_device::sendUSBReport(const UInt8* inReport) {
-    IOReturn written = kIOReturnSuccess;
-    device::Failure failure;
-    return writeReport(inReport, &written, &failure);
-}
-
-IOReturn xr_device::writeReport(const UInt8* inReport, IOReturn* outWritten,
-                                device::Failure* outFailure) {
     if (!mDeviceConnected) {
         return kIOReturnSuccess;
     }
+    reportWent(openWriteClose(inReport));
+    return mReportFailure.status;
+}
+
+device::Failure xr_device::openWriteClose(const UInt8* inReport) {
     // A transmitter that has gone is torn down by the removal message that follows.
-    return openWriteClose(*mHIDInterface, inReport, outWritten, outFailure);
+    device::Failure opened = mHIDInterface->open(kIOHIDOptionsTypeNone);
+    if (opened.failed()) {
+        return opened;
+    }
+    device::Failure written = mHIDInterface->setReport(kIOHIDReportTypeOutput, 0, inReport,
+                                                       sReportSize, sReportTimeoutMS);
+    device::Failure closed = mHIDInterface->close();
+    return written.failed() ? written : closed;
 }
 
 void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    device::Failure failure;
-    sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
     if (!mDeviceConnected) {
         return;
     }
-    const bool changed = failure != mReportFailure || mReportWanted;
-    mReportFailure = std::move(failure);
+    if (const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo)) {
+        sendUSBReport(report->data());
+    } else {
+        reportWent({.status = kIOReturnBadArgument});
+    }
+}
+
+void xr_device::reportWent(device::Failure inFailure) {
+    const bool changed = inFailure != mReportFailure || mReportWanted;
+    mReportFailure = std::move(inFailure);
     mReportWanted = false;
     if (changed) {
         postStatusNotification();
@@ -190,12 +198,6 @@ void xr_device::setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
 
 IOReturn xr_device::refuse(io_service_t inDevice, device::Failure inFailure) {
     forgetRefused();
-    PropertyDictionary properties;
-    if (mServices.IORegistryEntryCreateCFProperties(inDevice, &properties) == kIOReturnSuccess) {
-        if (const std::string* path = device::deviceNode(properties)) {
-            inFailure.node = *path;
-        }
-    }
     // Watched, so that its trouble is not shown once it has gone.
     if (mServices.IOServiceAddInterestNotification(mNotifyPort, inDevice, kIOGeneralInterest,
                                                    DeviceNotification, this,
@@ -237,68 +239,6 @@ void xr_device::deviceMessage(io_service_t inDevice, natural_t inMessageType) {
     }
     std::printf("Received message from device %08x\n", inMessageType);
     std::fflush(stdout);
-}
-
-IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
-                        IOReturn* outWritten, device::Failure* outFailure) {
-    *outFailure = {};
-    const IOReturn status = inInterface.open(kIOHIDOptionsTypeNone);
-    if (status != kIOReturnSuccess) {
-        *outFailure = inInterface.lastFailure();
-        return status;
-    }
-    *outWritten =
-        inInterface.setReport(kIOHIDReportTypeOutput, 0, inReport, sReportSize, sReportTimeoutMS);
-    if (*outWritten != kIOReturnSuccess) {
-        *outFailure = inInterface.lastFailure();
-    }
-    const IOReturn closed = inInterface.close();
-    if (closed != kIOReturnSuccess && !outFailure->failed()) {
-        *outFailure = inInterface.lastFailure();
-    }
-    return closed;
-}
-
-std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    const SInt32 count = inFreqkHz / 100;
-    if (count < 0 || count > sMaxFrequencyCount) {
-        return std::nullopt;
-    }
-    UInt16 reportFreq = static_cast<UInt16>(count + 0x4000);
-    if (inStereo) {
-        reportFreq = static_cast<UInt16>(reportFreq | 0x0800);
-    }
-    // Unsigned, so that any power level wraps rather than overflows; only the low bits count.
-    const UInt32 power = static_cast<UInt32>(inPower);
-    return TuningReport{
-        0xC0,
-        static_cast<UInt8>(reportFreq >> 8),
-        static_cast<UInt8>(reportFreq & 0xFF),
-        static_cast<UInt8>(~(power * 2u + 1u) & 0x0Fu),
-        0,
-        0,
-    };
-}
-
-IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo) {
-    device::Failure failure;
-    return sendTuningReport(inFreqkHz, inPower, inStereo, &failure);
-}
-
-IOReturn xr_device::sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo,
-                                     device::Failure* outFailure) {
-    *outFailure = {};
-    if (!mDeviceConnected) {
-        return kIOReturnSuccess;
-    }
-    const std::optional<TuningReport> report = tuningReport(inFreqkHz, inPower, inStereo);
-    if (!report) {
-        *outFailure = {.status = kIOReturnBadArgument};
-        return kIOReturnBadArgument;
-    }
-    IOReturn written = kIOReturnSuccess;
-    const IOReturn closed = writeReport(report->data(), &written, outFailure);
-    return written != kIOReturnSuccess ? written : closed;
 }
 
 void xr_device::postConnectionNotification() {

@@ -2,14 +2,11 @@
 
 #include "device/DeviceServices.h"
 #include "device/Failure.h"
+#include "device/TuningReport.h"
 #include "host/Types.h"
 
 #include <QLatin1String>
 #include <QObject>
-
-#include <array>
-#include <optional>
-#include <string>
 
 // The name of the notification the link posts, with itself as the object, after each adoption
 // and each removal of the transmitter.
@@ -18,21 +15,6 @@ extern const QLatin1String gConnectionNotification;
 // the transmitter's trouble changes: one it could not take up, a report that did not get
 // through, a transmitter that can take a report again after one did not.
 extern const QLatin1String gStatusNotification;
-
-// The transmitter's 6-byte output report for a frequency, a power level (its low three bits) and
-// the stereo choice; nothing for a frequency whose 100 kHz count does not fit the report's 11-bit
-// field.
-inline constexpr UInt32 sReportSize = 6;
-using TuningReport = std::array<UInt8, sReportSize>;
-std::optional<TuningReport> tuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
-// How long a report may take to be written.
-inline constexpr UInt32 sReportTimeoutMS = 1000;
-// Opens inInterface, writes the 6-byte output report and closes it, whatever the write did:
-// returns the open status when opening fails, otherwise the close status; the write's own status
-// in *outWritten, and the first of the three that failed, as the interface tells it, in
-// *outFailure.
-IOReturn openWriteClose(IOHIDDeviceInterface& inInterface, const UInt8* inReport,
-                        IOReturn* outWritten, device::Failure* outFailure);
 
 // The link to the USB FM transmitter: watches the device registry for it, adopts the first one
 // that turns up, follows its removal, reports its hardware version and sends it tuning reports.
@@ -60,28 +42,24 @@ public:
     // Drops the adopted transmitter and posts the notification.
     void deviceDisconnected(io_service_t inDevice);
 
-    // Opens the transmitter, writes the 6-byte report, closes it. kIOReturnSuccess when none is
-    // connected; the open status when opening fails; otherwise the close status.
+    // Opens the transmitter, writes the 6-byte report and closes it, whatever the write did, as
+    // reportFailure then tells: kIOReturnSuccess when none is connected, else the status of the
+    // first of the three that failed.
     IOReturn sendUSBReport(const UInt8* inReport);
-    // Sends the tuning report for the frequency, power level and stereo choice.
+    // Sends the tuning report for the frequency, power level and stereo choice. A frequency
+    // whose 100 kHz count does not fit the report's 11-bit field sends nothing and fails with
+    // kIOReturnBadArgument.
     void setFrequency(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
-    // setFrequency with its status: kIOReturnBadArgument, with nothing sent, for a frequency
-    // whose 100 kHz count does not fit the report's 11-bit field; else the first failure of
-    // opening, writing and closing, so that a caller who asks learns of a failed write too.
-    IOReturn sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo);
 
     bool connected() const { return mDeviceConnected; }
     UInt16 hardwareVersion() const { return mHWVers; }
 
     // Why the last transmitter that arrived could not be taken up, while none is connected and
-    // that one is still plugged in, with its device node when the registry names one; nothing
+    // that one is still plugged in, with its device node when its backend has one; nothing
     // failed otherwise.
     const device::Failure& refusal() const { return mRefusal; }
-    IOReturn refusedStatus() const { return mRefusal.status; }
-    const std::string& refusedNode() const { return mRefusal.node; }
-    // What became of the last report setFrequency sent to the connected transmitter.
+    // What became of the last report sent to the connected transmitter.
     const device::Failure& reportFailure() const { return mReportFailure; }
-    IOReturn reportStatus() const { return mReportFailure.status; }
     // The last report did not get through, and the transmitter has since said it can take one.
     bool reportWanted() const { return mReportWanted; }
     // Handles the interest messages: a refused transmitter's removal, a connected one's resume;
@@ -96,12 +74,11 @@ private:
     // Remembers why inDevice could not be taken up, watching for its removal; returns its status.
     IOReturn refuse(io_service_t inDevice, device::Failure inFailure);
     void forgetRefused();
-    // Opens, writes and closes: returns what sendUSBReport does, the write's status in
-    // *outWritten, the first failure in *outFailure.
-    IOReturn writeReport(const UInt8* inReport, IOReturn* outWritten, device::Failure* outFailure);
-    // sendTuningReport, with what failed in *outFailure.
-    IOReturn sendTuningReport(SInt32 inFreqkHz, SInt32 inPower, bool inStereo,
-                              device::Failure* outFailure);
+    // Opens the transmitter, writes the report and closes it, whatever the write did: the first
+    // of the three that failed, or nothing.
+    device::Failure openWriteClose(const UInt8* inReport);
+    // Remembers what became of a report, telling when that changed or one was wanted.
+    void reportWent(device::Failure inFailure);
 
     io_service_t mUSBDevice = IO_OBJECT_NULL;
     io_iterator_t mDeviceIterator = IO_OBJECT_NULL;

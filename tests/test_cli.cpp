@@ -291,29 +291,29 @@ TEST_F(Cli, SettingsFolderTroublesAreSaidAndNothingIsLost) {
 }
 
 TEST_F(Cli, TunesTheFirstWritableTransmitterAndListsEveryOne) {
-    sysfs.add({.index = 0, .bcdDevice = "0304"});
+    sysfs.add({.index = 0, .bcdDevice = "0210"});
+    MockSysfs::setMode(0, 0);
     sysfs.add({.index = 1, .idVendor = "046d"});
-    sysfs.add({.index = 2, .bcdDevice = "0210"});
-    MockSysfs::setMode(2, 0);
+    sysfs.add({.index = 2, .bcdDevice = "0304"});
 
     const Outcome tuned = run({"tune", "107.9", "--mono"}, true);
     EXPECT_EQ(tuned.exitCode, 0) << tuned.err;
     EXPECT_EQ(tuned.out, "Tuned to 107.9 MHz, mono.\n");
-    EXPECT_THAT(sysfs.written(0), ElementsAre(0x00, 0xC0, 0x44, 0x37, 0x0C, 0x00, 0x00));
+    EXPECT_THAT(sysfs.written(2), ElementsAre(0x00, 0xC0, 0x44, 0x37, 0x0C, 0x00, 0x00));
     EXPECT_EQ(settings::read(settingsPath).stored.frequency, 107900);
 
     const Outcome status = run({"status"}, true);
     EXPECT_EQ(status.exitCode, 0);
-    EXPECT_THAT(status.out, StartsWith("Transmitter:     connected at /dev/hidraw0, hardware "
+    EXPECT_THAT(status.out, StartsWith("Transmitter:     connected at /dev/hidraw2, hardware "
                                        "version 0304\nSaved frequency: 107.9 MHz\n"));
 
     const Outcome listed = run({"list"}, true);
     EXPECT_EQ(listed.exitCode, 0); // one of them can be used
-    EXPECT_THAT(lines(listed.out),
-                UnorderedElementsAre(
-                    "/dev/hidraw0  hardware version 0304",
-                    "/dev/hidraw2  hardware version 0210  (no permission to write to it)"));
-    EXPECT_THAT(listed.err, MatchesRegex(sNoPermission + "2: [^\n]*" + sRule + "[^\n]*\n"));
+    EXPECT_THAT(
+        lines(listed.out),
+        UnorderedElementsAre("/dev/hidraw0  hardware version 0210  (no permission to write to it)",
+                             "/dev/hidraw2  hardware version 0304"));
+    EXPECT_THAT(listed.err, MatchesRegex(sNoPermission + "0: [^\n]*" + sRule + "[^\n]*\n"));
 }
 
 TEST_F(Cli, ApplySendsTheSavedSettingsToTheTransmittersAskedForAndSavesNothing) {

@@ -1,12 +1,11 @@
-// The transmitter link: on scripted device services (adoption, removal, the six logged failures,
-// the report's bytes and calls, the trouble it tells of), and on the Linux ones, real libudev
-// against umockdev's mock sysfs with real uevents, whose hidraw nodes give back the bytes written
-// to them, refuse the user, fail every write, or hold one.
+// The transmitter link: on a scripted backend (adoption, removal, the six logged failures, the
+// report's bytes, the trouble it tells of), and on the Linux one, real libudev against umockdev's
+// mock sysfs with real uevents, whose hidraw nodes give back the bytes written to them, refuse the
+// user, fail every write, or hold one.
 #include "device/Failure.h"
+#include "device/FailureText.h"
 #include "device/fake/FakeDeviceServices.h"
-#include "device/linux/HidrawInterface.h"
-#include "device/linux/LinuxDeviceServices.h"
-#include "device/linux/ReportWriter.h"
+#include "device/linux/LinuxBackend.h"
 #include "device/xr_device.h"
 #include "host/NotificationCenter.h"
 #include "support/MockSysfs.h"
@@ -35,20 +34,16 @@ namespace {
 using device::FakeDeviceServices;
 using device::HeldReferences;
 using Call = FakeDeviceServices::Call;
-using Kind = FakeDeviceServices::HIDCall::Kind;
+using Cause = device::Failure::Cause;
 using Bytes = std::vector<UInt8>;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using namespace std::chrono_literals;
 
-FakeDeviceServices::Device transmitter(const std::string& inName, long long inVersion = 0x0100) {
-    return {inName, 0x0F5A, 0x0B17, PropertyValue{inVersion}};
-}
-
 // Held by a link that watches: its port and arrival iterator; connected, also the service, its
 // interest registration and its HID interface.
-constexpr HeldReferences sWatching{0, 1, 0, 1, 0, 0, 0};
-constexpr HeldReferences sConnected{1, 1, 1, 1, 0, 1, 0};
+constexpr HeldReferences sWatching{0, 1, 0, 1, 0, 0};
+constexpr HeldReferences sConnected{1, 1, 1, 1, 1, 0};
 
 class Link : public ::testing::Test {
 protected:
@@ -63,13 +58,6 @@ protected:
         }
     }
     ~Link() override { host::NotificationCenter::defaultCenter().removeObserver(&observer); }
-    std::vector<Kind> calls() const {
-        std::vector<Kind> kinds;
-        for (const auto& call : services.hidCalls()) {
-            kinds.push_back(call.kind);
-        }
-        return kinds;
-    }
 
     struct Seen {
         QString name;
@@ -87,9 +75,8 @@ protected:
 // is told with the link disconnected and everything of the transmitter given back; a new
 // arrival is a new adoption. Other messages about the transmitter are printed.
 TEST_F(Link, AdoptsTheFirstTransmitterAndFollowsItsRemoval) {
-    services.plug(transmitter("first", 0x0102));
-    services.plug(transmitter("second", 0x0203));
-    services.plug({"other", 0x0F5A, 0x0B18});
+    services.plug({"first", 0x0102});
+    services.plug({"second", 0x0203});
     EXPECT_EQ(link.start(), kIOReturnSuccess);
     EXPECT_EQ(seen, (std::vector<Seen>{{gConnectionNotification, true, 0x0102}}));
     EXPECT_EQ(services.held(), sConnected);
@@ -101,7 +88,7 @@ TEST_F(Link, AdoptsTheFirstTransmitterAndFollowsItsRemoval) {
     services.unplug("first");
     EXPECT_EQ(seen.back(), (Seen{gConnectionNotification, false, 0x0102}));
     EXPECT_EQ(services.held(), sWatching);
-    services.plug(transmitter("third", 0x0304));
+    services.plug({"third", 0x0304});
     EXPECT_EQ(seen.back(), (Seen{gConnectionNotification, true, 0x0304}));
     EXPECT_EQ(link.start(), kIOReturnError);
 }
@@ -131,19 +118,19 @@ TEST_F(Link, EachFailingCallLogsOneLineAndTheRefusedTransmitterIsToldOf) {
     for (const FailureCase& c : cases) {
         services.failCall(c.call, c.status);
         StreamCapture log(2);
-        services.plug(transmitter("refused"));
+        services.plug({"refused"});
         EXPECT_THAT(log.text(), ::testing::MatchesRegex(std::string(c.line) + "\n"));
         services.clearFailure();
         EXPECT_FALSE(link.connected());
-        EXPECT_EQ(link.refusedStatus(), c.status);
+        EXPECT_EQ(link.refusal().status, c.status);
         EXPECT_EQ(seen.back(), (Seen{gStatusNotification, false, 0}));
         services.unplug("refused");
-        EXPECT_EQ(link.refusedStatus(), c.watched ? kIOReturnSuccess : c.status);
+        EXPECT_EQ(link.refusal().status, c.watched ? kIOReturnSuccess : c.status);
         EXPECT_EQ(services.held(), sWatching);
     }
-    services.plug(transmitter("good"));
+    services.plug({"good"});
     EXPECT_TRUE(link.connected());
-    EXPECT_EQ(link.refusedStatus(), kIOReturnSuccess);
+    EXPECT_EQ(link.refusal(), device::Failure{});
     for (const auto& [call, line] :
          {std::pair{Call::IOServiceMatching, "IOServiceMatching failed " AT},
           {Call::IOServiceAddMatchingNotification,
@@ -163,7 +150,9 @@ struct ReportCase {
     Bytes bytes;
 };
 
-TEST_F(Link, TuningReportIsSixBytesBetweenAnOpenAndAClose) {
+// Each report goes to the transmitter within the second the link gives it; none while none is
+// connected, nor for a frequency past the report's 11 bits.
+TEST_F(Link, TuningReportIsSixBytesSentWithinASecond) {
     const ReportCase cases[] = {{88100, 1, true, {0xC0, 0x4B, 0x71, 0x0C, 0, 0}},
                                 {88100, 1, false, {0xC0, 0x43, 0x71, 0x0C, 0, 0}},
                                 {107900, 1, true, {0xC0, 0x4C, 0x37, 0x0C, 0, 0}},
@@ -171,49 +160,43 @@ TEST_F(Link, TuningReportIsSixBytesBetweenAnOpenAndAClose) {
                                 {88150, 0, true, {0xC0, 0x4B, 0x71, 0x0E, 0, 0}},
                                 {88199, 7, true, {0xC0, 0x4B, 0x71, 0x00, 0, 0}},
                                 {204799, 8, false, {0xC0, 0x47, 0xFF, 0x0E, 0, 0}}};
-    services.plug(transmitter("tx"));
+    services.plug({"tx"});
     link.start();
     for (const ReportCase& c : cases) {
-        services.clearHIDCalls();
-        EXPECT_EQ(link.sendTuningReport(c.kHz, c.power, c.stereo), kIOReturnSuccess);
-        EXPECT_EQ(calls(), (std::vector<Kind>{Kind::Open, Kind::SetReport, Kind::Close}));
-        const auto& write = services.hidCalls()[1];
-        EXPECT_EQ(write.bytes, c.bytes) << c.kHz;
-        EXPECT_EQ(write.reportType, kIOHIDReportTypeOutput);
-        EXPECT_EQ(write.reportID, 0u);
-        EXPECT_EQ(write.timeoutMS, 1000u);
+        services.clearSent();
+        link.setFrequency(c.kHz, c.power, c.stereo);
+        ASSERT_EQ(services.sent().size(), 1u);
+        EXPECT_EQ(services.sent()[0].bytes, c.bytes) << c.kHz;
+        EXPECT_EQ(services.sent()[0].limit, 1000ms);
     }
-    services.clearHIDCalls();
-    EXPECT_EQ(link.sendTuningReport(204800, 1, true), kIOReturnBadArgument); // past 11 bits
+    services.clearSent();
+    link.setFrequency(204800, 1, true);
+    EXPECT_EQ(link.reportFailure().status, kIOReturnBadArgument);
     services.unplug("tx");
-    EXPECT_EQ(link.sendTuningReport(88100, 1, true), kIOReturnSuccess); // nothing connected
-    EXPECT_TRUE(services.hidCalls().empty());
+    link.setFrequency(88100, 1, true);
+    EXPECT_EQ(link.sendUSBReport(cases[0].bytes.data()), kIOReturnSuccess);
+    EXPECT_THAT(services.sent(), IsEmpty());
 }
 
-// A failed open writes nothing; a failed write is still closed and is what the caller learns; a
-// failure is told until a report gets through, and a transmitter that can take one again after
+// A failure is told until a report gets through, and a transmitter that can take one again after
 // a failure asks for the settings.
 TEST_F(Link, FailedReportsAreToldUntilOneGetsThrough) {
-    services.plug(transmitter("tx"));
+    services.plug({"tx"});
     link.start();
-    services.failOpen(kIOReturnBusy);
+    const device::Failure held{kIOReturnBusy, Cause::HeldEarlier, 0, "/dev/hidraw0"};
+    services.failReports(held);
     link.setFrequency(88100, 1, true);
-    EXPECT_EQ(calls(), std::vector<Kind>{Kind::Open});
-    EXPECT_EQ(link.reportStatus(), kIOReturnBusy);
-    services.failOpen(kIOReturnSuccess);
-    services.failSetReport(kIOReturnTimeout);
-    services.clearHIDCalls();
-    EXPECT_EQ(link.sendTuningReport(88100, 1, true), kIOReturnTimeout);
-    EXPECT_EQ(calls(), (std::vector<Kind>{Kind::Open, Kind::SetReport, Kind::Close}));
+    EXPECT_EQ(link.reportFailure(), held);
+    EXPECT_EQ(seen.back(), (Seen{gStatusNotification, true, 0x0100}));
+    EXPECT_EQ(link.sendUSBReport(Bytes(6).data()), kIOReturnBusy);
 
     EXPECT_FALSE(link.reportWanted());
     services.sendMessage("tx", kIOMessageServiceIsResumed);
     EXPECT_TRUE(link.reportWanted());
-    EXPECT_EQ(seen.back(), (Seen{gStatusNotification, true, 0x0100}));
-    services.failSetReport(kIOReturnSuccess);
+    services.failReports({});
     const std::size_t told = seen.size();
     link.setFrequency(88100, 1, true);
-    EXPECT_EQ(link.reportStatus(), kIOReturnSuccess);
+    EXPECT_EQ(link.reportFailure(), device::Failure{});
     EXPECT_FALSE(link.reportWanted());
     EXPECT_EQ(seen.size(), told + 1);
     link.setFrequency(88200, 1, true);
@@ -244,8 +227,9 @@ class LinuxLink : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
     void start() {
-        services = std::make_unique<device::LinuxDeviceServices>();
-        ASSERT_TRUE(services->isMonitoring());
+        backend = std::make_unique<device::LinuxBackend>();
+        ASSERT_TRUE(backend->isMonitoring());
+        services = std::make_unique<device::DeviceServices>(*backend);
         link = std::make_unique<xr_device>(*services);
         ASSERT_EQ(link->start(), kIOReturnSuccess);
     }
@@ -255,7 +239,8 @@ protected:
     }
 
     MockSysfs sysfs;
-    std::unique_ptr<device::LinuxDeviceServices> services;
+    std::unique_ptr<device::LinuxBackend> backend;
+    std::unique_ptr<device::DeviceServices> services;
     std::unique_ptr<xr_device> link;
 };
 
@@ -288,9 +273,8 @@ TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
 }
 
 // Without the udev rule's access the transmitter is not taken up, and the link says which node
-// and why; plugged in again with access, it is. A report the kernel refuses fails, and the link
-// keeps the errno and the node beside the status; ENODEV for a node that was open is a
-// transmitter pulled out.
+// and why; plugged in again with access, it is. (Reports the kernel refuses: the panel's and the
+// tool's tests tell them in words.)
 TEST_F(LinuxLink, TransmitterThatMayNotBeOpenedIsToldOfWithItsNode) {
     start();
     {
@@ -298,29 +282,21 @@ TEST_F(LinuxLink, TransmitterThatMayNotBeOpenedIsToldOfWithItsNode) {
         const StreamCapture log(2);
         sysfs.add({.index = 1});  // its uevent is handled once the event loop runs
         MockSysfs::setMode(1, 0); // as without the rule
-        ASSERT_TRUE(QTest::qWaitFor([&] { return link->refusedNode() == "/dev/hidraw1"; }, 3000))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return link->refusal().node == "/dev/hidraw1"; }, 3000))
             << log.text();
-        EXPECT_EQ(link->refusedStatus(), kIOReturnNotPrivileged);
+        EXPECT_EQ(link->refusal().status, kIOReturnNotPrivileged);
         EXPECT_FALSE(link->connected());
     }
     sysfs.remove(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return link->refusedStatus() == kIOReturnSuccess; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !link->refusal().failed(); }, 3000));
     sysfs.add({.index = 2});
     ASSERT_TRUE(connects(true));
     EXPECT_EQ(link->refusal(), device::Failure{});
-    using Cause = device::Failure::Cause;
-    for (const auto& [error, failure] :
-         {std::pair{EIO, device::Failure{kIOReturnError, Cause::WriteFailed, EIO, "/dev/hidraw2"}},
-          {ENODEV, {kIOReturnNoDevice, Cause::Unplugged, ENODEV, "/dev/hidraw2"}}}) {
-        sysfs.failWrites(2, error);
-        link->setFrequency(88100, 1, true);
-        EXPECT_EQ(link->reportFailure(), failure);
-    }
 }
 
 // A write the kernel holds (a full blocking pipe stands in for a hidraw node, which ignores
 // O_NONBLOCK): the caller gets its answer at the limit, and the writer takes the descriptor over
-// until the kernel lets go, then says so. Meanwhile the interface's open answers at once, as it
+// until the kernel lets go, then says so. Meanwhile a report to a node answers at once, as its open
 // would wait in the kernel behind the held write.
 TEST_F(LinuxLink, WriteTheKernelHoldsIsLetGoWithoutHoldingAnyone) {
     sysfs.add({.index = 0});
@@ -336,22 +312,24 @@ TEST_F(LinuxLink, WriteTheKernelHoldsIsLetGoWithoutHoldingAnyone) {
     device::ReportWriter writer;
     std::atomic<int> letGo = 0;
     writer.setOnRelease([&letGo] { ++letGo; });
-    EXPECT_EQ(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms).status, kIOReturnTimeout);
+    EXPECT_EQ(device::failureText(writer.write(held, std::vector<UInt8>{0x00, 0xC0}, 100ms), {}),
+              "the transmitter did not take the setting in time: the kernel held the write past "
+              "the time limit");
     EXPECT_EQ(held.get(), -1);
 
-    auto* node = new device::HidrawInterface(std::make_shared<device::LiveTally>(),
-                                             MockSysfs::node(0), writer);
+    const Bytes report{0xC0, 0x4B, 0x71, 0x0C, 0x00, 0x00};
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(node->open(kIOHIDOptionsTypeNone), kIOReturnBusy);
+    EXPECT_EQ(
+        device::failureText(device::writeToNode(writer, MockSysfs::node(0), report, 1000ms), {}),
+        "the transmitter at /dev/hidraw0 is still busy with an earlier setting that the "
+        "kernel holds");
     EXPECT_LT(clock.elapsed(), 50);
     char drain[4096];
     while (::read(ends[0], drain, sizeof drain) != 0) { // end of file: the writer closed it
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return letGo == 1 && !writer.stalled(); }, 2000));
-    EXPECT_EQ(node->open(kIOHIDOptionsTypeNone), kIOReturnSuccess);
-    EXPECT_EQ(node->close(), kIOReturnSuccess);
-    node->Release();
+    EXPECT_EQ(device::writeToNode(writer, MockSysfs::node(0), report, 1000ms), device::Failure{});
     ::close(ends[0]);
 }
 

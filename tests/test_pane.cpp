@@ -2,7 +2,7 @@
 // Linux one on umockdev's mock sysfs) and a settings folder of its own: what reaches the
 // transmitter and the file, what the window shows.
 #include "device/fake/FakeDeviceServices.h"
-#include "device/linux/LinuxDeviceServices.h"
+#include "device/linux/LinuxBackend.h"
 #include "device/sim/ReportDescription.h"
 #include "device/xr_device.h"
 #include "dial/xr_tunerCtl.h"
@@ -42,10 +42,6 @@ namespace {
 
 using Fake = device::FakeDeviceServices;
 
-Fake::Device transmitter(const char* inName, long long inVersion = 0x0102) {
-    return {inName, 0x0F5A, 0x0B17, PropertyValue{inVersion}};
-}
-
 class Pane : public ::testing::Test {
 protected:
     void write(const QByteArray& inBody) {
@@ -72,7 +68,7 @@ protected:
                              .section("  ", 1)
                              .section(" power", 0, 0);
         }
-        fake.clearHIDCalls();
+        fake.clearSent();
         return described;
     }
     std::optional<SInt32> savedFrequency() const {
@@ -82,7 +78,8 @@ protected:
     QTemporaryDir config;
     ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
     Fake fake;
-    std::unique_ptr<device::LinuxDeviceServices> linuxServices; // outlives the pane, as fake does
+    std::unique_ptr<device::LinuxBackend> linuxBackend; // they outlive the pane, as fake does
+    std::unique_ptr<device::DeviceServices> linuxServices;
     std::unique_ptr<USB_TavroPref> pane;
     xr_tunerCtl* dial = nullptr;
 };
@@ -92,7 +89,7 @@ protected:
 TEST_F(Pane, StartsFromTheFileAndSetsUpTheTransmitterPresent) {
     write("<key>Style</key><integer>1</integer><key>Frequency</key><integer>200000</integer>"
           "<key>Stereo</key><string>NO</string><key>Note</key><string>mine</string>");
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     start();
     EXPECT_EQ(reports(), QStringList{"89.9 MHz mono"});
     EXPECT_EQ(dial->frequency(), 89900);
@@ -142,7 +139,7 @@ TEST_F(Pane, SendsAtAConnectionWhatUsbTavroApplySends) {
         ASSERT_EQ(applied.exitCode, 0) << applied.err;
 
         Fake services;
-        services.plug(transmitter("tx"));
+        services.plug({"tx", 0x0102});
         USB_TavroPref panel(host::Bundle(TAVRO_BUNDLE_PATH), services);
         ASSERT_NE(panel.loadMainView(), nullptr);
         panel.mainViewDidLoad();
@@ -161,7 +158,7 @@ TEST_F(Pane, SendsAtAConnectionWhatUsbTavroApplySends) {
 // Each turn of the dial and stereo change reaches the transmitter at once, and the file once the
 // dial rests, not a write a step; a cell of another tag is mono.
 TEST_F(Pane, ChangesReachTheTransmitterAtOnceAndTheFileSoon) {
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     start();
     reports();
     dial->scrollWheel(host::Event::scrollWheel({}, 59.0f));
@@ -231,7 +228,7 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
         const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         ASSERT_TRUE(put(settings::prefPath(), door.file));
         Fake fake;
-        fake.plug(transmitter("tx"));
+        fake.plug({"tx", 0x0102});
         USB_TavroPref pane(host::Bundle(TAVRO_BUNDLE_PATH), fake);
         ASSERT_NE(pane.loadMainView(), nullptr);
         pane.mainViewDidLoad();
@@ -268,7 +265,7 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
 // the window: the save waits its turn on the event loop, goes on without the lock after its
 // bound, and says so once.
 TEST_F(Pane, ASaveNeverStopsTheWindowForTheLock) {
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     start();
     const QString lock = settings::SettingsLock::lockPath(settings::prefPath());
     QProcess holder;
@@ -306,7 +303,7 @@ TEST_F(Pane, ASaveNeverStopsTheWindowForTheLock) {
 TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     start();
     fake.failCall(Fake::Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged);
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     fake.clearFailure();
     EXPECT_TRUE(text("mStatusField").startsWith("No permission to write to the transmitter: "))
         << text("mStatusField");
@@ -315,10 +312,11 @@ TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     EXPECT_EQ(text("mStatusField"), "Plug in the transmitter.");
     EXPECT_EQ(text("mHWVersField"), "Hardware version: unknown");
 
-    fake.failOpen(kIOReturnBusy);
-    fake.plug(transmitter("tx"));
-    EXPECT_EQ(text("mStatusField"), "The transmitter is still busy with an earlier setting.");
-    fake.failOpen(kIOReturnSuccess);
+    fake.failReports({.status = kIOReturnBusy, .cause = device::Failure::Cause::HeldEarlier});
+    fake.plug({"tx", 0x0102});
+    EXPECT_EQ(text("mStatusField"),
+              "The transmitter is still busy with an earlier setting that the kernel holds.");
+    fake.failReports({});
     reports();
     fake.sendMessage("tx", kIOMessageServiceIsResumed);
     EXPECT_EQ(reports(), QStringList{"88.1 MHz stereo"});
@@ -330,7 +328,8 @@ TEST_F(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
 TEST_F(Pane, StatusLineTellsAWriteTheKernelRefusedInWords) {
     MockSysfs sysfs;
     ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper";
-    linuxServices = std::make_unique<device::LinuxDeviceServices>();
+    linuxBackend = std::make_unique<device::LinuxBackend>();
+    linuxServices = std::make_unique<device::DeviceServices>(*linuxBackend);
     start(*linuxServices);
     for (const WriteFailure& failure : sWriteFailures) {
         sysfs.add({.index = failure.index});
@@ -347,7 +346,7 @@ TEST_F(Pane, StatusLineTellsAWriteTheKernelRefusedInWords) {
 
 // Another program's change is taken in within a second, sent, and kept at the next save.
 TEST_F(Pane, FollowsChangesOtherProgramsMakeToTheFile) {
-    fake.plug(transmitter("tx"));
+    fake.plug({"tx", 0x0102});
     start();
     pane->didUnselect();
     reports();

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "device/ServiceRegistry.h"
-#include "device/TransmitterIDs.h"
+#include "device/DeviceServices.h"
 
 #include <optional>
 #include <string>
@@ -9,64 +8,52 @@
 
 namespace device {
 
-// Device services driven by a test: devices are plugged, unplugged and sent messages on
-// command, any one of the six calls whose failure the link logs can be made to fail (through the
-// registry's failure hook), and every
-// open, setReport and close on a HID interface is recorded. Callbacks run synchronously inside
-// plug, unplug and sendMessage.
-class FakeDeviceServices : public ServiceRegistry {
+// A backend driven by a test, with the device services over it: transmitters are plugged,
+// unplugged and sent messages on command, any one of the six calls whose failure the link logs
+// can be made to fail, and so can every report. Callbacks run synchronously inside plug, unplug
+// and sendMessage.
+class FakeDeviceServices final : public Backend, public DeviceServices {
 public:
     struct Device {
         std::string name;
-        long long vendorID = sTransmitterVendorID;
-        long long productID = sTransmitterProductID;
-        // No value: the device has no version number property.
-        std::optional<PropertyValue> versionNumber = PropertyValue{0x0100LL};
-        std::string serviceClass = kHIDDeviceClass;
+        UInt16 hardwareVersion = 0x0100;
+    };
+    // A report that got through.
+    struct Sent {
+        std::vector<UInt8> bytes;
+        std::chrono::milliseconds limit;
     };
 
-    struct HIDCall {
-        enum Kind { Open, SetReport, Close };
-        Kind kind = Open;
-        std::string device{};
-        UInt32 options = 0; // open
-        IOHIDReportType reportType = kIOHIDReportTypeInput;
-        UInt32 reportID = 0;
-        UInt32 timeoutMS = 0;
-        std::vector<UInt8> bytes{};
-    };
+    FakeDeviceServices() : DeviceServices(static_cast<Backend&>(*this)) {}
 
     // inCall fails with inStatus (IOServiceMatching returns null) until clearFailure.
     void failCall(Call inCall, IOReturn inStatus);
     void clearFailure();
 
-    void plug(Device inDevice);
-    void unplug(const std::string& inName);
-    void sendMessage(const std::string& inName, natural_t inMessageType);
+    void plug(const Device& inDevice) { arrived({inDevice.name, {}, inDevice.hardwareVersion}); }
+    void unplug(const std::string& inName) { removed(inName); }
+    void sendMessage(const std::string& inName, natural_t inMessageType) {
+        message(inName, inMessageType);
+    }
 
-    // Statuses the HID interfaces return; success unless set.
-    void failOpen(IOReturn inStatus) { mOpenStatus = inStatus; }
-    void failSetReport(IOReturn inStatus) { mSetReportStatus = inStatus; }
-    void failClose(IOReturn inStatus) { mCloseStatus = inStatus; }
-
-    const std::vector<HIDCall>& hidCalls() const { return mHIDCalls; }
-    // The bytes of every report written, in order.
+    // Every report fails with inFailure from now on; nothing failed lets them through.
+    void failReports(Failure inFailure) { mReportFailure = std::move(inFailure); }
+    const std::vector<Sent>& sent() const { return mSent; }
+    // The bytes of every report that got through, in order.
     std::vector<std::vector<UInt8>> reports() const;
-    void clearHIDCalls() { mHIDCalls.clear(); }
+    void clearSent() { mSent.clear(); }
+
+    Failure access(const Transmitter& /*inTransmitter*/) override { return {}; }
+    Failure send(const Transmitter& inTransmitter, std::span<const UInt8> inReport,
+                 std::chrono::milliseconds inLimit) override;
 
 private:
-    class Interface;
-
-    Failure makeInterfaceFactory(const RegistryEntry& inEntry,
-                                 HIDInterfaceFactory* outFactory) override;
     IOReturn failureFor(Call inCall) const override;
 
     std::optional<Call> mFailingCall;
-    IOReturn mFailure = kIOReturnSuccess;
-    IOReturn mOpenStatus = kIOReturnSuccess;
-    IOReturn mSetReportStatus = kIOReturnSuccess;
-    IOReturn mCloseStatus = kIOReturnSuccess;
-    std::vector<HIDCall> mHIDCalls;
+    IOReturn mCallFailure = kIOReturnSuccess;
+    Failure mReportFailure;
+    std::vector<Sent> mSent;
 };
 
 } // namespace device

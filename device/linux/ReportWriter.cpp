@@ -1,7 +1,6 @@
 #include "device/linux/ReportWriter.h"
 
 #include "device/IOReturn.h"
-#include "device/linux/ErrnoStatus.h"
 
 #include <array>
 #include <cerrno>
@@ -62,6 +61,28 @@ Failure writeAll(int inFd, const UInt8* inBytes, std::size_t inSize, Clock::time
 }
 
 } // namespace
+
+Failure systemFailure(Failure::Cause inCause, int inErrno) {
+    IOReturn status = kIOReturnError;
+    switch (inErrno) {
+    case ENODEV:
+    case ENXIO:
+    case ENOENT:
+        status = kIOReturnNoDevice;
+        break;
+    case EACCES:
+    case EPERM:
+        status = kIOReturnNotPrivileged;
+        break;
+    case EBUSY:
+        status = kIOReturnExclusiveAccess;
+        break;
+    case ETIMEDOUT:
+        status = kIOReturnTimeout;
+        break;
+    }
+    return {.status = status, .cause = inCause, .error = inErrno};
+}
 
 struct ReportWriter::Worker {
     enum class State { Idle, Queued, Writing, Finished };

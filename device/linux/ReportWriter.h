@@ -13,6 +13,9 @@
 
 namespace device {
 
+// A system call of inCause that failed with inErrno, under the IOReturn code its errno stands for.
+Failure systemFailure(Failure::Cause inCause, int inErrno);
+
 // Writes reports on a thread of its own and waits at most a limit for each. A hidraw node
 // ignores O_NONBLOCK and the kernel may hold write() for its own USB timeout of several seconds;
 // the caller must get its answer within the limit all the same.

@@ -2,6 +2,7 @@
 
 #include "app/HostWindow.h"
 #include "app/PaneLoader.h"
+#include "device/DeviceServices.h"
 #include "device/sim/ReportDescription.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "dial/xr_tunerLayout.h"
@@ -27,7 +28,7 @@
 struct PaneWindow {
     PaneWindow() {
         simulator.plug();
-        pane = loader.load(TAVRO_BUNDLE_PATH, simulator);
+        pane = loader.load(TAVRO_BUNDLE_PATH, services);
         if (pane == nullptr) {
             ADD_FAILURE() << loader.errorString().toStdString();
             return;
@@ -57,6 +58,7 @@ struct PaneWindow {
     QTemporaryDir config;
     ScopedEnv xdg{"XDG_CONFIG_HOME", config.path().toLocal8Bit()};
     device::SimulatedTransmitter simulator;
+    device::DeviceServices services{simulator};
     PaneLoader loader;
     std::unique_ptr<host::PreferencePane> pane; // goes before the loader, after the window
     std::unique_ptr<HostWindow> window;

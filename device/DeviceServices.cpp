@@ -1,4 +1,6 @@
-#include "device/ServiceRegistry.h"
+#include "device/DeviceServices.h"
+
+#include "device/TransmitterIDs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,18 +14,83 @@ struct IONotificationPort {
     bool attached = false;
 };
 
+IOHIDDeviceInterface::IOHIDDeviceInterface(std::shared_ptr<int> inLive, device::Backend& inBackend,
+                                           device::Transmitter inTransmitter)
+    : mLive(std::move(inLive)), mBackend(inBackend), mTransmitter(std::move(inTransmitter)) {
+    ++*mLive;
+}
+
+IOHIDDeviceInterface::~IOHIDDeviceInterface() {
+    --*mLive;
+}
+
+UInt32 IOHIDDeviceInterface::Release() {
+    delete this;
+    return 0;
+}
+
+device::Failure IOHIDDeviceInterface::open(UInt32 /*inOptions*/) {
+    if (mOpen) {
+        return {.status = kIOReturnExclusiveAccess};
+    }
+    mOpen = true;
+    return {};
+}
+
+device::Failure IOHIDDeviceInterface::close() {
+    if (!mOpen) {
+        return {.status = kIOReturnNotOpen};
+    }
+    mOpen = false;
+    return {};
+}
+
+device::Failure IOHIDDeviceInterface::setReport(IOHIDReportType inReportType, UInt32 inReportID,
+                                                const UInt8* inReportBuffer,
+                                                UInt32 inReportBufferSize, UInt32 inTimeoutMS) {
+    if (!mOpen) {
+        return {.status = kIOReturnNotOpen};
+    }
+    if (inReportType != kIOHIDReportTypeOutput || inReportID != 0 || inReportBuffer == nullptr) {
+        return {.status = kIOReturnUnsupported};
+    }
+    return mBackend.send(mTransmitter, std::span(inReportBuffer, inReportBufferSize),
+                         std::chrono::milliseconds(inTimeoutMS));
+}
+
+IOCFPlugInInterface::IOCFPlugInInterface(device::DeviceServices& inServices,
+                                         device::Transmitter inTransmitter)
+    : mServices(inServices), mTransmitter(std::move(inTransmitter)) {
+}
+
+IOReturn IOCFPlugInInterface::QueryInterface(std::string_view inInterfaceID,
+                                             IOHIDDeviceInterface** outInterface) {
+    if (outInterface == nullptr) {
+        return kIOReturnBadArgument;
+    }
+    *outInterface = nullptr;
+    if (inInterfaceID != kIOHIDDeviceInterfaceID) {
+        return kIOReturnUnsupported;
+    }
+    if (const IOReturn status =
+            mServices.failureFor(device::DeviceServices::Call::QueryInterface)) {
+        return status;
+    }
+    *outInterface =
+        new IOHIDDeviceInterface(mServices.mLiveInterfaces, mServices.mBackend, mTransmitter);
+    return kIOReturnSuccess;
+}
+
 namespace device {
 
 namespace {
 
-bool matches(const MatchingDictionary& inMatching, const RegistryEntry& inEntry) {
-    if (inMatching.serviceClass != inEntry.serviceClass) {
-        return false;
-    }
-    return std::all_of(inMatching.properties.begin(), inMatching.properties.end(),
-                       [&inEntry](const auto& inWanted) {
+bool matches(const MatchingDictionary& inMatching, const PropertyDictionary& inProperties) {
+    return inMatching.serviceClass == kHIDDeviceClass &&
+           std::all_of(inMatching.properties.begin(), inMatching.properties.end(),
+                       [&inProperties](const auto& inWanted) {
                            const PropertyValue* value =
-                               CFDictionaryGetValue(inEntry.properties, inWanted.first);
+                               CFDictionaryGetValue(inProperties, inWanted.first);
                            return value != nullptr && *value == inWanted.second;
                        });
 }
@@ -34,17 +101,32 @@ bool delivers(const IONotificationPort* inPort) {
 
 } // namespace
 
-ServiceRegistry::ServiceRegistry() : mTally(std::make_shared<LiveTally>()) {
+DeviceServices::DeviceServices(Backend& inBackend) : mBackend(inBackend) {
+    mBackend.watch([this](Backend::Change inChange, const Transmitter& inTransmitter) {
+        switch (inChange) {
+        case Backend::Change::Arrived:
+            publish(inTransmitter);
+            break;
+        case Backend::Change::Removed:
+            terminate(inTransmitter.name);
+            break;
+        case Backend::Change::Resumed:
+            message(inTransmitter.name, kIOMessageServiceIsResumed);
+            break;
+        }
+    });
 }
 
-ServiceRegistry::~ServiceRegistry() = default;
+DeviceServices::~DeviceServices() {
+    mBackend.watch(nullptr);
+}
 
-template <class T> T* ServiceRegistry::find(io_object_t inHandle) {
+template <class T> T* DeviceServices::find(io_object_t inHandle) {
     const auto found = mObjects.find(inHandle);
     return found == mObjects.end() ? nullptr : std::get_if<T>(&found->second);
 }
 
-template <class T> std::vector<io_object_t> ServiceRegistry::handlesOf() const {
+template <class T> std::vector<io_object_t> DeviceServices::handlesOf() const {
     std::vector<io_object_t> handles;
     for (const auto& [handle, object] : mObjects) {
         if (std::holds_alternative<T>(object)) {
@@ -54,18 +136,18 @@ template <class T> std::vector<io_object_t> ServiceRegistry::handlesOf() const {
     return handles;
 }
 
-io_object_t ServiceRegistry::insert(Object inObject) {
+io_object_t DeviceServices::insert(Object inObject) {
     const io_object_t handle = mNextHandle++;
     mObjects.emplace(handle, std::move(inObject));
     return handle;
 }
 
-bool ServiceRegistry::ownsPort(const IONotificationPort* inPort) const {
+bool DeviceServices::ownsPort(const IONotificationPort* inPort) const {
     return inPort != nullptr && std::any_of(mPorts.begin(), mPorts.end(),
                                             [inPort](const auto& p) { return p.get() == inPort; });
 }
 
-std::unique_ptr<MatchingDictionary> ServiceRegistry::IOServiceMatching(const char* inName) {
+std::unique_ptr<MatchingDictionary> DeviceServices::IOServiceMatching(const char* inName) {
     if (inName == nullptr || failureFor(Call::IOServiceMatching) != kIOReturnSuccess) {
         return nullptr;
     }
@@ -74,12 +156,12 @@ std::unique_ptr<MatchingDictionary> ServiceRegistry::IOServiceMatching(const cha
     return matching;
 }
 
-IONotificationPortRef ServiceRegistry::IONotificationPortCreate() {
+IONotificationPortRef DeviceServices::IONotificationPortCreate() {
     mPorts.push_back(std::make_unique<IONotificationPort>());
     return mPorts.back().get();
 }
 
-void ServiceRegistry::IONotificationPortDestroy(IONotificationPortRef inPort) {
+void DeviceServices::IONotificationPortDestroy(IONotificationPortRef inPort) {
     for (auto& [handle, object] : mObjects) {
         if (auto* iterator = std::get_if<Iterator>(&object); iterator && iterator->port == inPort) {
             iterator->port = nullptr;
@@ -92,11 +174,11 @@ void ServiceRegistry::IONotificationPortDestroy(IONotificationPortRef inPort) {
 }
 
 CFRunLoopSourceRef
-ServiceRegistry::IONotificationPortGetRunLoopSource(IONotificationPortRef inPort) {
+DeviceServices::IONotificationPortGetRunLoopSource(IONotificationPortRef inPort) {
     return ownsPort(inPort) ? &inPort->source : nullptr;
 }
 
-void ServiceRegistry::CFRunLoopAddSource(CFRunLoopSourceRef inSource) {
+void DeviceServices::CFRunLoopAddSource(CFRunLoopSourceRef inSource) {
     if (inSource == nullptr || !ownsPort(inSource->port)) {
         return;
     }
@@ -104,7 +186,7 @@ void ServiceRegistry::CFRunLoopAddSource(CFRunLoopSourceRef inSource) {
     deliverArrivals();
 }
 
-IOReturn ServiceRegistry::IOServiceAddMatchingNotification(
+IOReturn DeviceServices::IOServiceAddMatchingNotification(
     IONotificationPortRef inPort, const char* inNotificationType,
     std::unique_ptr<MatchingDictionary> inMatching, IOServiceMatchingCallback inCallback,
     void* inRefCon, io_iterator_t* outIterator) {
@@ -116,38 +198,20 @@ IOReturn ServiceRegistry::IOServiceAddMatchingNotification(
         inCallback == nullptr || outIterator == nullptr) {
         return kIOReturnBadArgument;
     }
-    *outIterator = insert(iteratorOver(std::move(*inMatching), inPort, inCallback, inRefCon));
-    return kIOReturnSuccess;
-}
-
-IOReturn
-ServiceRegistry::IOServiceGetMatchingServices(std::unique_ptr<MatchingDictionary> inMatching,
-                                              io_iterator_t* outIterator) {
-    if (!inMatching || outIterator == nullptr) {
-        return kIOReturnBadArgument;
-    }
-    // Without a port it is never told of arrivals.
-    *outIterator = insert(iteratorOver(std::move(*inMatching), nullptr, nullptr, nullptr));
-    return kIOReturnSuccess;
-}
-
-ServiceRegistry::Iterator ServiceRegistry::iteratorOver(MatchingDictionary inMatching,
-                                                        IONotificationPort* inPort,
-                                                        IOServiceMatchingCallback inCallback,
-                                                        void* inRefCon) {
-    Iterator iterator{inPort, std::move(inMatching), inCallback, inRefCon, {}, false};
+    Iterator iterator{inPort, std::move(*inMatching), inCallback, inRefCon, {}, false};
     // In order of arrival: handles only grow.
     for (auto& [handle, object] : mObjects) {
         if (auto* service = std::get_if<Service>(&object);
-            service && service->present && matches(iterator.matching, service->entry)) {
+            service && service->present && matches(iterator.matching, service->properties)) {
             iterator.pending.push_back(handle);
             ++service->queued;
         }
     }
-    return iterator;
+    *outIterator = insert(std::move(iterator));
+    return kIOReturnSuccess;
 }
 
-io_object_t ServiceRegistry::IOIteratorNext(io_iterator_t inIterator) {
+io_object_t DeviceServices::IOIteratorNext(io_iterator_t inIterator) {
     Iterator* iterator = find<Iterator>(inIterator);
     if (iterator == nullptr) {
         return IO_OBJECT_NULL;
@@ -157,7 +221,7 @@ io_object_t ServiceRegistry::IOIteratorNext(io_iterator_t inIterator) {
         iterator->pending.pop_front();
         Service* service = find<Service>(handle);
         --service->queued;
-        // A device that left while it waited is not offered.
+        // A transmitter that left while it waited is not offered.
         if (service->present) {
             ++service->clientReferences;
             return handle;
@@ -168,7 +232,7 @@ io_object_t ServiceRegistry::IOIteratorNext(io_iterator_t inIterator) {
     return IO_OBJECT_NULL;
 }
 
-IOReturn ServiceRegistry::IOObjectRelease(io_object_t inObject) {
+IOReturn DeviceServices::IOObjectRelease(io_object_t inObject) {
     if (Service* service = find<Service>(inObject); service && service->clientReferences > 0) {
         --service->clientReferences;
         dropIfUnused(inObject);
@@ -194,21 +258,14 @@ IOReturn ServiceRegistry::IOObjectRelease(io_object_t inObject) {
     return kIOReturnBadArgument;
 }
 
-IOReturn ServiceRegistry::IOCreatePlugInInterfaceForService(
+Failure DeviceServices::IOCreatePlugInInterfaceForService(
     io_service_t inService, const char* inPluginType, const char* inInterfaceType,
     std::unique_ptr<IOCFPlugInInterface>* outPlugIn, SInt32* outScore) {
     if (outPlugIn == nullptr || outScore == nullptr) {
-        return kIOReturnBadArgument;
+        return {.status = kIOReturnBadArgument};
     }
     outPlugIn->reset();
     *outScore = 0;
-    mLastPlugInFailure = plugInFor(inService, inPluginType, inInterfaceType, outPlugIn);
-    return mLastPlugInFailure.status;
-}
-
-Failure ServiceRegistry::plugInFor(io_service_t inService, const char* inPluginType,
-                                   const char* inInterfaceType,
-                                   std::unique_ptr<IOCFPlugInInterface>* outPlugIn) {
     if (const IOReturn status = failureFor(Call::IOCreatePlugInInterfaceForService)) {
         return {.status = status};
     }
@@ -224,21 +281,16 @@ Failure ServiceRegistry::plugInFor(io_service_t inService, const char* inPluginT
         std::strcmp(inInterfaceType, kIOCFPlugInInterfaceID) != 0) {
         return {.status = kIOReturnUnsupported};
     }
-    HIDInterfaceFactory factory;
-    Failure failure = makeInterfaceFactory(service->entry, &factory);
-    if (failure.failed()) {
-        return failure;
+    // A transmitter that cannot be written to would look connected while every report failed.
+    Failure access = mBackend.access(service->transmitter);
+    if (!access.failed()) {
+        *outPlugIn = std::make_unique<IOCFPlugInInterface>(*this, service->transmitter);
     }
-    *outPlugIn = std::make_unique<RegistryPlugIn>(
-        mTally, [this, factory = std::move(factory)](IOHIDDeviceInterface** outInterface) {
-            const IOReturn status = failureFor(Call::QueryInterface);
-            return status != kIOReturnSuccess ? status : factory(outInterface);
-        });
-    return {};
+    return access;
 }
 
-IOReturn ServiceRegistry::IORegistryEntryCreateCFProperties(io_service_t inEntry,
-                                                            PropertyDictionary* outProperties) {
+IOReturn DeviceServices::IORegistryEntryCreateCFProperties(io_service_t inEntry,
+                                                           PropertyDictionary* outProperties) {
     if (const IOReturn status = failureFor(Call::IORegistryEntryCreateCFProperties)) {
         return status;
     }
@@ -246,11 +298,11 @@ IOReturn ServiceRegistry::IORegistryEntryCreateCFProperties(io_service_t inEntry
     if (service == nullptr || outProperties == nullptr) {
         return kIOReturnBadArgument;
     }
-    *outProperties = service->entry.properties;
+    *outProperties = service->properties;
     return kIOReturnSuccess;
 }
 
-IOReturn ServiceRegistry::IOServiceAddInterestNotification(
+IOReturn DeviceServices::IOServiceAddInterestNotification(
     IONotificationPortRef inPort, io_service_t inService, const char* inInterestType,
     IOServiceInterestCallback inCallback, void* inRefCon, io_object_t* outNotification) {
     if (outNotification == nullptr) {
@@ -273,7 +325,7 @@ IOReturn ServiceRegistry::IOServiceAddInterestNotification(
     return kIOReturnSuccess;
 }
 
-HeldReferences ServiceRegistry::held() const {
+HeldReferences DeviceServices::held() const {
     HeldReferences held;
     for (const auto& [handle, object] : mObjects) {
         if (const auto* service = std::get_if<Service>(&object)) {
@@ -285,23 +337,24 @@ HeldReferences ServiceRegistry::held() const {
         }
     }
     held.ports = static_cast<int>(mPorts.size());
-    held.plugIns = mTally->plugIns;
-    held.hidInterfaces = mTally->hidReferences;
+    held.hidInterfaces = *mLiveInterfaces;
     held.badReleases = mBadReleases;
     return held;
 }
 
-void ServiceRegistry::publish(RegistryEntry inEntry) {
-    if (isPresent(inEntry.key)) {
-        return;
+void DeviceServices::publish(const Transmitter& inTransmitter) {
+    PropertyDictionary properties{{kVendorIDKey, sTransmitterVendorID},
+                                  {kProductIDKey, sTransmitterProductID}};
+    // A version the link reads as missing is missing.
+    if (inTransmitter.hardwareVersion != 0xFFFF) {
+        properties[kVersionNumberKey] = inTransmitter.hardwareVersion;
     }
-    const std::string key = inEntry.key;
-    const io_service_t handle = insert(Service{std::move(inEntry)});
-    mPresent.emplace(key, handle);
+    const io_service_t handle = insert(Service{inTransmitter, std::move(properties)});
+    mPresent.emplace(inTransmitter.name, handle);
     Service* service = find<Service>(handle);
     for (auto& [h, object] : mObjects) {
         if (auto* iterator = std::get_if<Iterator>(&object);
-            iterator && matches(iterator->matching, service->entry)) {
+            iterator && matches(iterator->matching, service->properties)) {
             iterator->pending.push_back(handle);
             ++service->queued;
         }
@@ -309,8 +362,8 @@ void ServiceRegistry::publish(RegistryEntry inEntry) {
     deliverArrivals();
 }
 
-void ServiceRegistry::terminate(std::string_view inKey) {
-    const auto found = mPresent.find(inKey);
+void DeviceServices::terminate(std::string_view inName) {
+    const auto found = mPresent.find(inName);
     if (found == mPresent.end()) {
         return;
     }
@@ -321,30 +374,14 @@ void ServiceRegistry::terminate(std::string_view inKey) {
     dropIfUnused(handle);
 }
 
-void ServiceRegistry::message(std::string_view inKey, natural_t inMessageType) {
-    const auto found = mPresent.find(inKey);
+void DeviceServices::message(std::string_view inName, natural_t inMessageType) {
+    const auto found = mPresent.find(inName);
     if (found != mPresent.end()) {
         deliverMessage(found->second, inMessageType);
     }
 }
 
-void ServiceRegistry::messageAll(natural_t inMessageType) {
-    std::vector<io_service_t> present;
-    for (const auto& [key, handle] : mPresent) {
-        present.push_back(handle);
-    }
-    for (const io_service_t handle : present) {
-        if (find<Service>(handle) != nullptr) {
-            deliverMessage(handle, inMessageType);
-        }
-    }
-}
-
-bool ServiceRegistry::isPresent(std::string_view inKey) const {
-    return mPresent.find(inKey) != mPresent.end();
-}
-
-void ServiceRegistry::dropIfUnused(io_service_t inService) {
+void DeviceServices::dropIfUnused(io_service_t inService) {
     const Service* service = find<Service>(inService);
     if (service != nullptr && !service->present && service->clientReferences == 0 &&
         service->queued == 0 && service->registrations == 0) {
@@ -353,7 +390,7 @@ void ServiceRegistry::dropIfUnused(io_service_t inService) {
 }
 
 // Callbacks may release or add objects, so every handle is looked up again after one.
-void ServiceRegistry::deliverArrivals() {
+void DeviceServices::deliverArrivals() {
     for (const io_object_t handle : handlesOf<Iterator>()) {
         Iterator* iterator = find<Iterator>(handle);
         if (iterator == nullptr || !iterator->armed || iterator->pending.empty() ||
@@ -365,7 +402,7 @@ void ServiceRegistry::deliverArrivals() {
     }
 }
 
-void ServiceRegistry::deliverMessage(io_service_t inService, natural_t inMessageType) {
+void DeviceServices::deliverMessage(io_service_t inService, natural_t inMessageType) {
     for (const io_object_t handle : handlesOf<Interest>()) {
         const Interest* interest = find<Interest>(handle);
         if (interest != nullptr && interest->service == inService && delivers(interest->port)) {
