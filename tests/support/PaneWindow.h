@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/HostWindow.h"
-#include "app/PaneLoader.h"
 #include "device/sim/ReportDescription.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "dial/xr_tunerLayout.h"
 #include "host/PreferencePane.h"
 #include "host/View.h"
+#include "hosting/PaneLoader.h"
 #include "support/PanelRun.h"
 #include "support/ScopedEnv.h"
 

@@ -1,14 +1,13 @@
-#include "app/SettingsMenus.h"
+#include "hosting/SettingsMenus.h"
 
-#include "app/EntryDialog.h"
 #include "host/SystemLog.h"
+#include "hosting/EntryDialog.h"
 #include "settings/Settings.h"
 #include "settings/Tuning.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -42,9 +41,10 @@ void show(EntryDialog* inDialog, const char* inName) {
 
 } // namespace
 
-SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<void()> inCommit)
+SettingsMenus::SettingsMenus(QWidget& inWindow, std::function<void()> inCommit)
     : QObject(&inWindow), mWindow(inWindow), mCommit(std::move(inCommit)) {
-    QMenu* transmitter = inBar.addMenu("&Transmitter");
+    mTransmitter = new QMenu("&Transmitter", &inWindow);
+    QMenu* transmitter = mTransmitter;
     QMenu* band = transmitter->addMenu("&Band");
     band->setObjectName("bandMenu");
     auto* bands = new QActionGroup(this);
@@ -76,7 +76,7 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<v
     tune->setObjectName("tuneTo");
     tune->setShortcut(QKeySequence("Ctrl+T"));
 
-    mStations = inBar.addMenu("St&ations"); // Alt+S is the pane's Stereo
+    mStations = new QMenu("St&ations", &inWindow); // Alt+S is the pane's Stereo
     connect(mStations, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(transmitter, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(&mWatcher, &settings::Watcher::changed, this, &SettingsMenus::refresh);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstanceLock.h"
+#include "hosting/InstanceLock.h"
 
 #include <QObject>
 #include <QPointer>
@@ -34,6 +34,8 @@ public:
     // With inBusHidden (hideSilentSessionBus's line), this panel does not look on the bus.
     SingleInstance(QString inBusHidden, QVariantMap inPlatformData)
         : mBusNote(std::move(inBusHidden)), mPlatformData(std::move(inPlatformData)) {}
+    // Gives the name back to the bus, when this panel holds it.
+    ~SingleInstance() override;
 
     enum class Start {
         Run,         // this is the one, or it could not be checked
@@ -47,6 +49,9 @@ public:
     // The window that comes forward when another start asks.
     void setWindow(QWidget* inWindow) { mWindow = inWindow; }
 
+    // The line that said why claim() did not run this panel (also in the system log).
+    const QString& said() const { return mSaid; }
+
 public slots:
     // The desktop's way of asking a running application to come forward.
     Q_SCRIPTABLE void Activate(const QVariantMap& inPlatformData);
@@ -58,5 +63,7 @@ private:
     QPointer<QWidget> mWindow;
     QString mBusNote; // why the bus could not tell; empty when it could
     QVariantMap mPlatformData;
+    QString mSaid;
+    bool mOwnsName = false;
     std::optional<InstanceLock> mLock;
 };

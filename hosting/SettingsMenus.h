@@ -13,19 +13,22 @@
 class QAction;
 class QActionGroup;
 class QMenu;
-class QMenuBar;
 class QWidget;
 
-// The host program's Transmitter and Stations menus: the band, tuning at plug-in, a typed
-// frequency and the stations. Each choice is written to the settings file, every other key kept;
-// the pane, which follows the file, takes it in, fits the frequency to the band and tunes the
-// transmitter. The menus follow the file too, as the command-line tool changes it.
+// The Transmitter and Stations menus of a program that shows the pane (a menu bar's, or a row of
+// menu buttons): the band, tuning at plug-in, a typed frequency and the stations. Each choice is
+// written to the settings file, every other key kept; the pane, which follows the file, takes it
+// in, fits the frequency to the band and tunes the transmitter. The menus follow the file too, as
+// the command-line tool changes it.
 class SettingsMenus : public QObject {
     Q_OBJECT
 public:
     // inCommit saves what the pane holds and has not saved yet, so that a frequency written here
     // does not lose a change made just before.
-    SettingsMenus(QMenuBar& inBar, QWidget& inWindow, std::function<void()> inCommit);
+    SettingsMenus(QWidget& inWindow, std::function<void()> inCommit);
+
+    QMenu* transmitterMenu() const { return mTransmitter; }
+    QMenu* stationsMenu() const { return mStations; }
 
     static constexpr int sShortcutStations = 9; // Ctrl+1 to Ctrl+9
 
@@ -45,5 +48,6 @@ private:
     settings::Watcher mWatcher;
     QList<QAction*> mBands; // by style
     QAction* mApplyOnPlug = nullptr;
+    QMenu* mTransmitter = nullptr;
     QMenu* mStations = nullptr;
 };
