@@ -1,6 +1,7 @@
 // On a headless Wayland compositor, where Qt repeats a held key itself at the compositor's rate:
 // the real program, and the real pane in a window of this process, driven through the
 // compositor's virtual keyboard and pointer.
+#include "settings/Settings.h"
 #include "support/PaneWindow.h"
 #include "support/PanelRun.h"
 #include "support/QtPrinters.h"
@@ -26,6 +27,26 @@ public:
     }
     bool shown = false;
 };
+
+#ifdef TAVRO_KCMSHELL
+// The settings application's shell opens the System Settings module on its simulated
+// transmitter: the dial has the keyboard, and leaving saves what was tuned before the pane's own
+// save would have.
+TEST(Module, TunesFromTheKeyboardAndSavesWhenLeft) {
+    PanelRun shell({}, TAVRO_KCMSHELL);
+    shell.env.remove("DISPLAY");
+    shell.env.insert("QT_PLUGIN_PATH", TAVRO_KCM_PLUGIN_PATH);
+    shell.start({"kcm_usbtavro", "--args", "simulate"});
+    WaylandCompositor& compositor = WaylandCompositor::current();
+    ASSERT_TRUE(compositor.waitForWindow("USB Tavro"));
+    ASSERT_EQ(shell.reports(), QStringList{"88.1 MHz stereo"});
+    compositor.hold("Up", 30ms);
+    EXPECT_EQ(shell.reports(50ms), QStringList({"88.1 MHz stereo", "88.2 MHz stereo"}));
+    compositor.type({"-k", "Escape"});
+    EXPECT_EQ(shell.finish().exitCode, 0);
+    EXPECT_EQ(settings::read(shell.settingsPath()).stored.frequency, 88200);
+}
+#endif
 
 class KeyHold : public ::testing::TestWithParam<RepeatRate> {};
 

@@ -30,11 +30,13 @@ inline void PrintTo(const RepeatRate& inRepeat, std::ostream* outStream) {
     *outStream << inRepeat.name;
 }
 
-// usb-tavro-prefs --simulate as a person starts it from a desktop: with a settings folder of its
-// own, or the one given, and the reports it prints read back.
+// usb-tavro-prefs --simulate (or another program that shows the pane on its simulated
+// transmitter) as a person starts it from a desktop: with a settings folder of its own, or the one
+// given, and the reports it prints read back.
 class PanelRun : public ProgramRun {
 public:
-    explicit PanelRun(const QString& inConfig) : ProgramRun(TAVRO_HOST_PROGRAM) {
+    explicit PanelRun(const QString& inConfig, const char* inProgram = TAVRO_HOST_PROGRAM)
+        : ProgramRun(inProgram) {
         env.remove("QT_QPA_PLATFORM");
         if (!inConfig.isEmpty()) {
             env.insert("XDG_CONFIG_HOME", inConfig);
