@@ -21,7 +21,25 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 K_PLUGIN_CLASS_WITH_JSON(TransmitterModule, "kcm_usbtavro.json")
+
+namespace {
+
+// The widget that holds the pane's view, which stops the pane before it goes, whoever deletes
+// it: the settings application may delete the page before the module.
+class Page : public QWidget {
+public:
+    Page(QWidget* inParent, std::function<void()> inBeforeGoing)
+        : QWidget(inParent), mBeforeGoing(std::move(inBeforeGoing)) {}
+    ~Page() override { mBeforeGoing(); }
+
+private:
+    std::function<void()> mBeforeGoing;
+};
+
+} // namespace
 
 TransmitterModule::TransmitterModule(QObject* inParent, const KPluginMetaData& inData,
                                      const QVariantList& inArgs)
@@ -50,11 +68,17 @@ TransmitterModule::TransmitterModule(QObject* inParent, const KPluginMetaData& i
 }
 
 TransmitterModule::~TransmitterModule() {
+    stop();
+    delete mPage; // and with it the menus, which reach the pane
+}
+
+// Saves the settings and lets go of the pane, which takes its view with it.
+void TransmitterModule::stop() {
     deselect();
     if (mPane != nullptr) {
-        mPane->mainView()->setParent(nullptr); // the pane owns its view
+        mPane->mainView()->setParent(nullptr);
+        mPane.reset();
     }
-    delete mPage; // and with it the menus, which reach the pane
 }
 
 // The page is shown for the first time.
@@ -100,7 +124,7 @@ void TransmitterModule::start() {
         mWatcher = nullptr;
     }
 
-    mPage = new QWidget(widget());
+    mPage = new Page(widget(), [this] { stop(); });
     auto* page = new QVBoxLayout(mPage);
     page->addWidget(mPane->mainView(), 0, Qt::AlignHCenter);
     auto* buttons = new QHBoxLayout;
@@ -163,7 +187,7 @@ void TransmitterModule::sayHeld(SingleInstance::Start inStart) {
 }
 
 void TransmitterModule::select() {
-    if (!mStarted || mSelected) {
+    if (!mStarted || mPane == nullptr || mSelected) {
         return;
     }
     mSelected = true;

@@ -5,6 +5,8 @@
 
 #include <KCModule>
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 
@@ -43,6 +45,7 @@ private:
     void begin();
     void select();
     void deselect();
+    void stop();
     void sayHeld(SingleInstance::Start inStart);
 
     bool mSimulate = false;
@@ -56,7 +59,7 @@ private:
     PaneLoader mLoader;
     std::unique_ptr<host::PreferencePane> mPane;
     QVBoxLayout* mLayout = nullptr;
-    QWidget* mPage = nullptr; // the pane's view and the menu buttons
+    QPointer<QWidget> mPage; // the pane's view and the menu buttons
     KMessageWidget* mMessage = nullptr;
     QDBusServiceWatcher* mWatcher = nullptr;
 };

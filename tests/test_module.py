@@ -75,7 +75,8 @@ class ModuleInSession(unittest.TestCase):
         window = dial
         while window.getRoleName() != 'frame':
             window = window.parent
-        self.assertEqual((dial.name, window.name), ('Frequency', 'USB Tavro — System Settings'))
+        self.assertEqual(dial.name, 'Frequency')
+        self.assertTrue(window.name.startswith('USB Tavro'), window.name)
         self.assertTrue(wait_for(lambda: host.reports() == ['88.1 MHz stereo']))
         self.assertFalse(os.path.exists(self.settings))  # nothing changed: nothing saved yet
         self.session.xdotool('key', 'ctrl+q')
