@@ -32,7 +32,7 @@ HostWindow::~HostWindow() {
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
     QMenu* file = menuBar()->addMenu("&File");
     mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
-    const auto* settings = new SettingsMenus(*this, [this] { commitSettings(); });
+    const auto* settings = new SettingsMenus(*menuBar(), *this, [this] { commitSettings(); });
     menuBar()->addMenu(settings->transmitterMenu());
     menuBar()->addMenu(settings->stationsMenu());
 

@@ -41,9 +41,10 @@ void show(EntryDialog* inDialog, const char* inName) {
 
 } // namespace
 
-SettingsMenus::SettingsMenus(QWidget& inWindow, std::function<void()> inCommit)
+SettingsMenus::SettingsMenus(QWidget& inMenuParent, QWidget& inWindow,
+                             std::function<void()> inCommit)
     : QObject(&inWindow), mWindow(inWindow), mCommit(std::move(inCommit)) {
-    mTransmitter = new QMenu("&Transmitter", &inWindow);
+    mTransmitter = new QMenu("&Transmitter", &inMenuParent);
     QMenu* transmitter = mTransmitter;
     QMenu* band = transmitter->addMenu("&Band");
     band->setObjectName("bandMenu");
@@ -76,7 +77,7 @@ SettingsMenus::SettingsMenus(QWidget& inWindow, std::function<void()> inCommit)
     tune->setObjectName("tuneTo");
     tune->setShortcut(QKeySequence("Ctrl+T"));
 
-    mStations = new QMenu("St&ations", &inWindow); // Alt+S is the pane's Stereo
+    mStations = new QMenu("St&ations", &inMenuParent); // Alt+S is the pane's Stereo
     connect(mStations, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(transmitter, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(&mWatcher, &settings::Watcher::changed, this, &SettingsMenus::refresh);

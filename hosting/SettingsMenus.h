@@ -23,9 +23,10 @@ class QWidget;
 class SettingsMenus : public QObject {
     Q_OBJECT
 public:
+    // The menus are inMenuParent's (the menu bar that shows them, say), the dialogs inWindow's.
     // inCommit saves what the pane holds and has not saved yet, so that a frequency written here
     // does not lose a change made just before.
-    SettingsMenus(QWidget& inWindow, std::function<void()> inCommit);
+    SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, std::function<void()> inCommit);
 
     QMenu* transmitterMenu() const { return mTransmitter; }
     QMenu* stationsMenu() const { return mStations; }

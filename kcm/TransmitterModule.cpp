@@ -128,7 +128,7 @@ void TransmitterModule::start() {
     auto* page = new QVBoxLayout(mPage);
     page->addWidget(mPane->mainView(), 0, Qt::AlignHCenter);
     auto* buttons = new QHBoxLayout;
-    const auto* menus = new SettingsMenus(*mPage, [this] { mPane->didUnselect(); });
+    const auto* menus = new SettingsMenus(*mPage, *mPage, [this] { mPane->didUnselect(); });
     for (QMenu* menu : {menus->transmitterMenu(), menus->stationsMenu()}) {
         auto* button = new QPushButton(menu->title(), mPage);
         button->setObjectName(menu->title().remove('&').toLower() + "Button");
