@@ -141,6 +141,7 @@ void TransmitterModule::start() {
     page->addLayout(buttons);
     page->setAlignment(buttons, Qt::AlignHCenter);
     mLayout->insertWidget(1, mPage);
+    mPage->show(); // now, not a pass of the event loop later, when it comes after the page
     begin();
 }
 
