@@ -79,7 +79,8 @@ class ModuleInSession(unittest.TestCase):
         self.assertTrue(window.name.startswith('USB Tavro'), window.name)
         self.assertTrue(wait_for(lambda: host.reports() == ['88.1 MHz stereo']))
         self.assertFalse(os.path.exists(self.settings))  # nothing changed: nothing saved yet
-        self.session.xdotool('key', 'ctrl+q')
+        self.session.xdotool('search', '--name', '^USB Tavro', 'windowfocus', '--sync', 'key',
+                             'ctrl+q')  # its Quit
         self.assertEqual(host.process.wait(timeout=10), 0)
         self.assertEqual((self.saved()['Frequency'], self.saved()['Stereo']), (88100, True))
 
