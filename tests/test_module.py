@@ -10,7 +10,8 @@ import sys
 import threading
 import unittest
 
-from test_session import DesktopSession, wait_for
+sys.dont_write_bytecode = True  # no cache of the import below in the source tree
+from test_session import DesktopSession, wait_for  # noqa: E402
 
 PANEL, KCMSHELL, SYSTEMSETTINGS, PLUGIN_PATH = sys.argv[1:5]
 del sys.argv[1:5]
