@@ -1,8 +1,8 @@
 #include "app/HostWindow.h"
 
-#include "app/SettingsMenus.h"
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/PreferencePane.h"
+#include "hosting/SettingsMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,9 @@ HostWindow::~HostWindow() {
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
     QMenu* file = menuBar()->addMenu("&File");
     mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
-    new SettingsMenus(*menuBar(), *this, mPane);
+    const auto* settings = new SettingsMenus(*menuBar(), *this, mPane);
+    menuBar()->addMenu(settings->transmitterMenu());
+    menuBar()->addMenu(settings->stationsMenu());
 
     if (inSimulator != nullptr) {
         QMenu* menu = menuBar()->addMenu("&Device");

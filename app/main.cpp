@@ -1,9 +1,7 @@
 // usb-tavro-prefs: shows the USB_Tavro pane in a window, as the settings application would.
 #include "app/DisplayCheck.h"
 #include "app/HostWindow.h"
-#include "app/PaneLoader.h"
 #include "app/QuitSignals.h"
-#include "app/SingleInstance.h"
 #include "device/DeviceServices.h"
 #include "device/linux/LinuxBackend.h"
 #include "device/sim/SimulatedTransmitter.h"
@@ -12,6 +10,8 @@
 #include "host/Printable.h"
 #include "host/Snapshot.h"
 #include "host/StandardDescriptors.h"
+#include "hosting/PaneLoader.h"
+#include "hosting/SingleInstance.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -231,8 +231,12 @@ int main(int argc, char** argv) {
     device::DeviceServices services(*backend);
 
     PaneLoader loader;
+    // Beside the program in a build tree.
     const QString bundlePath =
-        options.bundlePath.isEmpty() ? PaneLoader::defaultBundlePath() : options.bundlePath;
+        options.bundlePath.isEmpty()
+            ? PaneLoader::findBundle(QCoreApplication::applicationDirPath(),
+                                     {"USB_Tavro.prefPane", TAVRO_INSTALLED_BUNDLE_RELPATH})
+            : options.bundlePath;
     std::unique_ptr<host::PreferencePane> pane = loader.load(bundlePath, services);
     if (pane == nullptr) {
         printLine(stderr, "usb-tavro-prefs: " + loader.errorString());

@@ -14,6 +14,10 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "transmitter is tuned at once. usb-tavro tunes it from the command line and\n"
     "from scripts, with the same settings. A udev rule lets the user logged in\n"
     "at the seat use the transmitter without root.")
+if(TARGET kcm_usbtavro)
+    string(APPEND CPACK_PACKAGE_DESCRIPTION
+        "\nOn KDE Plasma, the panel is also a page of System Settings.")
+endif()
 set(TAVRO_PACKAGE_MAINTAINER "USB_Tavro maintainers <maintainers@usbtavro.invalid>" CACHE STRING
     "The Maintainer field of the Debian package")
 set(CPACK_PACKAGE_CONTACT "${TAVRO_PACKAGE_MAINTAINER}")

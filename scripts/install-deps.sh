@@ -26,6 +26,12 @@ packages=(
     # packaging checks; systemd brings systemd-analyze, which verifies the user unit
     desktop-file-utils appstream dpkg-dev file groff-base man-db lintian systemd
 )
+# KDE Frameworks 6 for the System Settings module, and its hosts for the tests, where the release
+# has them: Debian 13 (trixie) and later, testing and unstable (which give no VERSION_ID).
+if [ -r /etc/os-release ] && (. /etc/os-release && [ "${ID:-}" = debian ] &&
+    [ "${VERSION_ID:-99}" -ge 13 ]); then
+    packages+=(libkf6kcmutils-dev libkf6widgetsaddons-dev systemsettings)
+fi
 
 if [ "$(id -u)" -eq 0 ]; then
     sudo=()

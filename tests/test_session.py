@@ -12,7 +12,7 @@ import threading
 import time
 import unittest
 
-PROGRAM = sys.argv.pop(1)
+PROGRAM = sys.argv.pop(1) if __name__ == '__main__' else None
 TITLE = 'USB_Tavro FM Transmitter'
 
 
@@ -30,14 +30,17 @@ class DesktopSession:
         self.bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
         self.panels = []
 
-    def start_panel(self, **env):
+    def start(self, command, stdout=subprocess.DEVNULL, **env):
         env = dict(os.environ, XDG_CONFIG_HOME=self.config.name,
                    XDG_RUNTIME_DIR=self.runtime.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', **env)
         env.pop('QT_QPA_PLATFORM', None)
-        panel = subprocess.Popen([self.program, '--simulate'], env=env, text=True,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.panels.append(panel)
-        return panel
+        process = subprocess.Popen(command, env=env, text=True, stdout=stdout,
+                                   stderr=subprocess.PIPE)
+        self.panels.append(process)
+        return process
+
+    def start_panel(self, **env):
+        return self.start([self.program, '--simulate'], **env)
 
     def window(self):
         """Waits for the panel's window."""

@@ -1,6 +1,7 @@
 // The same cases on each window system of the test's own, with real input: an X server with its
 // own key repeat, and a Wayland compositor, where Qt repeats a held key itself. The real program,
 // and the real pane in a window of this process.
+#include "settings/Settings.h"
 #include "support/PaneWindow.h"
 #include "support/PanelRun.h"
 #include "support/QtPrinters.h"
@@ -151,5 +152,27 @@ TEST_F(PANE_ON, CtrlPUnplugsThenPlugsInAndSendsThePanesSettings) {
     EXPECT_TRUE(!sScreenGrabs || screenShowsTheDial());
     EXPECT_EQ(pane.window->size(), size);
 }
+
+#if defined(TAVRO_WAYLAND) && defined(TAVRO_KCMSHELL)
+// The settings application's shell opens the System Settings module on its simulated
+// transmitter: the dial has the keyboard, what it tunes is saved soon after, and the shell closes
+// cleanly.
+TEST(Module, TunesFromTheKeyboardAndSavesSoonAfter) {
+    DisplayServer& compositor = DisplayServer::current();
+    PanelRun shell({}, compositor, {},
+                   {TAVRO_KCMSHELL,
+                    {"kcm_usbtavro", "--args", "simulate"},
+                    "USB Tavro",
+                    {"QT_PLUGIN_PATH=" TAVRO_KCM_PLUGIN_PATH}});
+    ASSERT_TRUE(shell.shown);
+    ASSERT_TRUE(shell.sends("88.1 MHz stereo"));
+    compositor.hold("Up", 30ms);
+    EXPECT_TRUE(shell.sends("88.2 MHz stereo"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return settings::read(shell.settingsPath()).stored.frequency == 88200; }));
+    compositor.type({"Escape"});
+    EXPECT_EQ(shell.finish().exitCode, 0);
+}
+#endif
 
 } // namespace

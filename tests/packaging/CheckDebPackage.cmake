@@ -39,8 +39,12 @@ expect_field(Description "^settings panel and command-line tool for a USB FM tra
 expect_field(Recommends "qt6-wayland")
 # From dpkg-shlibdeps: the package that holds each library the programs link, by the name this
 # release gives it (Debian 13 renamed many, as libqt6core6t64); and what it cannot see.
-foreach(library libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libQt6UiTools.so.6 libudev.so.1
-                "libplist-2.0.so.[0-9]" "libstdc++.so.6" libc.so.6)
+set(libraries libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libQt6UiTools.so.6 libudev.so.1
+              "libplist-2.0.so.[0-9]" "libstdc++.so.6" libc.so.6)
+if(KCM_DIR) # the System Settings module's frameworks
+    list(APPEND libraries libKF6KCMUtils.so.6 libKF6WidgetsAddons.so.6)
+endif()
+foreach(library IN LISTS libraries)
     execute_process(COMMAND ${DPKG_QUERY} --search "*/${library}" OUTPUT_VARIABLE owners
                     RESULT_VARIABLE status)
     if(NOT status EQUAL 0 OR NOT owners MATCHES "^([^:, ]+)")

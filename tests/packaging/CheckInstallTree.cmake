@@ -86,6 +86,17 @@ foreach(program usb-tavro usb-tavro-prefs)
         message(FATAL_ERROR "${program} has no RUNPATH to its private libraries:\n${dynamic}")
     endif()
 endforeach()
+# The System Settings module's RUNPATH leads from its folder to the same libraries.
+if(KCM_DIR)
+    tavro_installed_dir(kcm_dir "${KCM_DIR}")
+    execute_process(COMMAND ${READELF} -d "${root}/${kcm_dir}/kcm_usbtavro.so"
+                    OUTPUT_VARIABLE dynamic)
+    string(REGEX MATCH "\\(RUNPATH\\)[^\n]*\\[\\$ORIGIN/([^\n]*)\\]" runpath "${dynamic}")
+    get_filename_component(reached "${root}/${kcm_dir}/${CMAKE_MATCH_1}" ABSOLUTE)
+    if(NOT runpath OR NOT reached STREQUAL "${root}/usr/${LIBDIR}/usb-tavro")
+        message(FATAL_ERROR "the module's RUNPATH does not reach its private libraries:\n${dynamic}")
+    endif()
+endif()
 
 set(run ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
         --unset=LD_LIBRARY_PATH XDG_CONFIG_HOME=${WORK_DIR}/config)

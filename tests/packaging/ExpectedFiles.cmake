@@ -10,10 +10,16 @@ endfunction()
 
 # The files an installation under the prefix /usr holds, relative to the root, in the variable
 # named by out_var. Needs BINDIR, LIBDIR, DATADIR, MANDIR (as GNUInstallDirs gives them),
-# UDEV_RULES_DIR and USER_UNIT_DIR (relative to the prefix, or absolute) and IDENTIFIER.
+# UDEV_RULES_DIR and USER_UNIT_DIR (relative to the prefix, or absolute) and IDENTIFIER; KCM_DIR
+# too where the System Settings module is built.
 function(tavro_expected_files out_var)
     tavro_installed_dir(rules "${UDEV_RULES_DIR}")
     tavro_installed_dir(units "${USER_UNIT_DIR}")
+    set(kcm)
+    if(KCM_DIR)
+        tavro_installed_dir(kcm_dir "${KCM_DIR}")
+        set(kcm "${kcm_dir}/kcm_usbtavro.so")
+    endif()
     set(private "${LIBDIR}/usb-tavro")
     set(bundle "${private}/USB_Tavro.prefPane/Contents")
     set(files
@@ -39,7 +45,7 @@ function(tavro_expected_files out_var)
         list(APPEND files "${bundle}/Resources/${image}.tif" "${bundle}/Resources/${image}@2x.tif")
     endforeach()
     list(TRANSFORM files PREPEND "usr/")
-    list(APPEND files "${rules}/70-usb-tavro.rules" "${units}/usb-tavro-apply@.service")
+    list(APPEND files "${rules}/70-usb-tavro.rules" "${units}/usb-tavro-apply@.service" ${kcm})
     list(SORT files)
     set(${out_var} "${files}" PARENT_SCOPE)
 endfunction()

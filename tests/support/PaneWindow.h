@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/HostWindow.h"
-#include "app/PaneLoader.h"
 #include "device/DeviceServices.h"
 #include "device/sim/ReportDescription.h"
 #include "device/sim/SimulatedTransmitter.h"
@@ -9,6 +8,7 @@
 #include "host/PreferencePane.h"
 #include "host/Snapshot.h"
 #include "host/View.h"
+#include "hosting/PaneLoader.h"
 #include "settings/Settings.h"
 #include "support/DisplayServer.h"
 #include "support/PanelRun.h"

@@ -14,23 +14,35 @@ inline QString reportIn(const QString& inLine) {
     return sReport.match(inLine).captured(1);
 }
 
-// usb-tavro-prefs --simulate as a person starts it on a desktop: with a settings folder of its
-// own, or the one given, its window shown and focused, the reports it prints read back.
+// A program that shows the pane on its simulated transmitter, and how.
+struct Shows {
+    const char* program = TAVRO_HOST_PROGRAM;
+    QStringList arguments{"--simulate"};
+    QString title = "USB_Tavro FM Transmitter";
+    QStringList environment{}; // "NAME=value"
+};
+
+// usb-tavro-prefs --simulate (or another program that shows the pane) as a person starts it on a
+// desktop: with a settings folder of its own, or the one given, its window shown and focused, the
+// reports it prints read back.
 class PanelRun : public ProgramRun {
 public:
     using Clock = DisplayServer::Clock;
 
     explicit PanelRun(const QString& inConfig = {},
                       DisplayServer& inServer = DisplayServer::current(),
-                      std::vector<int> inClosed = {})
-        : ProgramRun(TAVRO_HOST_PROGRAM) {
+                      std::vector<int> inClosed = {}, const Shows& inShows = {})
+        : ProgramRun(inShows.program) {
         inServer.exportTo(env);
         env.remove("QT_QPA_PLATFORM"); // the program finds it, as on a desktop
         env.insert("XDG_RUNTIME_DIR", runtime.path());
         env.insert("XDG_CONFIG_HOME", inConfig.isEmpty() ? config.path() : inConfig);
+        for (const QString& variable : inShows.environment) {
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        }
         closed = std::move(inClosed);
-        start({"--simulate"});
-        shown = inServer.showsWindow("USB_Tavro FM Transmitter");
+        start(inShows.arguments);
+        shown = inServer.showsWindow(inShows.title);
     }
 
     // Reads what it prints until inUntil, each report stamped with the moment its line arrived.

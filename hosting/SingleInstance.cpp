@@ -1,7 +1,7 @@
-#include "app/SingleInstance.h"
+#include "hosting/SingleInstance.h"
 
-#include "app/SessionBusProbe.h"
 #include "host/SystemLog.h"
+#include "hosting/SessionBusProbe.h"
 #include "settings/Settings.h"
 
 #include <QDBusConnection>
@@ -67,7 +67,8 @@ QString ownerText(const QDBusConnection& inBus, const QString& inOwner,
 // Asks the name's owner, by its own bus name, to come forward; says in one line who it is, and
 // whether it did.
 bool askToComeForward(const QDBusConnection& inBus, const QString& inName,
-                      const QVariantMap& inPlatformData, const QDeadlineTimer& inDeadline) {
+                      const QVariantMap& inPlatformData, const QDeadlineTimer& inDeadline,
+                      QString& outLine) {
     const QDBusMessage owner = askBus(inBus, "GetNameOwner", {inName}, inDeadline);
     const QString ownerName =
         owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()
@@ -80,16 +81,16 @@ bool askToComeForward(const QDBusConnection& inBus, const QString& inName,
     activate << inPlatformData;
     const QDBusMessage reply = inBus.call(activate, QDBus::Block, timeLeft(inDeadline));
     if (reply.type() == QDBusMessage::ReplyMessage) {
-        host::systemLog("A panel is open in this session already (%s): brought it forward",
-                        qUtf8Printable(who));
+        outLine =
+            QString("A panel is open in this session already (%1): brought it forward").arg(who);
         return true;
     }
     const QDBusError error(reply);
-    host::systemLog("%s is held on the session bus by %s, which %s: not starting a second panel",
-                    qUtf8Printable(inName), qUtf8Printable(who),
-                    qUtf8Printable(timedOut(error) ? "did not come forward " + answerTime()
-                                                   : "would not come forward (" + error.name() +
-                                                         ": " + error.message() + ")"));
+    outLine = QString("%1 is held on the session bus by %2, which %3: not starting a second panel")
+                  .arg(inName, who,
+                       timedOut(error) ? "did not come forward " + answerTime()
+                                       : "would not come forward (" + error.name() + ": " +
+                                             error.message() + ")");
     return false;
 }
 
@@ -133,11 +134,11 @@ SingleInstance::Start SingleInstance::takeLock() {
     case InstanceLock::State::Held:
         break;
     case InstanceLock::State::Taken:
-        host::systemLog("Another panel is open (%s holds %s): not starting a second",
-                        qUtf8Printable(mLock->holder() > 0
-                                           ? QString("process %1").arg(mLock->holder())
-                                           : QString("a process")),
-                        qUtf8Printable(mLock->path()));
+        mSaid = QString("Another panel is open (%1 holds %2): not starting a second")
+                    .arg(mLock->holder() > 0 ? QString("process %1").arg(mLock->holder())
+                                             : QString("a process"),
+                         mLock->path());
+        host::systemLog("%s", qUtf8Printable(mSaid));
         return Start::Held;
     case InstanceLock::State::Failed:
         host::systemLog("No lock to keep a second panel out (%s)",
@@ -166,11 +167,26 @@ SingleInstance::Start SingleInstance::claimOnBus() {
         return Start::Run;
     }
     if (requested.arguments().constFirst().toUInt() == sPrimaryOwner) {
+        mOwnsName = true;
         bus.registerObject(sObjectPath, this, QDBusConnection::ExportScriptableSlots);
         return Start::Run;
     }
 
-    return askToComeForward(bus, name, mPlatformData, mDeadline) ? Start::CameForward : Start::Held;
+    const bool cameForward = askToComeForward(bus, name, mPlatformData, mDeadline, mSaid);
+    host::systemLog("%s", qUtf8Printable(mSaid));
+    return cameForward ? Start::CameForward : Start::Held;
+}
+
+// A panel that ends with its process lets go of the name with its connection; one hosted by
+// another program (a settings application) gives it back, as that connection goes on.
+SingleInstance::~SingleInstance() {
+    mLock.reset(); // first: a start that sees the name go finds the lock free
+    if (mOwnsName) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterObject(sObjectPath);
+        askBus(bus, "ReleaseName", {QString(settings::sBundleIdentifier)},
+               QDeadlineTimer(sAnswerWithin));
+    }
 }
 
 void SingleInstance::Activate(const QVariantMap& inPlatformData) {

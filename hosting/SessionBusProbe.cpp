@@ -1,4 +1,4 @@
-#include "app/SessionBusProbe.h"
+#include "hosting/SessionBusProbe.h"
 
 #include <QByteArray>
 #include <QFileInfo>

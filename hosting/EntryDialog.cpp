@@ -1,4 +1,4 @@
-#include "app/EntryDialog.h"
+#include "hosting/EntryDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

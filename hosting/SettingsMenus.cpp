@@ -1,14 +1,13 @@
-#include "app/SettingsMenus.h"
+#include "hosting/SettingsMenus.h"
 
-#include "app/EntryDialog.h"
 #include "host/SystemLog.h"
+#include "hosting/EntryDialog.h"
 #include "settings/Settings.h"
 #include "settings/Tuning.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QMenuBar>
 #include <QVariant>
 
 namespace {
@@ -44,9 +43,10 @@ void show(EntryDialog* inDialog, const char* inName) {
 
 } // namespace
 
-SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane)
+SettingsMenus::SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, QObject& inPane)
     : QObject(&inWindow), mWindow(inWindow), mPane(inPane) {
-    QMenu* transmitter = inBar.addMenu("&Transmitter");
+    mTransmitter = new QMenu("&Transmitter", &inMenuParent);
+    QMenu* transmitter = mTransmitter;
     QMenu* band = transmitter->addMenu("&Band");
     band->setObjectName("bandMenu");
     auto* bands = new QActionGroup(this);
@@ -74,7 +74,7 @@ SettingsMenus::SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane
     tune->setObjectName("tuneTo");
     tune->setShortcut(QKeySequence("Ctrl+T"));
 
-    mStations = inBar.addMenu("St&ations"); // Alt+S is the pane's Stereo
+    mStations = new QMenu("St&ations", &inMenuParent); // Alt+S is the pane's Stereo
     connect(mStations, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(transmitter, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(&mWatcher, &settings::Watcher::changed, this, &SettingsMenus::refresh);

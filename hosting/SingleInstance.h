@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstanceLock.h"
+#include "hosting/InstanceLock.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
@@ -38,6 +38,8 @@ public:
     SingleInstance(QString inBusHidden, QVariantMap inPlatformData, QDeadlineTimer inDeadline)
         : mBusNote(std::move(inBusHidden)), mPlatformData(std::move(inPlatformData)),
           mDeadline(inDeadline) {}
+    // Gives the name back to the bus, when this panel holds it.
+    ~SingleInstance() override;
 
     enum class Start {
         Run,         // this is the one, or it could not be checked
@@ -51,6 +53,9 @@ public:
     // The window that comes forward when another start asks.
     void setWindow(QWidget* inWindow) { mWindow = inWindow; }
 
+    // The line that said why claim() did not run this panel (also in the system log).
+    const QString& said() const { return mSaid; }
+
 public slots:
     // The desktop's way of asking a running application to come forward.
     Q_SCRIPTABLE void Activate(const QVariantMap& inPlatformData);
@@ -63,5 +68,7 @@ private:
     QString mBusNote; // why the bus could not tell; empty when it could
     QVariantMap mPlatformData;
     QDeadlineTimer mDeadline;
+    QString mSaid;
+    bool mOwnsName = false;
     std::optional<InstanceLock> mLock;
 };

@@ -1,4 +1,4 @@
-#include "app/InstanceLock.h"
+#include "hosting/InstanceLock.h"
 
 #include "settings/Settings.h"
 

@@ -13,20 +13,24 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class QWidget;
 
-// The host program's Transmitter and Stations menus: the band, tuning at plug-in, a typed
-// frequency and the stations. What plays (a band, a typed frequency, a station recalled) is
-// handed to the pane, which tunes the transmitter and saves it as it saves a turn of the dial;
-// the rest is written to the settings file, every other key kept, under the settings lock
-// without waiting for it. The menus follow the file, as the command-line tool changes it.
+// The Transmitter and Stations menus of a program that shows the pane (a menu bar's, or a row of
+// menu buttons): the band, tuning at plug-in, a typed frequency and the stations. What plays (a
+// band, a typed frequency, a station recalled) is handed to the pane, which tunes the transmitter
+// and saves it as it saves a turn of the dial; the rest is written to the settings file, every
+// other key kept, under the settings lock without waiting for it. The menus follow the file, as the
+// command-line tool changes it.
 class SettingsMenus : public QObject {
     Q_OBJECT
 public:
+    // The menus are inMenuParent's (the menu bar that shows them, say), the dialogs inWindow's.
     // inPane is the pane: what plays is read from its properties ("frequency", "stereo",
     // "bandStyle") and handed to its tuneTo.
-    SettingsMenus(QMenuBar& inBar, QWidget& inWindow, QObject& inPane);
+    SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, QObject& inPane);
+
+    QMenu* transmitterMenu() const { return mTransmitter; }
+    QMenu* stationsMenu() const { return mStations; }
 
     static constexpr int sShortcutStations = 9; // Ctrl+1 to Ctrl+9
 
@@ -51,5 +55,6 @@ private:
     settings::LockedTurns mTurns;
     QList<QAction*> mBands; // by style
     QAction* mApplyOnPlug = nullptr;
+    QMenu* mTransmitter = nullptr;
     QMenu* mStations = nullptr;
 };

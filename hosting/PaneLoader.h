@@ -2,6 +2,7 @@
 
 #include <QLibrary>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,9 +23,10 @@ public:
                                                device::DeviceServices& inServices);
     const QString& errorString() const { return mError; }
 
-    // Where the bundle is when none is named: beside the program (a build tree), else where
-    // the installation puts it.
-    static QString defaultBundlePath();
+    // Where the bundle is when none is named: the first of inPlaces, each relative to the
+    // folder inFrom of the program or plug-in that shows the pane, that is a folder (a build
+    // tree's place, then the installation's); else the last.
+    static QString findBundle(const QString& inFrom, const QStringList& inPlaces);
 
 private:
     QLibrary mModule;

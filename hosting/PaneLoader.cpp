@@ -1,25 +1,19 @@
-#include "app/PaneLoader.h"
+#include "hosting/PaneLoader.h"
 
 #include "host/PreferencePane.h"
 #include "pane/PaneModule.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-constexpr char sBundleName[] = "USB_Tavro.prefPane";
-
-} // namespace
-
-QString PaneLoader::defaultBundlePath() {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString beside = programDir.filePath(sBundleName);
-    if (QFileInfo(beside).isDir()) {
-        return beside;
+QString PaneLoader::findBundle(const QString& inFrom, const QStringList& inPlaces) {
+    const QDir from(inFrom);
+    for (const QString& place : inPlaces) {
+        if (const QString path = QDir::cleanPath(from.filePath(place)); QFileInfo(path).isDir()) {
+            return path;
+        }
     }
-    return QDir::cleanPath(programDir.filePath(TAVRO_INSTALLED_BUNDLE_RELPATH));
+    return QDir::cleanPath(from.filePath(inPlaces.value(inPlaces.size() - 1)));
 }
 
 std::unique_ptr<host::PreferencePane> PaneLoader::load(const QString& inBundlePath,
