@@ -62,7 +62,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
         } else if (argument == "--station") {
             stationNext = true;
         } else {
-            return UsageError{"unknown option " + shown(argument)};
+            return UsageError{Words::tr("unknown option %1").arg(shown(argument))};
         }
     }
     if (help) {
@@ -75,10 +75,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     }
 
     if (stationNext) {
-        return UsageError{"--station needs a station's name"};
+        return UsageError{Words::tr("--station needs a station's name")};
     }
     if (positional.isEmpty()) {
-        return UsageError{"no command given"};
+        return UsageError{Words::tr("no command given")};
     }
     const CommandForm* form = nullptr;
     for (const CommandForm& candidate : sCommands) {
@@ -87,30 +87,31 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
         }
     }
     if (form == nullptr) {
-        return UsageError{"unknown command " + shown(positional.constFirst())};
+        return UsageError{Words::tr("unknown command %1").arg(shown(positional.constFirst()))};
     }
     invocation.command = form->command;
     const qsizetype given = positional.size() - 1;
     if (given < form->minArguments && !(form->command == Command::Tune && invocation.station)) {
-        return UsageError{QString("%1 needs a frequency").arg(form->name)};
+        return UsageError{Words::tr("%1 needs a frequency").arg(form->name)};
     }
     if (given > form->maxArguments) {
-        return UsageError{"unexpected argument " + shown(positional[form->maxArguments + 1])};
+        return UsageError{
+            Words::tr("unexpected argument %1").arg(shown(positional[form->maxArguments + 1]))};
     }
     const bool takesStereo = form->command == Command::Tune ||
                              (form->command == Command::Station && positional.value(1) == "save");
     if ((mono || stereo) && !takesStereo) {
-        return UsageError{
-            QString("%1 applies to tune and station save only").arg(mono ? "--mono" : "--stereo")};
+        return UsageError{Words::tr("%1 applies to tune and station save only")
+                              .arg(mono ? "--mono" : "--stereo")};
     }
     if (mono && stereo) {
-        return UsageError{"--mono and --stereo exclude each other"};
+        return UsageError{Words::tr("--mono and --stereo exclude each other")};
     }
     if (invocation.onPlug && form->command != Command::Apply) {
-        return UsageError{"--on-plug applies to apply only"};
+        return UsageError{Words::tr("--on-plug applies to apply only")};
     }
     if (invocation.station && form->command != Command::Tune) {
-        return UsageError{"--station applies to tune only"};
+        return UsageError{Words::tr("--station applies to tune only")};
     }
     if (mono || stereo) {
         invocation.stereo = stereo;
@@ -118,7 +119,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
 
     if (form->command == Command::Tune && invocation.station) {
         if (given > 0) {
-            return UsageError{"tune takes a frequency or --station, not both"};
+            return UsageError{Words::tr("tune takes a frequency or --station, not both")};
         }
     } else if (form->command == Command::Tune) {
         invocation.frequencyText = positional[1];
@@ -142,7 +143,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
 }
 
 QString helpText(const QString& inSettingsPath) {
-    return QString(
+    return Words::tr(
                R"(Usage: usb-tavro [--simulate] status
        usb-tavro [--simulate] tune FREQ [--mono | --stereo]
        usb-tavro [--simulate] tune --station NAME [--mono | --stereo]

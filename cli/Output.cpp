@@ -22,10 +22,6 @@ int sLostOutput = 0;
 // Standard output was closed when the program started; what is written to it goes nowhere.
 bool sOutputClosed = false;
 
-QString defaulted(bool inSaved) {
-    return inSaved ? QString() : QString(" (default)");
-}
-
 } // namespace
 
 void writeText(std::ostream& inStream, const QString& inText) {
@@ -52,7 +48,7 @@ void outputWasClosed() {
 }
 
 void writeProblem(std::ostream& inStream, const QString& inProblem) {
-    writeLine(inStream, "usb-tavro: " + inProblem);
+    writeLine(inStream, Words::tr("usb-tavro: %1").arg(inProblem));
 }
 
 QString lostOutput() {
@@ -87,39 +83,56 @@ QString hardwareVersionText(UInt16 inVersion) {
 }
 
 QString bandDescription(SInt32 inStyle, bool inSaved) {
-    QString style = QString("style %1").arg(inStyle);
+    const QString band = settings::bandText(settings::bandForStyle(inStyle));
     if (!inSaved) {
-        style += ", the default";
-    } else if (!settings::isKnownStyle(inStyle)) {
-        style += " is unknown: the band of style 0";
+        return Words::tr("%1 (style %2, the default)").arg(band).arg(inStyle);
     }
-    return QString("%1 (%2)").arg(settings::bandText(settings::bandForStyle(inStyle)), style);
+    return settings::isKnownStyle(inStyle)
+               ? Words::tr("%1 (style %2)").arg(band).arg(inStyle)
+               : Words::tr("%1 (style %2 is unknown: the band of style 0)").arg(band).arg(inStyle);
 }
 
+// Each line a label and its value, the values lined up after the widest label.
 void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
     const settings::Band band = settings::bandForStyle(inReport.style);
-    QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
+    const QString frequency = settings::formatMHzFromKHz(inReport.frequency);
+    const QString sent = settings::formatMHzFromKHz(inReport.sent);
+    const auto defaulted = [](bool inSaved, const QString& inValue) {
+        return inSaved ? inValue : Words::tr("%1 (default)").arg(inValue);
+    };
+    QString saved = Words::tr("%1 MHz").arg(frequency);
     if (!inReport.frequencySaved) {
-        frequency += " (default)";
+        saved = Words::tr("%1 MHz (default)").arg(frequency);
     } else if (inReport.sent != inReport.frequency) {
-        frequency += QString(" (%1the panel and apply send %2 MHz)")
-                         .arg(band.holds(inReport.frequency) ? "" : "outside the band: ",
-                              settings::formatMHzFromKHz(inReport.sent));
+        saved = band.holds(inReport.frequency)
+                    ? Words::tr("%1 MHz (the panel and apply send %2 MHz)").arg(frequency, sent)
+                    : Words::tr("%1 MHz (outside the band: the panel and apply send %2 MHz)")
+                          .arg(frequency, sent);
     }
-    writeLine(inStream, "Transmitter:     " + inReport.transmitter);
-    writeLine(inStream, "Saved frequency: " + frequency);
-    writeLine(inStream, "Band:            " + bandDescription(inReport.style, inReport.styleSaved));
-    writeLine(inStream, QString("Stereo:          %1%2")
-                            .arg(inReport.stereo ? "stereo" : "mono")
-                            .arg(defaulted(inReport.stereoSaved)));
-    writeLine(inStream, QString("Apply on plug:   %1%2")
-                            .arg(inReport.applyOnPlug ? "yes" : "no")
-                            .arg(defaulted(inReport.applyOnPlugSaved)));
-    QString file = inReport.settingsPath;
-    if (!inReport.settingsNote.isEmpty()) {
-        file += " (" + inReport.settingsNote + ")";
+    const QString file =
+        inReport.settingsNote.isEmpty()
+            ? inReport.settingsPath
+            : Words::tr("%1 (%2)").arg(inReport.settingsPath, inReport.settingsNote);
+    const std::pair<QString, QString> lines[] = {
+        {Words::tr("Transmitter:"), inReport.transmitter},
+        {Words::tr("Saved frequency:"), saved},
+        {Words::tr("Band:"), bandDescription(inReport.style, inReport.styleSaved)},
+        {Words::tr("Stereo:"),
+         defaulted(inReport.stereoSaved,
+                   inReport.stereo ? Words::tr("stereo") : Words::tr("mono"))},
+        {Words::tr("Apply on plug:"),
+         defaulted(inReport.applyOnPlugSaved,
+                   inReport.applyOnPlug ? Words::tr("yes") : Words::tr("no"))},
+        {Words::tr("Settings file:"), file},
+    };
+    qsizetype width = 0;
+    for (const auto& [label, value] : lines) {
+        width = std::max(width, displayWidth(label));
     }
-    writeLine(inStream, "Settings file:   " + file);
+    for (const auto& [label, value] : lines) {
+        writeLine(inStream,
+                  label + QString(width - displayWidth(label) + 1, QLatin1Char(' ')) + value);
+    }
 }
 
 } // namespace cli

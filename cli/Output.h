@@ -3,11 +3,17 @@
 #include "host/Types.h"
 #include "settings/Tuning.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <ostream>
 
 namespace cli {
+
+// The tool's words, in the person's language.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(usb_tavro)
+};
 
 // Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
 void writeText(std::ostream& inStream, const QString& inText);

@@ -15,7 +15,8 @@ EntryDialog::EntryDialog(QWidget* inParent, const QString& inTitle, const QStrin
     mField->selectAll(); // typing replaces it
     auto* label = new QLabel(inLabel, this);
     label->setBuddy(mField);
-    mField->setAccessibleName(QString(inLabel).remove('&').remove(':'));
+    // Its label without the mnemonic and the colon (a full-width one in CJK writing).
+    mField->setAccessibleName(QString(inLabel).remove('&').remove(':').remove(QChar(0xFF1A)));
 
     mRefusal = new QLabel(this);
     mRefusal->setObjectName("entryRefusal");
