@@ -9,6 +9,8 @@ namespace host {
 
 namespace {
 
+constexpr char sName[] = "usb-tavro";
+
 // The C library's order: LC_ALL, then the category's own, then LANG.
 QString messagesLocale() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -25,6 +27,7 @@ bool install(const QString& inName, const QStringList& inLanguages, const QStrin
     for (const QString& language : inLanguages) {
         for (const QString& folder : inFolders) {
             auto* translator = new QTranslator(QCoreApplication::instance());
+            translator->setObjectName(inName);
             if (translator->load(QLocale(language), inName, "_", folder)) {
                 QCoreApplication::installTranslator(translator);
                 return true;
@@ -56,14 +59,16 @@ QStringList messageLanguages() {
 
 void installTranslations() {
     const QStringList languages = messageLanguages();
-    if (QCoreApplication::instance() == nullptr || languages.isEmpty()) {
+    // Once an application: a plug-in (the System Settings module) may be made again and again.
+    if (QCoreApplication::instance() == nullptr || languages.isEmpty() ||
+        QCoreApplication::instance()->findChild<QTranslator*>(sName) != nullptr) {
         return;
     }
     const QString program = QCoreApplication::applicationDirPath();
     const QStringList folders{program + "/translations",
                               program + "/../" TAVRO_DATA_RELPATH "/translations",
                               TAVRO_DATA_DIR "/translations"};
-    if (!install("usb-tavro", languages, folders)) {
+    if (!install(sName, languages, folders)) {
         return;
     }
     install("qtbase", languages, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});

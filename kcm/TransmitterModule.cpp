@@ -4,6 +4,7 @@
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/KeyRepeat.h"
 #include "host/PreferencePane.h"
+#include "host/Translations.h"
 #include "hosting/SettingsMenus.h"
 #include "settings/Settings.h"
 
@@ -48,6 +49,7 @@ TransmitterModule::TransmitterModule(QObject* inParent, const KPluginMetaData& i
     setButtons(NoAdditionalButton);
     // The dial repeats a held arrow at its own pace, whatever the X server's repeat settings.
     host::requestDetectableAutoRepeat();
+    host::installTranslations();
 
     mLayout = new QVBoxLayout(widget());
     mMessage = new KMessageWidget(widget());
