@@ -2,6 +2,9 @@
 
 #include "cli/Output.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace cli {
 
 namespace {
@@ -37,7 +40,15 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     QStringList positional;
     bool optionsEnded = false;
     bool stationNext = false; // the argument is the name after --station
+    const std::pair<const char*, bool*> flags[] = {
+        {"--", &optionsEnded},      {"-h", &help},           {"--help", &help},
+        {"-v", &version},           {"--version", &version}, {"--simulate", &invocation.simulate},
+        {"--mono", &mono},          {"--stereo", &stereo},   {"--on-plug", &invocation.onPlug},
+        {"--station", &stationNext}};
     for (const QString& argument : inArguments) {
+        const auto flag = std::find_if(std::begin(flags), std::end(flags), [&](const auto& inFlag) {
+            return argument == inFlag.first;
+        });
         if (stationNext) {
             invocation.station = argument;
             stationNext = false;
@@ -45,24 +56,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
             invocation.station = argument.mid(QString("--station=").size());
         } else if (optionsEnded || !isOption(argument)) {
             positional << argument;
-        } else if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "-h" || argument == "--help") {
-            help = true;
-        } else if (argument == "-v" || argument == "--version") {
-            version = true;
-        } else if (argument == "--simulate") {
-            invocation.simulate = true;
-        } else if (argument == "--mono") {
-            mono = true;
-        } else if (argument == "--stereo") {
-            stereo = true;
-        } else if (argument == "--on-plug") {
-            invocation.onPlug = true;
-        } else if (argument == "--station") {
-            stationNext = true;
-        } else {
+        } else if (flag == std::end(flags)) {
             return UsageError{Words::tr("unknown option %1").arg(shown(argument))};
+        } else {
+            *flag->second = true;
         }
     }
     if (help) {

@@ -73,15 +73,7 @@ int status(Context& inContext) {
                       .arg(QString::fromStdString(first.node), version);
     }
     // What the panel starts with when the file lacks a key.
-    report.frequency = stored.frequency.value_or(settings::sDefaultFrequency);
-    report.frequencySaved = stored.frequency.has_value();
-    report.style = stored.style.value_or(0);
-    report.styleSaved = stored.style.has_value();
-    report.stereo = stored.stereo.value_or(settings::sDefaultStereo);
-    report.stereoSaved = stored.stereo.has_value();
-    report.applyOnPlug = stored.applyOnPlug.value_or(settings::sDefaultApplyOnPlug);
-    report.applyOnPlugSaved = stored.applyOnPlug.has_value();
-    report.sent = settings::tuningFor(stored).frequency;
+    report.stored = stored;
     report.settingsPath = inContext.settingsPath;
     const QString aside = settings::keptAsidePath(inContext.settingsPath, contents.state);
     if (contents.state == settings::FileState::Unreadable) {

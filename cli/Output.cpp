@@ -64,6 +64,8 @@ QString shown(const QString& inArgument) {
     return inArgument.isEmpty() ? QString("\"\"") : host::quoted(inArgument);
 }
 
+namespace {
+
 qsizetype displayWidth(const QString& inText) {
     // The C library's widths, in a UTF-8 locale of its own: the program's may be "C".
     static const locale_t sUtf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
@@ -76,6 +78,20 @@ qsizetype displayWidth(const QString& inText) {
         uselocale(previous);
     }
     return width;
+}
+
+} // namespace
+
+void writeRows(std::ostream& inStream, const std::vector<std::pair<QString, QString>>& inRows,
+               int inGap) {
+    qsizetype width = 0;
+    for (const auto& [first, second] : inRows) {
+        width = std::max(width, displayWidth(first));
+    }
+    for (const auto& [first, second] : inRows) {
+        writeLine(inStream,
+                  first + QString(width - displayWidth(first) + inGap, QLatin1Char(' ')) + second);
+    }
 }
 
 QString hardwareVersionText(UInt16 inVersion) {
@@ -92,47 +108,45 @@ QString bandDescription(SInt32 inStyle, bool inSaved) {
                : Words::tr("%1 (style %2 is unknown: the band of style 0)").arg(band).arg(inStyle);
 }
 
-// Each line a label and its value, the values lined up after the widest label.
+QString applyOnPlugText(std::optional<bool> inSaved) {
+    const QString on =
+        inSaved.value_or(settings::sDefaultApplyOnPlug) ? Words::tr("yes") : Words::tr("no");
+    return inSaved ? on : Words::tr("%1 (default)").arg(on);
+}
+
+// Each line a label and its value, the values lined up after the widest label. What the file
+// lacks is what the panel starts with.
 void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
-    const settings::Band band = settings::bandForStyle(inReport.style);
-    const QString frequency = settings::formatMHzFromKHz(inReport.frequency);
-    const QString sent = settings::formatMHzFromKHz(inReport.sent);
-    const auto defaulted = [](bool inSaved, const QString& inValue) {
-        return inSaved ? inValue : Words::tr("%1 (default)").arg(inValue);
-    };
+    const settings::Stored& stored = inReport.stored;
+    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
+    const SInt32 kHz = stored.frequency.value_or(settings::sDefaultFrequency);
+    const SInt32 sentkHz = settings::tuningFor(stored).frequency;
+    const QString frequency = settings::formatMHzFromKHz(kHz);
+    const QString sent = settings::formatMHzFromKHz(sentkHz);
     QString saved = Words::tr("%1 MHz").arg(frequency);
-    if (!inReport.frequencySaved) {
+    if (!stored.frequency) {
         saved = Words::tr("%1 MHz (default)").arg(frequency);
-    } else if (inReport.sent != inReport.frequency) {
-        saved = band.holds(inReport.frequency)
+    } else if (sentkHz != kHz) {
+        saved = settings::bandForStyle(style).holds(kHz)
                     ? Words::tr("%1 MHz (the panel and apply send %2 MHz)").arg(frequency, sent)
                     : Words::tr("%1 MHz (outside the band: the panel and apply send %2 MHz)")
                           .arg(frequency, sent);
     }
+    const QString stereo =
+        stored.stereo.value_or(settings::sDefaultStereo) ? Words::tr("stereo") : Words::tr("mono");
     const QString file =
         inReport.settingsNote.isEmpty()
             ? inReport.settingsPath
             : Words::tr("%1 (%2)").arg(inReport.settingsPath, inReport.settingsNote);
-    const std::pair<QString, QString> lines[] = {
-        {Words::tr("Transmitter:"), inReport.transmitter},
-        {Words::tr("Saved frequency:"), saved},
-        {Words::tr("Band:"), bandDescription(inReport.style, inReport.styleSaved)},
-        {Words::tr("Stereo:"),
-         defaulted(inReport.stereoSaved,
-                   inReport.stereo ? Words::tr("stereo") : Words::tr("mono"))},
-        {Words::tr("Apply on plug:"),
-         defaulted(inReport.applyOnPlugSaved,
-                   inReport.applyOnPlug ? Words::tr("yes") : Words::tr("no"))},
-        {Words::tr("Settings file:"), file},
-    };
-    qsizetype width = 0;
-    for (const auto& [label, value] : lines) {
-        width = std::max(width, displayWidth(label));
-    }
-    for (const auto& [label, value] : lines) {
-        writeLine(inStream,
-                  label + QString(width - displayWidth(label) + 1, QLatin1Char(' ')) + value);
-    }
+    writeRows(
+        inStream,
+        {{Words::tr("Transmitter:"), inReport.transmitter},
+         {Words::tr("Saved frequency:"), saved},
+         {Words::tr("Band:"), bandDescription(style, stored.style.has_value())},
+         {Words::tr("Stereo:"), stored.stereo ? stereo : Words::tr("%1 (default)").arg(stereo)},
+         {Words::tr("Apply on plug:"), applyOnPlugText(stored.applyOnPlug)},
+         {Words::tr("Settings file:"), file}},
+        1);
 }
 
 } // namespace cli

@@ -39,15 +39,11 @@ int listStations(Context& inContext) {
                   Words::tr("No stations saved (usb-tavro station save NAME saves one)."));
         return sExitDone;
     }
-    qsizetype width = 0;
+    std::vector<std::pair<QString, QString>> rows;
     for (const settings::Station& station : stations) {
-        width = std::max(width, displayWidth(station.name));
+        rows.emplace_back(station.name, settings::settingText(station.frequency, station.stereo));
     }
-    for (const settings::Station& station : stations) {
-        const QString padding(width - displayWidth(station.name), QLatin1Char(' '));
-        writeLine(inContext.out, station.name + padding + "  " +
-                                     settings::settingText(station.frequency, station.stereo));
-    }
+    writeRows(inContext.out, rows, 2);
     return sExitDone;
 }
 
@@ -122,12 +118,10 @@ int band(Context& inContext, std::optional<SInt32> inStyle) {
 
 int applyOnPlug(Context& inContext, std::optional<bool> inOn) {
     if (!inOn) {
-        const std::optional<bool> saved = settings::read(inContext.settingsPath).stored.applyOnPlug;
-        const bool on = saved.value_or(settings::sDefaultApplyOnPlug);
-        writeLine(inContext.out,
-                  saved ? (on ? Words::tr("Apply on plug: yes") : Words::tr("Apply on plug: no"))
-                  : on  ? Words::tr("Apply on plug: yes (default)")
-                        : Words::tr("Apply on plug: no (default)"));
+        writeLine(
+            inContext.out,
+            Words::tr("Apply on plug: %1")
+                .arg(applyOnPlugText(settings::read(inContext.settingsPath).stored.applyOnPlug)));
         return sExitDone;
     }
     const settings::WriteResult written =
