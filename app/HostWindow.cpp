@@ -18,6 +18,9 @@ HostWindow::HostWindow(host::PreferencePane& inPane, device::SimulatedTransmitte
     view->setParent(this);
     setCentralWidget(view);
     buildMenus(inSimulator);
+    // Wide enough for every menu's title, in any language: one hidden behind the bar's extension
+    // is one a person does not find.
+    menuBar()->setMinimumWidth(menuBar()->sizeHint().width());
     // A pane has one size, the one its interface file lays out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
