@@ -1,9 +1,15 @@
 #include "app/DisplayCheck.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(usb_tavro_prefs)
+};
 
 // A local X display (":0", ":1.0") listens on a socket whose file can be checked; remote ones
 // are left for the toolkit to try.
@@ -32,11 +38,11 @@ QString displayProblem() {
         return {};
     }
     if (!x11.isEmpty()) {
-        return localX11SocketMissing(x11) ? QString("the X display %1 is not running").arg(x11)
+        return localX11SocketMissing(x11) ? Words::tr("the X display %1 is not running").arg(x11)
                                           : QString();
     }
     if (!wayland.isEmpty()) {
-        return QString("the Wayland display %1 is not running").arg(wayland);
+        return Words::tr("the Wayland display %1 is not running").arg(wayland);
     }
-    return "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return Words::tr("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
 }

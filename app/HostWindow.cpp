@@ -13,11 +13,14 @@
 
 HostWindow::HostWindow(host::PreferencePane& inPane, device::SimulatedTransmitter* inSimulator)
     : mPane(inPane) {
-    setWindowTitle("USB_Tavro FM Transmitter");
+    setWindowTitle(tr("USB_Tavro FM Transmitter"));
     QWidget* view = mPane.mainView();
     view->setParent(this);
     setCentralWidget(view);
     buildMenus(inSimulator);
+    // Wide enough for every menu's title, in any language: one hidden behind the bar's extension
+    // is one a person does not find.
+    menuBar()->setMinimumWidth(menuBar()->sizeHint().width());
     // A pane has one size, the one its interface file lays out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -30,15 +33,15 @@ HostWindow::~HostWindow() {
 }
 
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
-    QMenu* file = menuBar()->addMenu("&File");
-    mQuitAction = file->addAction("&Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    mQuitAction = file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::quit);
     const auto* settings = new SettingsMenus(*menuBar(), *this, mPane);
     menuBar()->addMenu(settings->transmitterMenu());
     menuBar()->addMenu(settings->stationsMenu());
 
     if (inSimulator != nullptr) {
-        QMenu* menu = menuBar()->addMenu("&Device");
-        mPlugAction = menu->addAction("&Plug In Simulated Transmitter");
+        QMenu* menu = menuBar()->addMenu(tr("&Device"));
+        mPlugAction = menu->addAction(tr("&Plug In Simulated Transmitter"));
         mPlugAction->setCheckable(true);
         mPlugAction->setChecked(inSimulator->isPlugged());
         mPlugAction->setShortcut(QKeySequence("Ctrl+P"));
@@ -51,10 +54,11 @@ void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {
         });
     }
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addAction("&About USB_Tavro", this, [this] {
-        QMessageBox::about(this, "About USB_Tavro",
-                           "USB_Tavro " TAVRO_VERSION "\n\nSettings for a USB FM transmitter.");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&About USB_Tavro"), this, [this] {
+        QMessageBox::about(
+            this, tr("About USB_Tavro"),
+            tr("USB_Tavro %1\n\nSettings for a USB FM transmitter.").arg(TAVRO_VERSION));
     });
 }
 

@@ -10,6 +10,7 @@
 #include "host/Printable.h"
 #include "host/Snapshot.h"
 #include "host/StandardDescriptors.h"
+#include "host/Translations.h"
 #include "hosting/PaneLoader.h"
 #include "hosting/SingleInstance.h"
 #include "settings/Settings.h"
@@ -35,8 +36,9 @@ struct Options {
     double scale = 0.0; // 0: the screen's
 };
 
-// The simulated transmitter's menu, for the status line's "Plug in the transmitter."
-constexpr char sSimulatorHint[] = "Or the simulated one: Device, Plug In Simulated Transmitter.";
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(usb_tavro_prefs)
+};
 
 // Lines may hold arguments, paths and names from the environment: escaped, they stay one line
 // that a terminal only shows.
@@ -66,13 +68,13 @@ QString typedOption(const QStringList& inArguments, const QString& inName) {
 QString usageError(const QCommandLineParser& inParser, const QStringList& inArguments,
                    const QList<QCommandLineOption>& inValued) {
     if (const QStringList unknown = inParser.unknownOptionNames(); !unknown.isEmpty()) {
-        return "unknown option " + typedOption(inArguments, unknown.constFirst());
+        return Words::tr("unknown option %1").arg(typedOption(inArguments, unknown.constFirst()));
     }
     // The only other refusal: a valued option last, with nothing after it.
     for (const QCommandLineOption& option : inValued) {
         const QString name = option.names().constFirst();
         if (inArguments.constLast() == "--" + name) {
-            return QString("--%1 needs a %2").arg(name, option.valueName());
+            return Words::tr("--%1 needs a %2").arg(name, option.valueName());
         }
     }
     QString error = inParser.errorText();
@@ -89,32 +91,33 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
     }
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QString("Settings for a USB FM transmitter: turn the dial to tune it, pick stereo or "
-                "mono.\nSettings are kept in %1.")
+        Words::tr("Settings for a USB FM transmitter: turn the dial to tune it, pick stereo or "
+                  "mono.\nSettings are kept in %1.")
             .arg(host::printable(settings::prefPath())));
     const QCommandLineOption simulate(
-        "simulate", "Use a simulated transmitter instead of a real one. It starts plugged in; "
-                    "the Device menu pulls it out and plugs it in again. Every report it "
-                    "receives is printed on standard output.");
+        "simulate", Words::tr("Use a simulated transmitter instead of a real one. It starts "
+                              "plugged in; the Device menu pulls it out and plugs it in again. "
+                              "Every report it receives is printed on standard output."));
     const QCommandLineOption bundle("bundle",
-                                    "Load the pane from the bundle at <path> (default: beside "
-                                    "the program, else the installed one).",
+                                    Words::tr("Load the pane from the bundle at <path> (default: "
+                                              "beside the program, else the installed one)."),
                                     "path");
     const QCommandLineOption screenshot(
-        "screenshot", "Render the pane to <file> as PNG, without a display, and exit.", "file");
+        "screenshot", Words::tr("Render the pane to <file> as PNG, without a display, and exit."),
+        "file");
     const QCommandLineOption scale("scale",
-                                   "With --screenshot: <factor> pixels per point (1 to 8; default: "
-                                   "the screen's, as QT_SCALE_FACTOR sets it).",
+                                   Words::tr("With --screenshot: <factor> pixels per point (1 to "
+                                             "8; default: the screen's, as QT_SCALE_FACTOR sets "
+                                             "it)."),
                                    "factor");
     parser.addOptions({simulate, bundle, screenshot, scale});
-    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-    const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
+    const QCommandLineOption help({"h", "help"}, Words::tr("Show this help and exit."));
+    const QCommandLineOption version({"v", "version"}, Words::tr("Show the version and exit."));
     parser.addOptions({help, version});
 
     if (!parser.parse(arguments)) {
-        printLine(stderr,
-                  "usb-tavro-prefs: " + usageError(parser, arguments, {bundle, screenshot, scale}) +
-                      " (see usb-tavro-prefs --help)");
+        printLine(stderr, Words::tr("usb-tavro-prefs: %1 (see usb-tavro-prefs --help)")
+                              .arg(usageError(parser, arguments, {bundle, screenshot, scale})));
         return sExitUsage;
     }
     if (parser.isSet(help)) {
@@ -128,21 +131,22 @@ std::optional<int> parseOptions(int argc, char** argv, Options& outOptions) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        printLine(stderr, "usb-tavro-prefs: unexpected argument " +
-                              parser.positionalArguments().constFirst() +
-                              " (see usb-tavro-prefs --help)");
+        printLine(stderr, Words::tr("usb-tavro-prefs: %1 (see usb-tavro-prefs --help)")
+                              .arg(Words::tr("unexpected argument %1")
+                                       .arg(parser.positionalArguments().constFirst())));
         return sExitUsage;
     }
     if (parser.isSet(scale)) {
         bool number = false;
         outOptions.scale = parser.value(scale).toDouble(&number);
         if (!number || !(outOptions.scale >= 1.0 && outOptions.scale <= 8.0)) {
-            printLine(stderr, "usb-tavro-prefs: --scale takes a number from 1 to 8, not " +
-                                  parser.value(scale));
+            printLine(stderr,
+                      Words::tr("usb-tavro-prefs: --scale takes a number from 1 to 8, not %1")
+                          .arg(parser.value(scale)));
             return sExitUsage;
         }
         if (!parser.isSet(screenshot)) {
-            printLine(stderr, "usb-tavro-prefs: --scale applies to --screenshot only");
+            printLine(stderr, Words::tr("usb-tavro-prefs: --scale applies to --screenshot only"));
             return sExitUsage;
         }
     }
@@ -178,19 +182,26 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 
     Options options;
-    if (const auto exitCode = parseOptions(argc, argv, options)) {
-        return *exitCode;
+    {
+        // The command line is read, and refused, in the person's language before the toolkit
+        // starts, which needs a display.
+        const QCoreApplication words(argc, argv);
+        host::installTranslations();
+        if (const auto exitCode = parseOptions(argc, argv, options)) {
+            return *exitCode;
+        }
+        if (!options.screenshotPath.isEmpty()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            }
+        } else if (const QString problem = displayProblem(); !problem.isEmpty()) {
+            printLine(stderr, Words::tr("usb-tavro-prefs: cannot open a window: %1 (--screenshot "
+                                        "works without one)")
+                                  .arg(problem));
+            return sExitUsage;
+        }
     }
     const bool screenshot = !options.screenshotPath.isEmpty();
-    if (screenshot) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-    } else if (const QString problem = displayProblem(); !problem.isEmpty()) {
-        printLine(stderr, "usb-tavro-prefs: cannot open a window: " + problem +
-                              " (--screenshot works without one)");
-        return sExitUsage;
-    }
 
     // Before the toolkit, which would wait for a silent session bus without end.
     const QDeadlineTimer busDeadline(SingleInstance::sAnswerWithin);
@@ -199,6 +210,7 @@ int main(int argc, char** argv) {
     QVariantMap platformData = SingleInstance::platformData();
 
     QApplication app(argc, argv);
+    host::installTranslations();
     QApplication::setApplicationName("usb-tavro-prefs");
     QApplication::setApplicationVersion(TAVRO_VERSION);
     QGuiApplication::setDesktopFileName(settings::sBundleIdentifier);
@@ -239,11 +251,14 @@ int main(int argc, char** argv) {
             : options.bundlePath;
     std::unique_ptr<host::PreferencePane> pane = loader.load(bundlePath, services);
     if (pane == nullptr) {
-        printLine(stderr, "usb-tavro-prefs: " + loader.errorString());
+        printLine(stderr, Words::tr("usb-tavro-prefs: %1").arg(loader.errorString()));
         return 1;
     }
     if (simulator != nullptr) {
-        pane->setProperty("plugInHint", sSimulatorHint);
+        // The simulated transmitter's menu, for the status line's "Plug in the transmitter."
+        pane->setProperty(
+            "plugInHint",
+            Words::tr("Or the simulated one: Device, Plug In Simulated Transmitter."));
     }
     pane->mainViewDidLoad();
     HostWindow window(*pane, simulator);
@@ -252,8 +267,8 @@ int main(int argc, char** argv) {
         const double scale = options.scale > 0.0 ? options.scale : window.devicePixelRatioF();
         if (const QString problem = host::writeSnapshot(window, options.screenshotPath, scale);
             !problem.isEmpty()) {
-            printLine(stderr,
-                      "usb-tavro-prefs: cannot write " + options.screenshotPath + ": " + problem);
+            printLine(stderr, Words::tr("usb-tavro-prefs: cannot write %1: %2")
+                                  .arg(options.screenshotPath, problem));
             return 1;
         }
         return 0;

@@ -2,6 +2,9 @@
 
 #include "cli/Output.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace cli {
 
 namespace {
@@ -37,7 +40,15 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     QStringList positional;
     bool optionsEnded = false;
     bool stationNext = false; // the argument is the name after --station
+    const std::pair<const char*, bool*> flags[] = {
+        {"--", &optionsEnded},      {"-h", &help},           {"--help", &help},
+        {"-v", &version},           {"--version", &version}, {"--simulate", &invocation.simulate},
+        {"--mono", &mono},          {"--stereo", &stereo},   {"--on-plug", &invocation.onPlug},
+        {"--station", &stationNext}};
     for (const QString& argument : inArguments) {
+        const auto flag = std::find_if(std::begin(flags), std::end(flags), [&](const auto& inFlag) {
+            return argument == inFlag.first;
+        });
         if (stationNext) {
             invocation.station = argument;
             stationNext = false;
@@ -45,24 +56,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
             invocation.station = argument.mid(QString("--station=").size());
         } else if (optionsEnded || !isOption(argument)) {
             positional << argument;
-        } else if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "-h" || argument == "--help") {
-            help = true;
-        } else if (argument == "-v" || argument == "--version") {
-            version = true;
-        } else if (argument == "--simulate") {
-            invocation.simulate = true;
-        } else if (argument == "--mono") {
-            mono = true;
-        } else if (argument == "--stereo") {
-            stereo = true;
-        } else if (argument == "--on-plug") {
-            invocation.onPlug = true;
-        } else if (argument == "--station") {
-            stationNext = true;
+        } else if (flag == std::end(flags)) {
+            return UsageError{Words::tr("unknown option %1").arg(shown(argument))};
         } else {
-            return UsageError{"unknown option " + shown(argument)};
+            *flag->second = true;
         }
     }
     if (help) {
@@ -75,10 +72,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
     }
 
     if (stationNext) {
-        return UsageError{"--station needs a station's name"};
+        return UsageError{Words::tr("--station needs a station's name")};
     }
     if (positional.isEmpty()) {
-        return UsageError{"no command given"};
+        return UsageError{Words::tr("no command given")};
     }
     const CommandForm* form = nullptr;
     for (const CommandForm& candidate : sCommands) {
@@ -87,30 +84,31 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
         }
     }
     if (form == nullptr) {
-        return UsageError{"unknown command " + shown(positional.constFirst())};
+        return UsageError{Words::tr("unknown command %1").arg(shown(positional.constFirst()))};
     }
     invocation.command = form->command;
     const qsizetype given = positional.size() - 1;
     if (given < form->minArguments && !(form->command == Command::Tune && invocation.station)) {
-        return UsageError{QString("%1 needs a frequency").arg(form->name)};
+        return UsageError{Words::tr("%1 needs a frequency").arg(form->name)};
     }
     if (given > form->maxArguments) {
-        return UsageError{"unexpected argument " + shown(positional[form->maxArguments + 1])};
+        return UsageError{
+            Words::tr("unexpected argument %1").arg(shown(positional[form->maxArguments + 1]))};
     }
     const bool takesStereo = form->command == Command::Tune ||
                              (form->command == Command::Station && positional.value(1) == "save");
     if ((mono || stereo) && !takesStereo) {
-        return UsageError{
-            QString("%1 applies to tune and station save only").arg(mono ? "--mono" : "--stereo")};
+        return UsageError{Words::tr("%1 applies to tune and station save only")
+                              .arg(mono ? "--mono" : "--stereo")};
     }
     if (mono && stereo) {
-        return UsageError{"--mono and --stereo exclude each other"};
+        return UsageError{Words::tr("--mono and --stereo exclude each other")};
     }
     if (invocation.onPlug && form->command != Command::Apply) {
-        return UsageError{"--on-plug applies to apply only"};
+        return UsageError{Words::tr("--on-plug applies to apply only")};
     }
     if (invocation.station && form->command != Command::Tune) {
-        return UsageError{"--station applies to tune only"};
+        return UsageError{Words::tr("--station applies to tune only")};
     }
     if (mono || stereo) {
         invocation.stereo = stereo;
@@ -118,7 +116,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
 
     if (form->command == Command::Tune && invocation.station) {
         if (given > 0) {
-            return UsageError{"tune takes a frequency or --station, not both"};
+            return UsageError{Words::tr("tune takes a frequency or --station, not both")};
         }
     } else if (form->command == Command::Tune) {
         invocation.frequencyText = positional[1];
@@ -142,7 +140,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList& inArgumen
 }
 
 QString helpText(const QString& inSettingsPath) {
-    return QString(
+    return Words::tr(
                R"(Usage: usb-tavro [--simulate] status
        usb-tavro [--simulate] tune FREQ [--mono | --stereo]
        usb-tavro [--simulate] tune --station NAME [--mono | --stereo]

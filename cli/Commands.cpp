@@ -23,10 +23,6 @@ constexpr std::chrono::milliseconds sReportLimit{sReportTimeoutMS};
 constexpr std::chrono::milliseconds sAccessWait{1000};
 constexpr std::chrono::milliseconds sAccessRetry{25};
 
-QString at(const std::string& inNode) {
-    return inNode.empty() ? QString() : " at " + QString::fromStdString(inNode);
-}
-
 const device::Transmitter* firstUsable(const Found& inFound) {
     const auto usable = std::find_if(inFound.begin(), inFound.end(),
                                      [](const auto& t) { return !t.access.failed(); });
@@ -35,7 +31,7 @@ const device::Transmitter* firstUsable(const Found& inFound) {
 
 // Why no transmitter can be used, in one sentence: the one the panel would take up otherwise.
 QString unusableProblem(const Found& inFound, const UdevRuleFiles& inUdevRule) {
-    return inFound.empty() ? QString("no transmitter found")
+    return inFound.empty() ? Words::tr("no transmitter found")
                            : device::failureText(inFound.front().access, inUdevRule);
 }
 
@@ -60,34 +56,33 @@ int status(Context& inContext) {
 
     StatusReport report;
     if (chosen != nullptr) {
-        report.transmitter =
-            QString("connected%1, hardware version %2")
-                .arg(at(chosen->node), hardwareVersionText(chosen->hardwareVersion));
+        const QString version = hardwareVersionText(chosen->hardwareVersion);
+        report.transmitter = chosen->node.empty()
+                                 ? Words::tr("connected, hardware version %1").arg(version)
+                                 : Words::tr("connected at %1, hardware version %2")
+                                       .arg(QString::fromStdString(chosen->node), version);
     } else if (found.empty()) {
-        report.transmitter = "none found";
+        report.transmitter = Words::tr("none found");
     } else {
         const device::Transmitter& first = found.front();
-        report.transmitter = QString("found%1 (hardware version %2), not connected")
-                                 .arg(at(first.node), hardwareVersionText(first.hardwareVersion));
+        const QString version = hardwareVersionText(first.hardwareVersion);
+        report.transmitter =
+            first.node.empty()
+                ? Words::tr("found (hardware version %1), not connected").arg(version)
+                : Words::tr("found at %1 (hardware version %2), not connected")
+                      .arg(QString::fromStdString(first.node), version);
     }
     // What the panel starts with when the file lacks a key.
-    report.frequency = stored.frequency.value_or(settings::sDefaultFrequency);
-    report.frequencySaved = stored.frequency.has_value();
-    report.style = stored.style.value_or(0);
-    report.styleSaved = stored.style.has_value();
-    report.stereo = stored.stereo.value_or(settings::sDefaultStereo);
-    report.stereoSaved = stored.stereo.has_value();
-    report.applyOnPlug = stored.applyOnPlug.value_or(settings::sDefaultApplyOnPlug);
-    report.applyOnPlugSaved = stored.applyOnPlug.has_value();
-    report.sent = settings::tuningFor(stored).frequency;
+    report.stored = stored;
     report.settingsPath = inContext.settingsPath;
     const QString aside = settings::keptAsidePath(inContext.settingsPath, contents.state);
     if (contents.state == settings::FileState::Unreadable) {
-        report.settingsNote = "could not be read; the next save keeps it as " + aside;
+        report.settingsNote =
+            Words::tr("could not be read; the next save keeps it as %1").arg(aside);
     } else if (contents.state == settings::FileState::Unkeepable) {
-        report.settingsNote = "holds a value that cannot be written back as it is; the next save "
-                              "keeps it as it was as " +
-                              aside;
+        report.settingsNote = Words::tr("holds a value that cannot be written back as it is; the "
+                                        "next save keeps it as it was as %1")
+                                  .arg(aside);
     }
     writeStatus(inContext.out, report);
 
@@ -116,19 +111,19 @@ int sendSaved(Context& inContext, const settings::Tuning& inTuning,
     const bool saved = inWritten.saved();
     // A file kept aside is logged by the settings module, on standard error too.
     if (problem.isEmpty() && saved) {
-        writeLine(inContext.out, "Tuned to " + setting + ".");
+        writeLine(inContext.out, Words::tr("Tuned to %1.").arg(setting));
         return sExitDone;
     }
     if (problem.isEmpty()) {
-        writeProblem(inContext.err, QString("tuned to %1, but the settings file %2 could not be "
-                                            "written: %3")
+        writeProblem(inContext.err, Words::tr("tuned to %1, but the settings file %2 could not be "
+                                              "written: %3")
                                         .arg(setting, inContext.settingsPath, inWritten.problem));
     } else if (saved) {
         writeProblem(inContext.err,
-                     QString("%1; saved %2, for the settings panel").arg(problem, setting));
+                     Words::tr("%1; saved %2, for the settings panel").arg(problem, setting));
     } else {
         writeProblem(inContext.err,
-                     QString("%1; the settings file %2 could not be written either: %3")
+                     Words::tr("%1; the settings file %2 could not be written either: %3")
                          .arg(problem, inContext.settingsPath, inWritten.problem));
     }
     return sExitDevice;
@@ -168,14 +163,14 @@ int list(Context& inContext) {
     }
     const device::Transmitter* unusable = nullptr;
     for (const device::Transmitter& transmitter : found) {
-        QString line = QString("%1  hardware version %2")
-                           .arg(transmitter.node.empty() ? QString("(no device node)")
+        QString line = Words::tr("%1  hardware version %2")
+                           .arg(transmitter.node.empty() ? Words::tr("(no device node)")
                                                          : QString::fromStdString(transmitter.node),
                                 hardwareVersionText(transmitter.hardwareVersion));
         if (transmitter.access.status == kIOReturnNotPrivileged) {
-            line += "  (no permission to write to it)";
+            line = Words::tr("%1  (no permission to write to it)").arg(line);
         } else if (transmitter.access.failed()) {
-            line += "  (cannot be used)";
+            line = Words::tr("%1  (cannot be used)").arg(line);
         }
         writeLine(inContext.out, line);
         if (transmitter.access.failed() && unusable == nullptr) {
@@ -191,14 +186,16 @@ int list(Context& inContext) {
 int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlug) {
     const settings::Contents contents = settings::read(inContext.settingsPath);
     if (contents.state == settings::FileState::Unreadable) {
-        writeProblem(inContext.err, QString("the settings file %1 could not be read: nothing sent")
-                                        .arg(inContext.settingsPath));
+        writeProblem(inContext.err,
+                     Words::tr("the settings file %1 could not be read: nothing sent")
+                         .arg(inContext.settingsPath));
         return sExitDevice;
     }
     const settings::Stored& stored = contents.stored;
     if (inOnPlug && !stored.applyOnPlug.value_or(true)) {
-        writeLine(inContext.out,
-                  QString("ApplyOnPlug is false in %1: nothing sent.").arg(inContext.settingsPath));
+        writeLine(
+            inContext.out,
+            Words::tr("ApplyOnPlug is false in %1: nothing sent.").arg(inContext.settingsPath));
         return sExitDone;
     }
     // Exactly what the panel would send this transmitter at its connection.
@@ -219,7 +216,7 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
         const device::Failure sent =
             sendWhenWritable(inContext.backend, transmitter, report, deadline);
         if (!sent.failed()) {
-            writeLine(inContext.out, QString("Applied %1 to %2.")
+            writeLine(inContext.out, Words::tr("Applied %1 to %2.")
                                          .arg(setting, device::transmitterText(transmitter.node)));
         } else {
             failed = true;
@@ -227,8 +224,8 @@ int apply(Context& inContext, const std::optional<QString>& inNode, bool inOnPlu
         }
     }
     if (!any) {
-        writeProblem(inContext.err, inNode ? "no transmitter at " + shown(*inNode)
-                                           : QString("no transmitter found"));
+        writeProblem(inContext.err, inNode ? Words::tr("no transmitter at %1").arg(shown(*inNode))
+                                           : Words::tr("no transmitter found"));
         return sExitDevice;
     }
     return failed ? sExitDevice : sExitDone;

@@ -22,10 +22,6 @@ int sLostOutput = 0;
 // Standard output was closed when the program started; what is written to it goes nowhere.
 bool sOutputClosed = false;
 
-QString defaulted(bool inSaved) {
-    return inSaved ? QString() : QString(" (default)");
-}
-
 } // namespace
 
 void writeText(std::ostream& inStream, const QString& inText) {
@@ -52,7 +48,7 @@ void outputWasClosed() {
 }
 
 void writeProblem(std::ostream& inStream, const QString& inProblem) {
-    writeLine(inStream, "usb-tavro: " + inProblem);
+    writeLine(inStream, Words::tr("usb-tavro: %1").arg(inProblem));
 }
 
 QString lostOutput() {
@@ -68,6 +64,8 @@ QString shown(const QString& inArgument) {
     return inArgument.isEmpty() ? QString("\"\"") : host::quoted(inArgument);
 }
 
+namespace {
+
 qsizetype displayWidth(const QString& inText) {
     // The C library's widths, in a UTF-8 locale of its own: the program's may be "C".
     static const locale_t sUtf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
@@ -82,44 +80,73 @@ qsizetype displayWidth(const QString& inText) {
     return width;
 }
 
+} // namespace
+
+void writeRows(std::ostream& inStream, const std::vector<std::pair<QString, QString>>& inRows,
+               int inGap) {
+    qsizetype width = 0;
+    for (const auto& [first, second] : inRows) {
+        width = std::max(width, displayWidth(first));
+    }
+    for (const auto& [first, second] : inRows) {
+        writeLine(inStream,
+                  first + QString(width - displayWidth(first) + inGap, QLatin1Char(' ')) + second);
+    }
+}
+
 QString hardwareVersionText(UInt16 inVersion) {
     return QString::asprintf("%04x", static_cast<unsigned>(inVersion));
 }
 
 QString bandDescription(SInt32 inStyle, bool inSaved) {
-    QString style = QString("style %1").arg(inStyle);
+    const QString band = settings::bandText(settings::bandForStyle(inStyle));
     if (!inSaved) {
-        style += ", the default";
-    } else if (!settings::isKnownStyle(inStyle)) {
-        style += " is unknown: the band of style 0";
+        return Words::tr("%1 (style %2, the default)").arg(band).arg(inStyle);
     }
-    return QString("%1 (%2)").arg(settings::bandText(settings::bandForStyle(inStyle)), style);
+    return settings::isKnownStyle(inStyle)
+               ? Words::tr("%1 (style %2)").arg(band).arg(inStyle)
+               : Words::tr("%1 (style %2 is unknown: the band of style 0)").arg(band).arg(inStyle);
 }
 
+QString applyOnPlugText(std::optional<bool> inSaved) {
+    const QString on =
+        inSaved.value_or(settings::sDefaultApplyOnPlug) ? Words::tr("yes") : Words::tr("no");
+    return inSaved ? on : Words::tr("%1 (default)").arg(on);
+}
+
+// Each line a label and its value, the values lined up after the widest label. What the file
+// lacks is what the panel starts with.
 void writeStatus(std::ostream& inStream, const StatusReport& inReport) {
-    const settings::Band band = settings::bandForStyle(inReport.style);
-    QString frequency = settings::formatMHzFromKHz(inReport.frequency) + " MHz";
-    if (!inReport.frequencySaved) {
-        frequency += " (default)";
-    } else if (inReport.sent != inReport.frequency) {
-        frequency += QString(" (%1the panel and apply send %2 MHz)")
-                         .arg(band.holds(inReport.frequency) ? "" : "outside the band: ",
-                              settings::formatMHzFromKHz(inReport.sent));
+    const settings::Stored& stored = inReport.stored;
+    const SInt32 style = stored.style.value_or(settings::sDefaultStyle);
+    const SInt32 kHz = stored.frequency.value_or(settings::sDefaultFrequency);
+    const SInt32 sentkHz = settings::tuningFor(stored).frequency;
+    const QString frequency = settings::formatMHzFromKHz(kHz);
+    const QString sent = settings::formatMHzFromKHz(sentkHz);
+    QString saved = Words::tr("%1 MHz").arg(frequency);
+    if (!stored.frequency) {
+        saved = Words::tr("%1 MHz (default)").arg(frequency);
+    } else if (sentkHz != kHz) {
+        saved = settings::bandForStyle(style).holds(kHz)
+                    ? Words::tr("%1 MHz (the panel and apply send %2 MHz)").arg(frequency, sent)
+                    : Words::tr("%1 MHz (outside the band: the panel and apply send %2 MHz)")
+                          .arg(frequency, sent);
     }
-    writeLine(inStream, "Transmitter:     " + inReport.transmitter);
-    writeLine(inStream, "Saved frequency: " + frequency);
-    writeLine(inStream, "Band:            " + bandDescription(inReport.style, inReport.styleSaved));
-    writeLine(inStream, QString("Stereo:          %1%2")
-                            .arg(inReport.stereo ? "stereo" : "mono")
-                            .arg(defaulted(inReport.stereoSaved)));
-    writeLine(inStream, QString("Apply on plug:   %1%2")
-                            .arg(inReport.applyOnPlug ? "yes" : "no")
-                            .arg(defaulted(inReport.applyOnPlugSaved)));
-    QString file = inReport.settingsPath;
-    if (!inReport.settingsNote.isEmpty()) {
-        file += " (" + inReport.settingsNote + ")";
-    }
-    writeLine(inStream, "Settings file:   " + file);
+    const QString stereo =
+        stored.stereo.value_or(settings::sDefaultStereo) ? Words::tr("stereo") : Words::tr("mono");
+    const QString file =
+        inReport.settingsNote.isEmpty()
+            ? inReport.settingsPath
+            : Words::tr("%1 (%2)").arg(inReport.settingsPath, inReport.settingsNote);
+    writeRows(
+        inStream,
+        {{Words::tr("Transmitter:"), inReport.transmitter},
+         {Words::tr("Saved frequency:"), saved},
+         {Words::tr("Band:"), bandDescription(style, stored.style.has_value())},
+         {Words::tr("Stereo:"), stored.stereo ? stereo : Words::tr("%1 (default)").arg(stereo)},
+         {Words::tr("Apply on plug:"), applyOnPlugText(stored.applyOnPlug)},
+         {Words::tr("Settings file:"), file}},
+        1);
 }
 
 } // namespace cli

@@ -1,13 +1,22 @@
 #pragma once
 
 #include "host/Types.h"
+#include "settings/Settings.h"
 #include "settings/Tuning.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 namespace cli {
+
+// The tool's words, in the person's language.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(usb_tavro)
+};
 
 // Text as UTF-8, flushed; a write to standard output that fails is remembered for lostOutput.
 void writeText(std::ostream& inStream, const QString& inText);
@@ -25,9 +34,11 @@ void outputWasClosed();
 // cut (see host::quoted), and an empty one as "".
 QString shown(const QString& inArgument);
 
-// How many columns of a terminal inText takes: two for a wide character (CJK, most emoji), none
-// for a combining mark.
-qsizetype displayWidth(const QString& inText);
+// Rows of two texts, one a line: the first texts padded to the widest of them as a terminal
+// shows it (a wide character, CJK or most emoji, takes two columns, a combining mark none), then
+// inGap spaces and the second.
+void writeRows(std::ostream& inStream, const std::vector<std::pair<QString, QString>>& inRows,
+               int inGap);
 
 // Four hexadecimal digits, as the settings panel shows the hardware version.
 QString hardwareVersionText(UInt16 inVersion);
@@ -35,18 +46,13 @@ QString hardwareVersionText(UInt16 inVersion);
 // What status shows.
 struct StatusReport {
     QString transmitter; // its state in a few words
-    SInt32 frequency = 0;
-    bool frequencySaved = false;
-    SInt32 style = 0;
-    bool styleSaved = false;
-    bool stereo = true;
-    bool stereoSaved = false;
-    bool applyOnPlug = true;
-    bool applyOnPlugSaved = false;
-    SInt32 sent = 0; // what the panel and apply send for the saved frequency
+    settings::Stored stored;
     QString settingsPath;
     QString settingsNote; // what the next save does with a file it would lose some of
 };
+
+// "yes", or "yes (default)" when the file does not say.
+QString applyOnPlugText(std::optional<bool> inSaved);
 
 void writeStatus(std::ostream& inStream, const StatusReport& inReport);
 

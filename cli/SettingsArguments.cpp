@@ -31,9 +31,10 @@ struct StationForm {
 
 constexpr StationForm sStationForms[] = {
     {"list", StationVerb::List, 0, 0, ""},
-    {"save", StationVerb::Save, 1, 2, "a name for the station"},
-    {"rename", StationVerb::Rename, 2, 2, "the station's name and its new one"},
-    {"remove", StationVerb::Remove, 1, 1, "the station's name"},
+    {"save", StationVerb::Save, 1, 2, QT_TRANSLATE_NOOP("usb_tavro", "a name for the station")},
+    {"rename", StationVerb::Rename, 2, 2,
+     QT_TRANSLATE_NOOP("usb_tavro", "the station's name and its new one")},
+    {"remove", StationVerb::Remove, 1, 1, QT_TRANSLATE_NOOP("usb_tavro", "the station's name")},
 };
 
 std::optional<UsageError> readStationWords(const QStringList& inWords, Invocation& ioInvocation) {
@@ -45,15 +46,16 @@ std::optional<UsageError> readStationWords(const QStringList& inWords, Invocatio
         }
     }
     if (form == nullptr) {
-        return UsageError{"station takes list, save, rename or remove, not " + shown(verb)};
+        return UsageError{
+            Words::tr("station takes list, save, rename or remove, not %1").arg(shown(verb))};
     }
     ioInvocation.stationVerb = form->verb;
     const QStringList names = inWords.mid(1);
     if (names.size() < form->minNames) {
-        return UsageError{QString("station %1 needs %2").arg(form->name, form->needs)};
+        return UsageError{Words::tr("station %1 needs %2").arg(form->name, Words::tr(form->needs))};
     }
     if (names.size() > form->maxNames) {
-        return UsageError{"unexpected argument " + shown(names[form->maxNames])};
+        return UsageError{Words::tr("unexpected argument %1").arg(shown(names[form->maxNames]))};
     }
     ioInvocation.names = names;
     if (form->verb == StationVerb::Save && names.size() == 2) {
@@ -86,9 +88,9 @@ std::optional<UsageError> readSettingsWords(const QStringList& inWords, Invocati
                 return std::nullopt;
             }
         }
-        return UsageError{"unknown band " + shown(word) + ": give 0 or world (" +
-                          settings::bandText(settings::bandForStyle(0)) + "), 1 or japan (" +
-                          settings::bandText(settings::bandForStyle(1)) + ")"};
+        return UsageError{Words::tr("unknown band %1: give 0 or world (%2), 1 or japan (%3)")
+                              .arg(shown(word), settings::bandText(settings::bandForStyle(0)),
+                                   settings::bandText(settings::bandForStyle(1)))};
     }
     for (const Switch& value : sSwitches) {
         if (word.compare(QLatin1String(value.name), Qt::CaseInsensitive) == 0) {
@@ -96,7 +98,7 @@ std::optional<UsageError> readSettingsWords(const QStringList& inWords, Invocati
             return std::nullopt;
         }
     }
-    return UsageError{"apply-on-plug takes on or off, not " + shown(word)};
+    return UsageError{Words::tr("apply-on-plug takes on or off, not %1").arg(shown(word))};
 }
 
 } // namespace cli

@@ -11,7 +11,7 @@ namespace cli {
 namespace {
 
 int notWritten(Context& inContext, const settings::WriteResult& inResult) {
-    writeProblem(inContext.err, QString("the settings file %1 could not be written: %2")
+    writeProblem(inContext.err, Words::tr("the settings file %1 could not be written: %2")
                                     .arg(inContext.settingsPath, inResult.problem));
     return sExitDevice;
 }
@@ -24,8 +24,8 @@ int refused(Context& inContext, settings::StationEdit inEdit, const QStringList&
     // "station save 99.5": the name was forgotten.
     if (inVerb == StationVerb::Save &&
         settings::nameProblem(newName) == settings::NameProblem::Frequency) {
-        why += QString(": give the name first, as in usb-tavro station save NAME %1")
-                   .arg(shown(newName));
+        why = Words::tr("%1: give the name first, as in usb-tavro station save NAME %2")
+                  .arg(why, shown(newName));
     }
     writeProblem(inContext.err, why);
     return inEdit == settings::StationEdit::NotAList ? sExitDevice : sExitUsage;
@@ -35,24 +35,25 @@ int listStations(Context& inContext) {
     const std::vector<settings::Station> stations =
         settings::read(inContext.settingsPath).stored.stations;
     if (stations.empty()) {
-        writeLine(inContext.out, "No stations saved (usb-tavro station save NAME saves one).");
+        writeLine(inContext.out,
+                  Words::tr("No stations saved (usb-tavro station save NAME saves one)."));
         return sExitDone;
     }
-    qsizetype width = 0;
+    std::vector<std::pair<QString, QString>> rows;
     for (const settings::Station& station : stations) {
-        width = std::max(width, displayWidth(station.name));
+        rows.emplace_back(station.name, settings::settingText(station.frequency, station.stereo));
     }
-    for (const settings::Station& station : stations) {
-        const QString padding(width - displayWidth(station.name), QLatin1Char(' '));
-        writeLine(inContext.out, station.name + padding + "  " +
-                                     settings::settingText(station.frequency, station.stereo));
-    }
+    writeRows(inContext.out, rows, 2);
     return sExitDone;
 }
 
-// " (2 entries of that name)" where another program wrote one name more than once.
-QString entries(std::size_t inCount) {
-    return inCount > 1 ? QString(" (%1 entries of that name)").arg(inCount) : QString();
+// "Removed station Good (2 entries of that name)." where another program wrote one name more
+// than once.
+QString edited(const QString& inDone, std::size_t inCount) {
+    return inCount > 1
+               ? Words::tr("%1 (%n entries of that name).", nullptr, static_cast<int>(inCount))
+                     .arg(inDone)
+               : Words::tr("%1.").arg(inDone);
 }
 
 } // namespace
@@ -65,17 +66,17 @@ QString tuneRefusal(const Context& inContext, const settings::Stored& inStored,
     if (settings::fitFrequency(inFrequency, band) != settings::Fit::OutsideBand) {
         return why;
     }
-    return QString("%1 (style %2%3)")
-        .arg(why)
-        .arg(style)
-        .arg(inStored.style ? " in " + inContext.settingsPath : QString(", the default"));
+    return inStored.style
+               ? Words::tr("%1 (style %2 in %3)").arg(why).arg(style).arg(inContext.settingsPath)
+               : Words::tr("%1 (style %2, the default)").arg(why).arg(style);
 }
 
 int band(Context& inContext, std::optional<SInt32> inStyle) {
     if (!inStyle) {
         const settings::Stored stored = settings::read(inContext.settingsPath).stored;
         writeLine(inContext.out,
-                  "Band: " + bandDescription(stored.style.value_or(0), stored.style.has_value()));
+                  Words::tr("Band: %1")
+                      .arg(bandDescription(stored.style.value_or(0), stored.style.has_value())));
         return sExitDone;
     }
     // A saved frequency outside the new band is moved into it, as the dial moves it, saved and
@@ -94,18 +95,20 @@ int band(Context& inContext, std::optional<SInt32> inStyle) {
     if (!written.saved()) {
         return notWritten(inContext, written);
     }
-    QString said = "Band: " + bandDescription(*inStyle, true) + ", saved.";
-    if (moved) {
-        said += QString(" The saved frequency %1 MHz was outside it: now %2 MHz.")
-                    .arg(settings::formatMHzFromKHz(*before), settings::formatMHzFromKHz(*moved));
-    }
-    writeLine(inContext.out, said);
+    const QString band = bandDescription(*inStyle, true);
+    writeLine(inContext.out,
+              moved ? Words::tr("Band: %1, saved. The saved frequency %2 MHz was outside it: now "
+                                "%3 MHz.")
+                          .arg(band, settings::formatMHzFromKHz(*before),
+                               settings::formatMHzFromKHz(*moved))
+                    : Words::tr("Band: %1, saved.").arg(band));
     if (!moved) {
         return sExitDone;
     }
     const Sent sent = sendToFirstUsable(inContext, {*moved, stereo});
     if (sent.found && sent.problem.isEmpty()) {
-        writeLine(inContext.out, "Tuned to " + settings::settingText(*moved, stereo) + ".");
+        writeLine(inContext.out,
+                  Words::tr("Tuned to %1.").arg(settings::settingText(*moved, stereo)));
     } else if (sent.found) {
         writeProblem(inContext.err, sent.problem);
         return sExitDevice;
@@ -115,11 +118,10 @@ int band(Context& inContext, std::optional<SInt32> inStyle) {
 
 int applyOnPlug(Context& inContext, std::optional<bool> inOn) {
     if (!inOn) {
-        const std::optional<bool> saved = settings::read(inContext.settingsPath).stored.applyOnPlug;
-        writeLine(inContext.out,
-                  QString("Apply on plug: %1%2")
-                      .arg(saved.value_or(settings::sDefaultApplyOnPlug) ? "yes" : "no")
-                      .arg(saved ? "" : " (default)"));
+        writeLine(
+            inContext.out,
+            Words::tr("Apply on plug: %1")
+                .arg(applyOnPlugText(settings::read(inContext.settingsPath).stored.applyOnPlug)));
         return sExitDone;
     }
     const settings::WriteResult written =
@@ -131,10 +133,10 @@ int applyOnPlug(Context& inContext, std::optional<bool> inOn) {
         return notWritten(inContext, written);
     }
     writeLine(inContext.out,
-              *inOn ? "Apply on plug: yes, saved: each transmitter plugged in gets the saved "
-                      "settings."
-                    : "Apply on plug: no, saved: a transmitter plugged in while the panel is "
-                      "closed keeps what it had.");
+              *inOn ? Words::tr("Apply on plug: yes, saved: each transmitter plugged in gets the "
+                                "saved settings.")
+                    : Words::tr("Apply on plug: no, saved: a transmitter plugged in while the "
+                                "panel is closed keeps what it had."));
     return sExitDone;
 }
 
@@ -162,8 +164,10 @@ int station(Context& inContext, const Invocation& inInvocation) {
             const settings::Station saved{settings::stationName(names[0]), tuning.frequency,
                                           inInvocation.stereo.value_or(tuning.stereo)};
             outcome = why.isEmpty() ? settings::saveStation(ioDict, saved) : outcome;
-            done = QString("station %1: %2.")
-                       .arg(saved.name, settings::settingText(saved.frequency, saved.stereo));
+            const QString setting = settings::settingText(saved.frequency, saved.stereo);
+            done = outcome == settings::StationEdit::Replaced
+                       ? Words::tr("Replaced station %1: %2.").arg(saved.name, setting)
+                       : Words::tr("Saved station %1: %2.").arg(saved.name, setting);
             return settings::changed(outcome);
         };
         break;
@@ -173,7 +177,7 @@ int station(Context& inContext, const Invocation& inInvocation) {
             outcome = settings::renameStation(ioDict, names[0], names[1]);
             return settings::changed(outcome);
         };
-        done = QString("Renamed station %1 to %2").arg(names[0], settings::stationName(names[1]));
+        done = Words::tr("Renamed station %1 to %2").arg(names[0], settings::stationName(names[1]));
         break;
     case StationVerb::Remove:
         edit = [&](host::Dictionary& ioDict) {
@@ -181,7 +185,7 @@ int station(Context& inContext, const Invocation& inInvocation) {
             outcome = settings::removeStation(ioDict, names[0]);
             return settings::changed(outcome);
         };
-        done = QString("Removed station %1").arg(names[0]);
+        done = Words::tr("Removed station %1").arg(names[0]);
         break;
     }
     const settings::WriteResult written = settings::change(inContext.settingsPath, edit);
@@ -195,12 +199,9 @@ int station(Context& inContext, const Invocation& inInvocation) {
     if (!written.saved()) {
         return notWritten(inContext, written);
     }
-    if (outcome == settings::StationEdit::Saved || outcome == settings::StationEdit::Replaced) {
-        done.prepend(outcome == settings::StationEdit::Saved ? "Saved " : "Replaced ");
-    } else {
-        done += entries(count) + ".";
-    }
-    writeLine(inContext.out, done);
+    const bool saved =
+        outcome == settings::StationEdit::Saved || outcome == settings::StationEdit::Replaced;
+    writeLine(inContext.out, saved ? done : edited(done, count));
     return sExitDone;
 }
 
@@ -232,7 +233,8 @@ int tuneStation(Context& inContext, const QString& inName, std::optional<bool> i
         return sExitUsage;
     }
     if (newStyle && written.saved()) {
-        writeLine(inContext.out, "Band: " + bandDescription(*newStyle, true) + ", saved.");
+        writeLine(inContext.out,
+                  Words::tr("Band: %1, saved.").arg(bandDescription(*newStyle, true)));
     }
     return sendSaved(inContext, tuning, written);
 }

@@ -7,6 +7,7 @@
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/Printable.h"
 #include "host/StandardDescriptors.h"
+#include "host/Translations.h"
 #include "settings/Settings.h"
 
 #include <QCoreApplication>
@@ -25,17 +26,12 @@ int finish(int inStatus) {
     if (lost.isEmpty()) {
         return inStatus;
     }
-    cli::writeProblem(std::cerr, "could not write to standard output: " + lost);
+    cli::writeProblem(std::cerr,
+                      cli::Words::tr("could not write to standard output: %1").arg(lost));
     return inStatus == cli::sExitDone ? cli::sExitDevice : inStatus;
 }
 
-int runCommand(int argc, char** argv, const cli::Invocation& inInvocation) {
-    // The Linux backend watches its udev socket from the event loop's thread; no window system is
-    // involved.
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("usb-tavro");
-    QCoreApplication::setApplicationVersion(TAVRO_VERSION);
-
+int runCommand(const cli::Invocation& inInvocation) {
     std::unique_ptr<device::Backend> backend;
     if (inInvocation.simulate) {
         auto simulated = std::make_unique<device::SimulatedTransmitter>();
@@ -59,13 +55,21 @@ int main(int argc, char** argv) {
     // has saved: the failed write is reported instead.
     std::signal(SIGPIPE, SIG_IGN);
 
+    // The Linux backend watches its udev socket from the event loop's thread; no window system is
+    // involved.
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("usb-tavro");
+    QCoreApplication::setApplicationVersion(TAVRO_VERSION);
+    host::installTranslations();
+
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const auto parsed = cli::parseArguments(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
-        cli::writeProblem(std::cerr, error->message + " (see usb-tavro --help)");
+        cli::writeProblem(std::cerr,
+                          cli::Words::tr("%1 (see usb-tavro --help)").arg(error->message));
         return cli::sExitUsage;
     }
     const auto& invocation = std::get<cli::Invocation>(parsed);
@@ -79,5 +83,5 @@ int main(int argc, char** argv) {
     case cli::Invocation::Action::Run:
         break;
     }
-    return finish(runCommand(argc, argv, invocation));
+    return finish(runCommand(invocation));
 }

@@ -37,7 +37,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "usr/${TAVRO_INSTALL_PRIVATE_DIR
 # The dial's images are TIFF files, read through Qt's TIFF plug-in. The X11 platform plug-in
 # comes with libqt6gui6, which dpkg-shlibdeps finds; the Wayland one is separate.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own translations, for the buttons of its dialogs in the person's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # Apply the udev rule to a transmitter plugged in during the installation, and forget it on
 # removal.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/packaging/debian/postinst"

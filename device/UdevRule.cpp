@@ -6,6 +6,14 @@
 
 namespace device {
 
+namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Failure)
+};
+
+} // namespace
+
 UdevRuleFiles programUdevRuleFiles() {
     UdevRuleFiles files;
     files.fileName = TAVRO_UDEV_RULE_NAME;
@@ -36,20 +44,20 @@ QString installedRule(const UdevRuleFiles& inFiles) {
 
 QString udevRuleAdvice(const UdevRuleFiles& inFiles) {
     if (const QString rule = ruleInPlace(inFiles); !rule.isEmpty()) {
-        return QString("the udev rule %1 is in place, but it gives access only to the user "
-                       "logged in at the seat and only to a transmitter plugged in after it "
-                       "was installed: unplug the transmitter and plug it in again")
+        return Words::tr("the udev rule %1 is in place, but it gives access only to the user "
+                         "logged in at the seat and only to a transmitter plugged in after it "
+                         "was installed: unplug the transmitter and plug it in again")
             .arg(rule);
     }
-    const QString reload = "run 'sudo udevadm control --reload-rules', then unplug the "
-                           "transmitter and plug it in again";
+    const QString reload = "sudo udevadm control --reload-rules";
     if (const QString installed = installedRule(inFiles); !installed.isEmpty()) {
-        return QString("install the udev rule with 'sudo cp %1 /etc/udev/rules.d/', %2")
-            .arg(installed, reload);
+        return Words::tr("install the udev rule with '%1', run '%2', then unplug the transmitter "
+                         "and plug it in again")
+            .arg("sudo cp " + installed + " /etc/udev/rules.d/", reload);
     }
-    return QString(
-               "install the udev rule %1 (in packaging/ of the source) in /etc/udev/rules.d, %2")
-        .arg(inFiles.fileName, reload);
+    return Words::tr("install the udev rule %1 (in packaging/ of the source) in %2, run '%3', then "
+                     "unplug the transmitter and plug it in again")
+        .arg(inFiles.fileName, "/etc/udev/rules.d", reload);
 }
 
 } // namespace device

@@ -70,8 +70,8 @@ void xr_tunerCtl::setConnected(bool inConnected) {
 std::optional<host::AccessibilityValue> xr_tunerCtl::accessibilityValue() const {
     // Tenths of a megahertz, cut as the read-out cuts them.
     const SInt32 tenths = mFrequency / 100;
-    const QString text = mConnected ? QString("%1.%2 MHz").arg(tenths / 10).arg(tenths % 10)
-                                    : QString("no transmitter");
+    const QString text =
+        mConnected ? QString("%1.%2 MHz").arg(tenths / 10).arg(tenths % 10) : tr("no transmitter");
     return host::AccessibilityValue{static_cast<double>(mFrequency), static_cast<double>(mMinFreq),
                                     static_cast<double>(mMaxFreq), 100.0, text};
 }

@@ -1,5 +1,6 @@
 #include "host/Printable.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 namespace host {
@@ -27,6 +28,15 @@ QString quoted(const QString& inText, qsizetype inMost) {
         }
     }
     return printable(inText);
+}
+
+QString sentence(const QString& inClause, bool inCapital) {
+    if (inClause.isEmpty()) {
+        return inClause;
+    }
+    //: A clause as a sentence of its own: its full stop, in the language's writing.
+    return QCoreApplication::translate("Sentence", "%1.")
+        .arg(inCapital ? inClause.front().toUpper() + inClause.mid(1) : inClause);
 }
 
 } // namespace host

@@ -13,4 +13,9 @@ QString printable(const QString& inText);
 // with an ellipsis, so that no entry can stretch a line or a dialog.
 QString quoted(const QString& inText, qsizetype inMost = 64);
 
+// A clause of the program's words ("no station named Far"), as a sentence of its own in the
+// person's language: its first letter a capital (unless inCapital is false: it quotes what a
+// person typed), the full stop the language's.
+QString sentence(const QString& inClause, bool inCapital = true);
+
 } // namespace host

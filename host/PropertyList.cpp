@@ -1,5 +1,6 @@
 #include "host/PropertyList.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -765,38 +766,35 @@ std::optional<QByteArray> Dictionary::toData() const {
     return std::nullopt;
 }
 
-bool Dictionary::writeToFile(const QString& inPath, bool inAtomically, QString* outError) const {
+Dictionary::WriteFailure Dictionary::writeToFile(const QString& inPath, bool inAtomically) const {
     const std::optional<QByteArray> data = toData();
-    const QByteArray bytes = data.value_or(QByteArray());
-    QString error;
     if (!data) {
-        error = "a value in it cannot be written back unchanged";
-    } else if (bytes.size() > sMaxSize) {
-        error = "too large to be read back";
-    } else if (inAtomically) {
-        // The new file is made in the same folder; QSaveFile would only say that an existing
-        // file "is not writable" when the folder cannot take it.
-        if (::access(QFile::encodeName(QFileInfo(inPath).absolutePath()).constData(), W_OK) != 0) {
-            error = QString::fromLocal8Bit(std::strerror(errno));
-        }
-        // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
-        // flushes at commit and commits a truncated file without reporting it.
-        QSaveFile file(inPath);
-        if (error.isEmpty() && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-                                file.write(bytes) != bytes.size() || !file.commit())) {
-            error = file.errorString();
-        }
-    } else {
-        QFile file(inPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size()) {
-            error = file.errorString();
-        }
+        return {
+            QT_TRANSLATE_NOOP("PropertyList", "a value in it cannot be written back unchanged")};
     }
-    if (outError != nullptr) {
-        *outError = error;
+    if (data->size() > sMaxSize) {
+        return {QT_TRANSLATE_NOOP("PropertyList", "too large to be read back")};
     }
-    return error.isEmpty();
+    // The new file is made in the same folder; QSaveFile would only say that an existing file
+    // "is not writable" when the folder cannot take it.
+    if (inAtomically &&
+        ::access(QFile::encodeName(QFileInfo(inPath).absolutePath()).constData(), W_OK) != 0) {
+        return {nullptr, errno};
+    }
+    // Unbuffered, so that a short write (a full disk) shows here: a buffered file flushes at
+    // commit and commits a truncated file without reporting it.
+    QSaveFile atomic(inPath);
+    QFile inPlace(inPath);
+    QFileDevice& file = inAtomically ? static_cast<QFileDevice&>(atomic) : inPlace;
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
+        file.write(*data) != data->size() || (inAtomically && !atomic.commit())) {
+        // The failed call's own error, which the toolkit's message is made of.
+        return errno != 0 ? WriteFailure{nullptr, errno}
+                          : WriteFailure{
+                                QT_TRANSLATE_NOOP("PropertyList", "the file could not be written")};
+    }
+    return {};
 }
 
 } // namespace host

@@ -84,10 +84,17 @@ public:
     // What is written: the XML form when it reads back as exactly these values, else the binary
     // form when that does; nothing when neither does.
     std::optional<QByteArray> toData() const;
+    // Why a write failed: a reason of this class's own, in English (its translation is in the
+    // context "PropertyList"), or the error number of a system call; neither when it did not.
+    struct WriteFailure {
+        const char* reason = nullptr;
+        int error = 0;
+
+        bool failed() const { return reason != nullptr || error != 0; }
+    };
     // Writes toData(); atomically means through a temporary file renamed over the old one,
-    // so the file is the whole old or the whole new dictionary. False when it failed, with the
-    // reason in *outError if given.
-    bool writeToFile(const QString& inPath, bool inAtomically, QString* outError = nullptr) const;
+    // so the file is the whole old or the whole new dictionary.
+    WriteFailure writeToFile(const QString& inPath, bool inAtomically) const;
 
 private:
     explicit Dictionary(void* inRoot);

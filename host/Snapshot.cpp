@@ -1,5 +1,9 @@
 #include "host/Snapshot.h"
 
+#include "host/SystemLog.h"
+
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QLayout>
 #include <QWidget>
@@ -37,7 +41,8 @@ QString writeSnapshot(QWidget& inWidget, const QString& inPath, double inDeviceP
     const int fd = ::open(QFile::encodeName(inPath).constData(),
                           O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return errno == ENXIO ? QString("nothing reads from it") : QString(std::strerror(errno));
+        return errno == ENXIO ? QCoreApplication::translate("Snapshot", "nothing reads from it")
+                              : systemMessage(errno);
     }
     // Opened; a reader of a pipe takes the picture at its own pace.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -47,8 +52,9 @@ QString writeSnapshot(QWidget& inWidget, const QString& inPath, double inDeviceP
         return file.errorString();
     }
     if (!snapshot(inWidget, inDevicePixelRatio, inBackdrop).save(&file, "PNG") || !file.flush()) {
-        return file.errorString().isEmpty() ? QString("the picture could not be written")
-                                            : file.errorString();
+        return file.errorString().isEmpty()
+                   ? QCoreApplication::translate("Snapshot", "the picture could not be written")
+                   : file.errorString();
     }
     return {};
 }

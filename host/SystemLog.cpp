@@ -2,8 +2,10 @@
 
 #include "host/Printable.h"
 
+#include <clocale>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <syslog.h>
 
@@ -27,6 +29,15 @@ void systemLog(const char* inFormat, ...) {
     syslog(LOG_NOTICE, "%s", shown.constData());
     std::fprintf(stderr, "%s\n", shown.constData());
     std::fflush(stderr);
+}
+
+QString systemMessage(int inError) {
+    return QString::fromLocal8Bit(std::strerror(inError));
+}
+
+QString loggedSystemMessage(int inError) {
+    static const locale_t sC = newlocale(LC_ALL_MASK, "C", nullptr);
+    return QString::fromUtf8(sC != nullptr ? strerror_l(inError, sC) : std::strerror(inError));
 }
 
 } // namespace host

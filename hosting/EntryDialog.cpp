@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 EntryDialog::EntryDialog(QWidget* inParent, const QString& inTitle, const QString& inLabel,
@@ -15,7 +16,10 @@ EntryDialog::EntryDialog(QWidget* inParent, const QString& inTitle, const QStrin
     mField->selectAll(); // typing replaces it
     auto* label = new QLabel(inLabel, this);
     label->setBuddy(mField);
-    mField->setAccessibleName(QString(inLabel).remove('&').remove(':'));
+    // Its label without the mnemonic ("&F", or "(&F)" after a CJK word) and the colon (a
+    // full-width one in CJK writing).
+    mField->setAccessibleName(
+        QString(inLabel).remove(QRegularExpression(R"(\(&.\)|&(?=.)|[:\x{FF1A}])")).trimmed());
 
     mRefusal = new QLabel(this);
     mRefusal->setObjectName("entryRefusal");

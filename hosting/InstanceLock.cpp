@@ -1,5 +1,6 @@
 #include "hosting/InstanceLock.h"
 
+#include "host/SystemLog.h"
 #include "settings/Settings.h"
 
 #include <QDir>
@@ -15,8 +16,9 @@
 
 namespace {
 
+// For the log, whose lines read the same in every language.
 QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return host::loggedSystemMessage(errno);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "hosting/PaneLoader.h"
 
+#include <QCoreApplication>
+
 #include "host/PreferencePane.h"
 #include "pane/PaneModule.h"
 
@@ -16,13 +18,21 @@ QString PaneLoader::findBundle(const QString& inFrom, const QStringList& inPlace
     return QDir::cleanPath(from.filePath(inPlaces.value(inPlaces.size() - 1)));
 }
 
+namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PaneLoader)
+};
+
+} // namespace
+
 std::unique_ptr<host::PreferencePane> PaneLoader::load(const QString& inBundlePath,
                                                        device::DeviceServices& inServices) {
     const host::Bundle bundle(QFileInfo(inBundlePath).absoluteFilePath());
     const auto info = bundle.infoDictionary();
     if (!info) {
-        mError =
-            QString("%1 is not a pane bundle: no readable Contents/Info.plist").arg(inBundlePath);
+        mError = Words::tr("%1 is not a pane bundle: no readable %2")
+                     .arg(inBundlePath, "Contents/Info.plist");
         return nullptr;
     }
     const QString executable = info->stringValue("CFBundleExecutable").value_or("USB_Tavro");
@@ -34,7 +44,7 @@ std::unique_ptr<host::PreferencePane> PaneLoader::load(const QString& inBundlePa
     }
     std::unique_ptr<host::PreferencePane> pane(create(bundle.bundlePath(), inServices));
     if (pane->loadMainView() == nullptr) {
-        mError = QString("cannot load the interface file of %1").arg(inBundlePath);
+        mError = Words::tr("cannot load the interface file of %1").arg(inBundlePath);
         return nullptr;
     }
     mError.clear();

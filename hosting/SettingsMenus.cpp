@@ -1,5 +1,6 @@
 #include "hosting/SettingsMenus.h"
 
+#include "host/Printable.h"
 #include "host/SystemLog.h"
 #include "hosting/EntryDialog.h"
 #include "settings/Settings.h"
@@ -25,13 +26,9 @@ QString menuText(const QString& inText) {
 }
 
 QString stationText(const settings::Station& inStation) {
-    return QString("%1 (%2)").arg(settings::isolated(menuText(inStation.name)),
-                                  settings::settingText(inStation.frequency, inStation.stereo));
-}
-
-// A clause of the tool's own words (it says them after its name), as a sentence of its own.
-QString sentence(const QString& inClause) {
-    return inClause.isEmpty() ? inClause : inClause.at(0).toUpper() + inClause.mid(1) + '.';
+    return SettingsMenus::tr("%1 (%2)").arg(
+        settings::isolated(menuText(inStation.name)),
+        settings::settingText(inStation.frequency, inStation.stereo));
 }
 
 // Shown without a loop of its own: the window goes on following the file and the transmitter.
@@ -45,14 +42,16 @@ void show(EntryDialog* inDialog, const char* inName) {
 
 SettingsMenus::SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, QObject& inPane)
     : QObject(&inWindow), mWindow(inWindow), mPane(inPane) {
-    mTransmitter = new QMenu("&Transmitter", &inMenuParent);
+    mTransmitter = new QMenu(tr("&Transmitter"), &inMenuParent);
+    mTransmitter->setObjectName("transmitterMenu");
     QMenu* transmitter = mTransmitter;
-    QMenu* band = transmitter->addMenu("&Band");
+    QMenu* band = transmitter->addMenu(tr("&Band"));
     band->setObjectName("bandMenu");
     auto* bands = new QActionGroup(this);
     for (const SInt32 style : sStyles) {
         const QString text = settings::bandText(settings::bandForStyle(style));
-        QAction* item = band->addAction(QString("&%1%2").arg(text, style == 1 ? " (Japan)" : ""));
+        QAction* item =
+            band->addAction(style == 1 ? tr("&%1 (Japan)").arg(text) : tr("&%1").arg(text));
         item->setCheckable(true);
         item->setActionGroup(bands);
         item->setObjectName(QString("band%1").arg(style));
@@ -60,7 +59,7 @@ SettingsMenus::SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, QObject& 
                 [this, style] { tune(playing("frequency"), playing("stereo") != 0, style); });
         mBands << item;
     }
-    mApplyOnPlug = transmitter->addAction("Tune the transmitter when it is &plugged in");
+    mApplyOnPlug = transmitter->addAction(tr("Tune the transmitter when it is &plugged in"));
     mApplyOnPlug->setObjectName("applyOnPlug");
     mApplyOnPlug->setCheckable(true);
     connect(mApplyOnPlug, &QAction::triggered, this, [this](bool inOn) {
@@ -70,11 +69,12 @@ SettingsMenus::SettingsMenus(QWidget& inMenuParent, QWidget& inWindow, QObject& 
         });
     });
     transmitter->addSeparator();
-    QAction* tune = transmitter->addAction("&Tune To…", this, &SettingsMenus::tuneTo);
+    QAction* tune = transmitter->addAction(tr("&Tune To…"), this, &SettingsMenus::tuneTo);
     tune->setObjectName("tuneTo");
     tune->setShortcut(QKeySequence("Ctrl+T"));
 
-    mStations = new QMenu("St&ations", &inMenuParent); // Alt+S is the pane's Stereo
+    mStations = new QMenu(tr("St&ations"), &inMenuParent); // Alt+S is the pane's Stereo
+    mStations->setObjectName("stationsMenu");
     connect(mStations, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(transmitter, &QMenu::aboutToShow, this, &SettingsMenus::refresh);
     connect(&mWatcher, &settings::Watcher::changed, this, &SettingsMenus::refresh);
@@ -102,11 +102,11 @@ void SettingsMenus::refresh() {
 
 void SettingsMenus::fillStations(const std::vector<settings::Station>& inStations) {
     mStations->clear();
-    QAction* save = mStations->addAction("&Save Station…", this, &SettingsMenus::saveStation);
+    QAction* save = mStations->addAction(tr("&Save Station…"), this, &SettingsMenus::saveStation);
     save->setObjectName("saveStation");
     mStations->addSeparator();
-    QMenu* rename = new QMenu("&Rename Station", mStations);
-    QMenu* remove = new QMenu("Re&move Station", mStations);
+    QMenu* rename = new QMenu(tr("&Rename Station"), mStations);
+    QMenu* remove = new QMenu(tr("Re&move Station"), mStations);
     int number = 0;
     for (const settings::Station& station : inStations) {
         QAction* recall = mStations->addAction(stationText(station), this,
@@ -119,7 +119,7 @@ void SettingsMenus::fillStations(const std::vector<settings::Station>& inStation
         remove->addAction(name, this, [this, name = station.name] { removeStation(name); });
     }
     if (inStations.empty()) {
-        mStations->addAction("No stations saved")->setEnabled(false);
+        mStations->addAction(tr("No stations saved"))->setEnabled(false);
     }
     mStations->addSeparator();
     mStations->addMenu(rename)->setEnabled(!inStations.empty());
@@ -139,7 +139,7 @@ QString SettingsMenus::store(const std::function<bool(host::Dictionary&)>& inEdi
         const settings::WriteResult result = settings::changeLocked(path, inEdit);
         if (!result.saved()) {
             host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
-                            qUtf8Printable(result.problem));
+                            qUtf8Printable(result.logged));
         }
         refresh(); // the check marks go back to what the file holds
     });
@@ -149,12 +149,12 @@ QString SettingsMenus::store(const std::function<bool(host::Dictionary&)>& inEdi
 void SettingsMenus::tuneTo() {
     const SInt32 style = playing("bandStyle");
     const SInt32 frequency = playing("frequency");
-    auto* dialog = new EntryDialog(&mWindow, "Tune To", "&Frequency (MHz or kHz):",
+    auto* dialog = new EntryDialog(&mWindow, tr("Tune To"), tr("&Frequency (MHz or kHz):"),
                                    settings::formatMHzFromKHz(frequency - frequency % sStepkHz),
                                    [this, style](const QString& inTyped) {
                                        const auto entry = settings::frequencyEntry(inTyped, style);
                                        if (const auto* why = std::get_if<QString>(&entry)) {
-                                           return *why + ".";
+                                           return host::sentence(*why, false);
                                        }
                                        tune(std::get<SInt32>(entry), playing("stereo") != 0, style);
                                        return QString();
@@ -166,8 +166,8 @@ void SettingsMenus::saveStation() {
     const SInt32 frequency = playing("frequency");
     const settings::Station now{{}, frequency - frequency % sStepkHz, playing("stereo") != 0};
     auto* dialog = new EntryDialog(
-        &mWindow, "Save Station",
-        QString("&Name for %1:").arg(settings::settingText(now.frequency, now.stereo)), QString(),
+        &mWindow, tr("Save Station"),
+        tr("&Name for %1:").arg(settings::settingText(now.frequency, now.stereo)), QString(),
         [this, now](const QString& inName) {
             auto outcome = std::make_shared<settings::StationEdit>();
             const settings::Station station{settings::stationName(inName), now.frequency,
@@ -178,7 +178,7 @@ void SettingsMenus::saveStation() {
                     return settings::changed(*outcome);
                 },
                 [outcome, inName] {
-                    return sentence(settings::refusal(*outcome, inName, inName, true));
+                    return host::sentence(settings::refusal(*outcome, inName, inName, true));
                 });
         });
     show(dialog, "saveStationDialog");
@@ -192,7 +192,8 @@ void SettingsMenus::recall(const settings::Station& inStation) {
 
 void SettingsMenus::renameStation(const QString& inName) {
     auto* dialog = new EntryDialog(
-        &mWindow, "Rename Station", "&New name:", inName, [this, inName](const QString& inTo) {
+        &mWindow, tr("Rename Station"), tr("&New name:"), inName,
+        [this, inName](const QString& inTo) {
             auto outcome = std::make_shared<settings::StationEdit>();
             return store(
                 [outcome, inName, inTo](host::Dictionary& ioDict) {
@@ -200,7 +201,7 @@ void SettingsMenus::renameStation(const QString& inName) {
                     return settings::changed(*outcome);
                 },
                 [outcome, inName, inTo] {
-                    return sentence(settings::refusal(*outcome, inName, inTo, true));
+                    return host::sentence(settings::refusal(*outcome, inName, inTo, true));
                 });
         });
     show(dialog, "renameStationDialog");

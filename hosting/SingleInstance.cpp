@@ -134,11 +134,11 @@ SingleInstance::Start SingleInstance::takeLock() {
     case InstanceLock::State::Held:
         break;
     case InstanceLock::State::Taken:
-        mSaid = QString("Another panel is open (%1 holds %2): not starting a second")
-                    .arg(mLock->holder() > 0 ? QString("process %1").arg(mLock->holder())
-                                             : QString("a process"),
-                         mLock->path());
-        host::systemLog("%s", qUtf8Printable(mSaid));
+        host::systemLog("Another panel is open (%s holds %s): not starting a second",
+                        qUtf8Printable(mLock->holder() > 0
+                                           ? QString("process %1").arg(mLock->holder())
+                                           : QString("a process")),
+                        qUtf8Printable(mLock->path()));
         return Start::Held;
     case InstanceLock::State::Failed:
         host::systemLog("No lock to keep a second panel out (%s)",
@@ -172,8 +172,9 @@ SingleInstance::Start SingleInstance::claimOnBus() {
         return Start::Run;
     }
 
-    const bool cameForward = askToComeForward(bus, name, mPlatformData, mDeadline, mSaid);
-    host::systemLog("%s", qUtf8Printable(mSaid));
+    QString said;
+    const bool cameForward = askToComeForward(bus, name, mPlatformData, mDeadline, said);
+    host::systemLog("%s", qUtf8Printable(said));
     return cameForward ? Start::CameForward : Start::Held;
 }
 

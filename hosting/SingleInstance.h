@@ -53,9 +53,6 @@ public:
     // The window that comes forward when another start asks.
     void setWindow(QWidget* inWindow) { mWindow = inWindow; }
 
-    // The line that said why claim() did not run this panel (also in the system log).
-    const QString& said() const { return mSaid; }
-
 public slots:
     // The desktop's way of asking a running application to come forward.
     Q_SCRIPTABLE void Activate(const QVariantMap& inPlatformData);
@@ -68,7 +65,6 @@ private:
     QString mBusNote; // why the bus could not tell; empty when it could
     QVariantMap mPlatformData;
     QDeadlineTimer mDeadline;
-    QString mSaid;
     bool mOwnsName = false;
     std::optional<InstanceLock> mLock;
 };

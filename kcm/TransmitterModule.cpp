@@ -4,6 +4,7 @@
 #include "device/sim/SimulatedTransmitter.h"
 #include "host/KeyRepeat.h"
 #include "host/PreferencePane.h"
+#include "host/Translations.h"
 #include "hosting/SettingsMenus.h"
 #include "settings/Settings.h"
 
@@ -48,6 +49,7 @@ TransmitterModule::TransmitterModule(QObject* inParent, const KPluginMetaData& i
     setButtons(NoAdditionalButton);
     // The dial repeats a held arrow at its own pace, whatever the X server's repeat settings.
     host::requestDetectableAutoRepeat();
+    host::installTranslations();
 
     mLayout = new QVBoxLayout(widget());
     mMessage = new KMessageWidget(widget());
@@ -55,7 +57,7 @@ TransmitterModule::TransmitterModule(QObject* inParent, const KPluginMetaData& i
     mMessage->setWordWrap(true);
     mMessage->setCloseButtonVisible(false);
     mMessage->hide();
-    auto* retry = new QAction("&Try Again", mMessage);
+    auto* retry = new QAction(tr("&Try Again"), mMessage);
     connect(retry, &QAction::triggered, this, &TransmitterModule::start);
     mMessage->addAction(retry);
     mLayout->addWidget(mMessage);
@@ -133,7 +135,7 @@ void TransmitterModule::start() {
     const auto* menus = new SettingsMenus(*mPage, *mPage, *mPane);
     for (QMenu* menu : {menus->transmitterMenu(), menus->stationsMenu()}) {
         auto* button = new QPushButton(menu->title(), mPage);
-        button->setObjectName(menu->title().remove('&').toLower() + "Button");
+        button->setObjectName(menu->objectName().replace("Menu", "Button"));
         button->setMenu(menu);
         button->setAutoDefault(false); // Enter belongs to the dialog that shows the page
         // The items' shortcuts (Ctrl+T, Ctrl+1 to 9) work while the button is shown.
@@ -172,12 +174,11 @@ void TransmitterModule::begin() {
 void TransmitterModule::sayHeld(SingleInstance::Start inStart) {
     const bool cameForward = inStart == SingleInstance::Start::CameForward;
     mMessage->setMessageType(cameForward ? KMessageWidget::Information : KMessageWidget::Warning);
-    mMessage->setText(QString("%1 Close it to set the transmitter here.\n%2.")
-                          .arg(cameForward
-                                   ? "The transmitter is set in another panel, brought forward now."
-                                   : "The transmitter is set in another panel, which did not come "
-                                     "forward.",
-                               mInstance->said()));
+    // The line with the other panel's process is in the log.
+    mMessage->setText(cameForward ? tr("The transmitter is set in another panel, brought forward "
+                                       "now. Close it to set the transmitter here.")
+                                  : tr("The transmitter is set in another panel, which did not "
+                                       "come forward. Close it to set the transmitter here."));
     mMessage->animatedShow();
     // The page takes over as soon as the other panel lets go of its name on the bus.
     if (mWatcher == nullptr && QDBusConnection::sessionBus().isConnected()) {

@@ -5,6 +5,7 @@
 #include "dial/xr_tunerCtl.h"
 #include "host/InterfaceLoader.h"
 #include "host/NotificationCenter.h"
+#include "host/Printable.h"
 #include "host/RadioMatrix.h"
 #include "host/SystemLog.h"
 
@@ -56,7 +57,7 @@ void USB_TavroPref::mainViewDidLoad() {
         scheduleSave(); // what the dial corrected is what plays
     }
     if (mHWVersField != nullptr) {
-        mHWVersField->setText("Hardware version: unknown");
+        mHWVersField->setText(tr("Hardware version: unknown"));
     }
     reserveRoom();
 
@@ -114,7 +115,8 @@ void USB_TavroPref::reserveRoom() {
     for (const char digit : QByteArray("0123456789abcdef")) {
         widestDigit = std::max(widestDigit, metrics.horizontalAdvance(QLatin1Char(digit)));
     }
-    const int known = metrics.horizontalAdvance("Hardware version: ") + 4 * widestDigit;
+    const int known =
+        metrics.horizontalAdvance(tr("Hardware version: %1").arg(QString())) + 4 * widestDigit;
     const int unknown = metrics.horizontalAdvance(mHWVersField->text());
     mHWVersField->setMinimumWidth(std::max(known, unknown));
 }
@@ -127,13 +129,13 @@ void USB_TavroPref::showBundleVersion() {
     const QString version = info->stringValue("CFBundleVersion").value_or("???");
     const QString build = info->stringValue("BuildVersion").value_or("???");
     if (mVersionField != nullptr) {
-        mVersionField->setText(QString("version %1 (%2)").arg(version, build));
+        mVersionField->setText(tr("version %1 (%2)").arg(version, build));
     }
     if (mDateField != nullptr) {
         const QString date = info->stringValue("BuildDate").value_or(QString());
         mDateField->setText(date);
         // A bare date says nothing to a screen reader's user.
-        mDateField->setAccessibleName(date.isEmpty() ? QString() : "Build date: " + date);
+        mDateField->setAccessibleName(date.isEmpty() ? QString() : tr("Build date: %1").arg(date));
     }
 }
 
@@ -186,11 +188,11 @@ void USB_TavroPref::showStatus() {
         lines << trouble;
     }
     if (!mSaveProblem.isEmpty()) {
-        lines << QString("The settings could not be saved to %1: %2.")
+        lines << tr("The settings could not be saved to %1: %2.")
                      .arg(settings::prefPath(), mSaveProblem);
     }
     if (!mSaveNote.isEmpty()) {
-        lines << mSaveNote + ".";
+        lines << mSaveNote;
     }
     mStatusField->setText(lines.join('\n'));
 }
@@ -202,14 +204,12 @@ QString USB_TavroPref::deviceTrouble() const {
     const device::Failure& failure = mConnected ? mDevice->reportFailure() : mDevice->refusal();
     if (failure.failed()) {
         // The words the command-line tool uses, as a sentence of their own.
-        QString text = device::failureText(failure, device::programUdevRuleFiles());
-        text[0] = text[0].toUpper();
-        return text + ".";
+        return host::sentence(device::failureText(failure, device::programUdevRuleFiles()));
     }
     if (mConnected) {
         return {};
     }
-    const QString plugIn = "Plug in the transmitter.";
+    const QString plugIn = tr("Plug in the transmitter.");
     return mPlugInHint.isEmpty() ? plugIn : plugIn + " " + mPlugInHint;
 }
 
@@ -218,11 +218,11 @@ void USB_TavroPref::showHardwareVersion() {
         return;
     }
     if (!mConnected) {
-        mHWVersField->setText("Hardware version: unknown");
+        mHWVersField->setText(tr("Hardware version: unknown"));
         return;
     }
-    mHWVersField->setText(QString::asprintf("Hardware version: %04x",
-                                            static_cast<unsigned>(mDevice->hardwareVersion())));
+    mHWVersField->setText(
+        tr("Hardware version: %1").arg(mDevice->hardwareVersion(), 4, 16, QLatin1Char('0')));
 }
 
 void USB_TavroPref::tuneTo(int inFreqkHz, bool inStereo, int inStyle) {

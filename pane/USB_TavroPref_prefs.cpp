@@ -81,7 +81,7 @@ void USB_TavroPref::save(bool inClosing) {
         mWatcher.watch(path); // the write may have made the folder
     } else {
         host::systemLog("Settings not saved to %s: %s", qUtf8Printable(path),
-                        qUtf8Printable(result.problem));
+                        qUtf8Printable(result.logged));
     }
     if (tookIn) {
         sendSettingsToDevice();

@@ -8,6 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     # toolkit: widgets, Designer interface files, the TIFF image plug-in
     qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-image-formats-plugins libgl-dev
+    # translations: lupdate and lrelease, and Qt's own (its dialogs' buttons)
+    qt6-l10n-tools qt6-translations-l10n
     # the X server's key-repeat mode, on Qt's own connection
     libxcb-xkb-dev
     # property lists, device registry
@@ -20,8 +22,9 @@ packages=(
     sway wtype libwayland-dev qt6-wayland
     # a desktop session for the tests: session bus, accessibility bus, a screen reader's library
     dbus dbus-daemon at-spi2-core python3 python3-pyatspi
-    # real locales, to read and write settings under decimal-comma ones
-    locales-all
+    # real locales, to read and write settings under decimal-comma ones and to show the panel in
+    # each language it speaks, and a Japanese font to show it in that one
+    locales-all fonts-ipafont-gothic
     clang libclang-rt-dev
     # packaging checks; systemd brings systemd-analyze, which verifies the user unit
     desktop-file-utils appstream dpkg-dev file groff-base man-db lintian systemd

@@ -6,6 +6,7 @@
 #include "host/PropertyList.h"
 #include "host/SystemLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,16 @@ std::optional<SInt32> clampedLong(const host::Dictionary& inDict, const char* in
                                                         std::numeric_limits<SInt32>::max()));
 }
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
+// Why the file could not be written, as a reason of the program's own.
+void fail(WriteResult& ioResult, const char* inContext, const char* inReason) {
+    ioResult.problem = QCoreApplication::translate(inContext, inReason);
+    ioResult.logged = inReason;
+}
+
 // Keeps the file at inPath aside before it is replaced: moved when it cannot be read, copied
 // whole when a value in it cannot be written back as it is. Where it went, or nothing when it
 // could not be kept.
@@ -39,12 +50,19 @@ QString keepAside(const QString& inPath, FileState inFound, QString* outNote) {
     if (!(unreadable ? QFile::rename(inPath, aside) : QFile::copy(inPath, aside))) {
         return {};
     }
-    *outNote = unreadable
-                   ? QString("Settings file %1 could not be read; kept as %2").arg(inPath, aside)
-                   : QString("Settings file %1 holds a value that cannot be written back as it "
-                             "is; kept as it was as %2")
-                         .arg(inPath, aside);
-    host::systemLog("%s", qUtf8Printable(*outNote));
+    if (unreadable) {
+        host::systemLog("Settings file %s could not be read; kept as %s", qUtf8Printable(inPath),
+                        qUtf8Printable(aside));
+        *outNote = Words::tr("The settings file %1 could not be read; it is kept as %2.")
+                       .arg(inPath, aside);
+    } else {
+        host::systemLog("Settings file %s holds a value that cannot be written back as it is; "
+                        "kept as it was as %s",
+                        qUtf8Printable(inPath), qUtf8Printable(aside));
+        *outNote = Words::tr("The settings file %1 holds a value that cannot be written back as "
+                             "it is; it is kept as it was as %2.")
+                       .arg(inPath, aside);
+    }
     return aside;
 }
 
@@ -127,7 +145,8 @@ Contents read(const QString& inPath) {
 WriteResult replace(const QString& inPath, FileState inFound, const host::Dictionary& inDict) {
     WriteResult result;
     if (inPath.isEmpty()) {
-        result.problem = "there is no home folder to keep it in";
+        fail(result, "SettingsFile",
+             QT_TRANSLATE_NOOP("SettingsFile", "there is no home folder to keep it in"));
         return result;
     }
     if ((inFound == FileState::Unreadable || inFound == FileState::Unkeepable) &&
@@ -135,16 +154,24 @@ WriteResult replace(const QString& inPath, FileState inFound, const host::Dictio
         result.keptAside = keepAside(inPath, inFound, &result.note);
         if (result.keptAside.isEmpty()) {
             // Written over, what it holds would be lost.
-            result.problem = inFound == FileState::Unreadable
-                                 ? "the file there cannot be read, nor moved aside"
-                                 : "the file there holds a value that cannot be written back, "
-                                   "and it cannot be copied aside";
+            fail(result, "SettingsFile",
+                 inFound == FileState::Unreadable
+                     ? QT_TRANSLATE_NOOP("SettingsFile",
+                                         "the file there cannot be read, nor moved aside")
+                     : QT_TRANSLATE_NOOP("SettingsFile",
+                                         "the file there holds a value that cannot be written "
+                                         "back, and it cannot be copied aside"));
             return result;
         }
     }
     // A fresh account may not have its configuration folder yet.
     makePrivateFolder(QFileInfo(inPath).absolutePath());
-    inDict.writeToFile(inPath, true, &result.problem);
+    if (const auto failure = inDict.writeToFile(inPath, true); failure.reason != nullptr) {
+        fail(result, "PropertyList", failure.reason);
+    } else if (failure.error != 0) {
+        result.problem = host::systemMessage(failure.error);
+        result.logged = host::loggedSystemMessage(failure.error);
+    }
     return result;
 }
 

@@ -86,9 +86,10 @@ Loaded load(const QString& inPath);
 inline constexpr int sSettleMs = 100;
 
 struct WriteResult {
-    QString problem;   // why the file could not be written; empty when it was
+    QString problem; // why the file could not be written, in the person's words; empty when it was
+    QString logged;  // the same in the log's words, which are the same in every language
     QString keptAside; // where the file as it was is kept, when a write would have lost some of it
-    QString note;      // the line that said so, for the person
+    QString note;      // what the log said of that, in the person's words
 
     bool saved() const { return problem.isEmpty(); }
 };

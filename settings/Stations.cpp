@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 #include "settings/Tuning.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QTextBoundaryFinder>
 
@@ -13,6 +14,10 @@
 namespace settings {
 
 namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Stations)
+};
 
 constexpr char sNameKey[] = "Name";
 
@@ -237,36 +242,36 @@ QString refusal(StationEdit inEdit, const QString& inName, const QString& inNewN
     case StationEdit::BadName:
         switch (nameProblem(inNewName)) {
         case NameProblem::Empty:
-            return "a station's name cannot be empty";
+            return Words::tr("a station's name cannot be empty");
         case NameProblem::TooLong:
-            return QString("a station's name has at most %1 characters, not %2")
+            return Words::tr("a station's name has at most %1 characters, not %2")
                 .arg(sMaxStationName)
                 .arg(characterCount(stationName(inNewName)));
         case NameProblem::ControlCharacter:
-            return "a station's name cannot hold control characters";
+            return Words::tr("a station's name cannot hold control characters");
         case NameProblem::Invisible:
-            return "a station's name cannot hold invisible characters, direction marks or line "
-                   "separators";
+            return Words::tr("a station's name cannot hold invisible characters, direction marks "
+                             "or line separators");
         case NameProblem::OuterSpace:
-            return "a station's name cannot start or end with a space";
+            return Words::tr("a station's name cannot start or end with a space");
         case NameProblem::Frequency:
-            return QString("a station's name cannot be a frequency alone, as %1 is")
+            return Words::tr("a station's name cannot be a frequency alone, as %1 is")
                 .arg(shown(inNewName));
         case NameProblem::None:
             break;
         }
         return {};
     case StationEdit::BadFrequency:
-        return "the frequency is outside every band";
+        return Words::tr("the frequency is outside every band");
     case StationEdit::Full:
-        return QString("%1 stations are saved, as many as can be: remove one first")
+        return Words::tr("%1 stations are saved, as many as can be: remove one first")
             .arg(sMaxStations);
     case StationEdit::NotFound:
-        return "no station named " + shown(inName);
+        return Words::tr("no station named %1").arg(shown(inName));
     case StationEdit::NameTaken:
-        return "a station named " + shown(inNewName) + " is saved already";
+        return Words::tr("a station named %1 is saved already").arg(shown(inNewName));
     case StationEdit::NotAList:
-        return QString("the settings file's %1 holds no list of stations, and is kept as it is")
+        return Words::tr("the settings file's %1 holds no list of stations, and is kept as it is")
             .arg(sStationsKey);
     }
     return {};

@@ -3,11 +3,17 @@
 #include "dial/xr_bands.h"
 #include "host/Printable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace settings {
 
 namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Tuning)
+};
 
 // More would not be a frequency anyone means, and keeps the arithmetic far from overflow.
 constexpr qsizetype sMaxWholeDigits = 9;
@@ -112,12 +118,13 @@ bool inAnyBand(SInt32 inFreqkHz) {
 }
 
 QString bandText(const Band& inBand) {
-    return QString("%1 to %2 MHz")
+    return Words::tr("%1 to %2 MHz")
         .arg(formatMHzFromKHz(inBand.minFreq), formatMHzFromKHz(inBand.maxFreq));
 }
 
 QString settingText(SInt32 inFreqkHz, bool inStereo) {
-    return QString("%1 MHz, %2").arg(formatMHzFromKHz(inFreqkHz), inStereo ? "stereo" : "mono");
+    return inStereo ? Words::tr("%1 MHz, stereo").arg(formatMHzFromKHz(inFreqkHz))
+                    : Words::tr("%1 MHz, mono").arg(formatMHzFromKHz(inFreqkHz));
 }
 
 Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {
@@ -139,23 +146,23 @@ Fit fitFrequency(const Frequency& inFrequency, const Band& inBand) {
 
 QString notAFrequency(const QString& inText) {
     if (inText.trimmed().isEmpty()) {
-        return "the frequency is empty";
+        return Words::tr("the frequency is empty");
     }
-    QString message = host::quoted(inText, sMaxQuoted) + " is not a frequency";
-    if (inText.contains(',')) {
-        message += ": write decimals with a point, as in 88.1";
-    }
-    return message;
+    const QString typed = host::quoted(inText, sMaxQuoted);
+    return inText.contains(',')
+               ? Words::tr("%1 is not a frequency: write decimals with a point, as in 88.1")
+                     .arg(typed)
+               : Words::tr("%1 is not a frequency").arg(typed);
 }
 
 QString refusal(const QString& inText, const Frequency& inFrequency, const Band& inBand) {
     const QString typed = describeAsTyped(host::quoted(inText.trimmed(), sMaxQuoted), inFrequency);
     switch (fitFrequency(inFrequency, inBand)) {
     case Fit::OutsideBand:
-        return QString("%1 is outside the band %2").arg(typed, bandText(inBand));
+        return Words::tr("%1 is outside the band %2").arg(typed, bandText(inBand));
     case Fit::OffGrid: {
         const std::int64_t below = inFrequency.hertz - inFrequency.hertz % sStepHertz;
-        return QString("%1 is not on the 100 kHz grid: %2 or %3 MHz")
+        return Words::tr("%1 is not on the 100 kHz grid: %2 or %3 MHz")
             .arg(typed, formatMHz(below), formatMHz(below + sStepHertz));
     }
     case Fit::Fits:

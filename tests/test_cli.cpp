@@ -54,7 +54,10 @@ protected:
 
     Outcome run(const QStringList& inArguments, bool inAsAUser = false,
                 Output inOutput = Output::Read) {
-        cli.env.insert("LC_ALL", locale);
+        cli.env.remove("LC_ALL");
+        cli.env.insert("LANGUAGE", languages);
+        cli.env.insert("LANG", locale);
+        cli.env.insert("LC_NUMERIC", numbers);
         cli.env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
         return cli.run(inArguments, inAsAUser, inOutput);
     }
@@ -72,7 +75,9 @@ protected:
     MockSysfs sysfs;
     ProgramRun cli{TAVRO_CLI_PROGRAM};
     QString settingsPath = cli.settingsPath();
-    QString locale = "C.UTF-8";
+    QString locale = "C.UTF-8";  // the language of its words
+    QString languages;           // LANGUAGE's list
+    QString numbers = "C.UTF-8"; // how numbers are written
 };
 
 const char* const sMono = "<key>Frequency</key><integer>100300</integer><key>Stereo</key><false/>";
@@ -126,8 +131,8 @@ struct RunCase {
 };
 
 TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
-    // A decimal-comma locale changes nothing the program reads or says.
-    locale = "de_DE.UTF-8";
+    // Numbers written with a decimal comma change nothing the program reads or says.
+    numbers = "de_DE.UTF-8";
     const char* const noTransmitter = "usb-tavro: no transmitter found\n";
     // clang-format off
     const RunCase cases[] = {
@@ -516,6 +521,46 @@ TEST_F(Cli, StationsAreBoundedTo32And64Characters) {
         EXPECT_EQ(outcome.err, err);
     }
     EXPECT_EQ(settings::read(settingsPath).stored.stations.size(), 32u);
+}
+
+// Under each language the tool speaks, as desktop programs choose it (LANGUAGE first, unless
+// messages are in the C locale): its words translated, frequencies written with the point the
+// dial shows, exit statuses, report bytes and log lines as they are in English.
+TEST_F(Cli, SpeaksThePersonsLanguageKeepingStatusesReportsAndLogLines) {
+    const auto said = [this](const char* inLanguage, const QStringList& inArguments,
+                             const char* inSettings = nullptr) {
+        save(inSettings);
+        QFile::remove(settingsPath + ".unreadable");
+        languages = inLanguage;
+        return run(inArguments);
+    };
+    const QStringList commands[] = {{"tune", "88.15"}, {"--simulate", "tune", "99.5"}, {"--help"}};
+    for (const char* language : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "ja_JP.UTF-8"}) {
+        SCOPED_TRACE(language);
+        locale = language;
+        for (const QStringList& command : commands) {
+            locale = "C.UTF-8";
+            const Outcome english = said("", command);
+            locale = language;
+            const Outcome spoken = said("", command);
+            EXPECT_EQ(spoken.exitCode, english.exitCode) << command.join(' ').toStdString();
+            EXPECT_NE(spoken.out + spoken.err, english.out + english.err);
+        }
+        EXPECT_THAT(said("", {"tune", "88.15"}).err, HasSubstr("88.2 MHz"));
+        EXPECT_THAT(said("", {"--simulate", "tune", "99.5"}).out,
+                    MatchesRegex("report: C0 4B E3 0C 00 00  99.5 MHz stereo power 1\n"
+                                 "[^\n]*99\\.5 MHz[^\n]*\n"));
+        EXPECT_EQ(said("", {"--simulate", "tune", "88.1"}, sUnreadable).err,
+                  withPath("Settings file $F could not be read; kept as $F.unreadable\n"));
+    }
+    // The list in LANGUAGE wins over LANG, but not over the C locale.
+    locale = "fr_FR.UTF-8";
+    const std::string japanese = said("ja_JP.UTF-8", {"tune", "88.15"}).err;
+    locale = "ja_JP.UTF-8";
+    EXPECT_EQ(japanese, said("", {"tune", "88.15"}).err);
+    locale = "C.UTF-8";
+    EXPECT_EQ(said("de_DE.UTF-8", {"tune", "88.15"}).err,
+              "usb-tavro: 88.15 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz\n");
 }
 
 // A write the kernel refuses is told in the words the panel's status line uses, with the node and

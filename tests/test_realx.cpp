@@ -2,17 +2,22 @@
 // the same elsewhere and checked once here. The real program, and the real pane in a window of
 // this process.
 #include "host/KeyRepeat.h"
+#include "host/Translations.h"
 #include "settings/Settings.h"
 #include "support/PaneWindow.h"
 #include "support/PanelRun.h"
 #include "support/QtPrinters.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 #include <thread>
 
@@ -20,6 +25,90 @@ namespace {
 
 using namespace std::chrono_literals;
 using PaneOnX = PaneOn;
+
+// What a person whose desktop is in one language reads of the panel in it.
+struct Spoken {
+    const char* locale;
+    const char* plugIn;    // the status line with the transmitter pulled out
+    const char* notOnGrid; // Tune To's refusal of 88.15
+    const char* stations;  // the Stations menu's title
+};
+
+// Whether each text of inWindow that is shown fits its room: a label's words within its width
+// (or its lines within its height, when they wrap), a button's, a menu bar's titles.
+::testing::AssertionResult everyTextFits(const QWidget& inWindow) {
+    for (const QLabel* label : inWindow.findChildren<QLabel*>()) {
+        // A mnemonic's "&" is not drawn.
+        const int need = label->wordWrap()
+                             ? label->heightForWidth(label->contentsRect().width())
+                             : label->fontMetrics().horizontalAdvance(
+                                   QString(label->text()).remove(QRegularExpression("&(?!&)")));
+        const int room =
+            label->wordWrap() ? label->contentsRect().height() : label->contentsRect().width();
+        if (label->isVisible() && !label->text().isEmpty() && need > room) {
+            return ::testing::AssertionFailure() << "cut: " << label->text().toStdString();
+        }
+    }
+    for (const QAbstractButton* button : inWindow.findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->sizeHint().width() > button->width()) {
+            return ::testing::AssertionFailure() << "cut: " << button->text().toStdString();
+        }
+    }
+    if (const auto* bar = inWindow.findChild<QMenuBar*>()) {
+        for (QAction* menu : bar->actions()) {
+            if (!bar->rect().contains(bar->actionGeometry(menu))) {
+                return ::testing::AssertionFailure() << "hidden: " << menu->text().toStdString();
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// In the desktop's language, with a font of its writing (a Japanese one for Japanese): the menus,
+// the dialogs and the status line speak it, every text fits its room, and frequencies keep the
+// point the dial shows.
+TEST(PaneInALanguage, MenusDialogsAndStatusLineSpeakItAndFit) {
+    const Spoken languages[] = {
+        {"de_DE.UTF-8", "Stecken Sie den Transmitter ein.",
+         "88.15 MHz liegt nicht im Raster von 100 kHz: 88.1 oder 88.2 MHz.", "S&ender"},
+        {"ja_JP.UTF-8",
+         "\u9001\u4fe1\u6a5f\u3092\u63a5\u7d9a\u3057\u3066\u304f\u3060"
+         "\u3055\u3044\u3002",
+         "88.15 MHz \u306f 100 kHz \u523b\u307f\u3067\u306f\u3042\u308a\u307e\u305b\u3093"
+         "\uff1a88.1 MHz \u304b 88.2 MHz \u306b\u3057\u3066\u304f\u3060\u3055\u3044\u3002",
+         "\u653e\u9001\u5c40(&A)"},
+    };
+    for (const Spoken& language : languages) {
+        SCOPED_TRACE(language.locale);
+        const ScopedEnv all("LC_ALL", nullptr);
+        const ScopedEnv messages("LC_MESSAGES", nullptr);
+        const ScopedEnv list("LANGUAGE", nullptr);
+        const ScopedEnv lang("LANG", language.locale);
+        host::installTranslations();
+        {
+            PaneWindow pane;
+            pane.window->present();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
+            EXPECT_TRUE(everyTextFits(*pane.window));
+            EXPECT_EQ(pane.window->findChild<QMenu*>("stationsMenu")->title(), language.stations);
+            pane.simulator.unplug();
+            EXPECT_EQ(pane.find<QLabel>("mStatusField")->text(), language.plugIn);
+            EXPECT_TRUE(everyTextFits(*pane.window));
+            pane.simulator.plug();
+
+            pane.window->findChild<QAction*>("tuneTo")->trigger();
+            QWidget* dialog = nullptr;
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()); }));
+            dialog->findChild<QLineEdit*>("entryField")->setText("88.15");
+            QMetaObject::invokeMethod(dialog, "accept");
+            EXPECT_EQ(dialog->findChild<QLabel*>("entryRefusal")->text(), language.notOnGrid);
+            EXPECT_TRUE(everyTextFits(*dialog));
+            dialog->close();
+        }
+        qDeleteAll(qApp->findChildren<QTranslator*>());
+    }
+}
 
 // Closed, it saves what was tuned, and sends it at the next start. Qt ends the program when the X
 // server goes away: what was tuned just before is saved all the same, sooner than the pane would

@@ -140,9 +140,9 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
     for (const BoundCase& c : cases) {
         const auto read = Dictionary::fromData(c.atBound);
         ASSERT_TRUE(read) << c.name;
-        QString problem;
-        ASSERT_TRUE(read->writeToFile(folder.filePath("list"), true, &problem))
-            << c.name << ": " << problem.toStdString();
+        const auto failure = read->writeToFile(folder.filePath("list"), true);
+        ASSERT_FALSE(failure.failed())
+            << c.name << ": " << (failure.reason ? failure.reason : "") << " " << failure.error;
         const auto back = Dictionary::dictionaryWithContentsOfFile(folder.filePath("list"));
         ASSERT_TRUE(back) << c.name;
         EXPECT_EQ(back->toXML(), read->toXML()) << c.name;
@@ -162,7 +162,7 @@ TEST(PropertyList, ReadsAndWritesTheSameInEveryLocale) {
                      "<key>Minus</key><real>-3.75</real><key>Id</key><string>I</string>"));
         ASSERT_TRUE(dict) << locale;
         EXPECT_EQ(dict->longValue("Frequency"), 99500) << locale;
-        ASSERT_TRUE(dict->writeToFile(folder.filePath("l"), true));
+        ASSERT_FALSE(dict->writeToFile(folder.filePath("l"), true).failed());
         const QByteArray text = contents(folder.filePath("l"));
         EXPECT_TRUE(text.contains("<real>0.25</real>") && text.contains("<real>-3.75</real>") &&
                     text.contains("<string>I</string>"))

@@ -40,6 +40,9 @@ function(tavro_expected_files out_var)
         "${DATADIR}/doc/usb-tavro/changelog.Debian.gz"
         "${MANDIR}/man1/usb-tavro.1.gz"
         "${MANDIR}/man1/usb-tavro-prefs.1.gz")
+    foreach(language de es fr ja)
+        list(APPEND files "${DATADIR}/usb-tavro/translations/usb-tavro_${language}.qm")
+    endforeach()
     foreach(image xr_tuner xr_detent xr_dig0 xr_dig1 xr_dig2 xr_dig3 xr_dig4 xr_dig5 xr_dig6
                   xr_dig7 xr_dig8 xr_dig9 xr_digpoint xr_digdash)
         list(APPEND files "${bundle}/Resources/${image}.tif" "${bundle}/Resources/${image}@2x.tif")

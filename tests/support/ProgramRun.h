@@ -26,6 +26,11 @@ public:
     explicit ProgramRun(const char* inProgram) : mProgram(inProgram) {
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("XDG_RUNTIME_DIR", runtime.path()); // where a panel holds its lock
+        // In the words the tests read, whatever the language of whoever runs them.
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+            env.remove(variable);
+        }
+        env.insert("LANG", "C.UTF-8");
     }
     QString settingsPath() const {
         return config.filePath(QString(TAVRO_BUNDLE_IDENTIFIER) + ".plist");
