@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,22 +15,23 @@
 HostWindow::HostWindow(host::PreferencePane& inPane, device::SimulatedTransmitter* inSimulator)
     : mPane(inPane) {
     setWindowTitle(tr("USB_Tavro FM Transmitter"));
-    QWidget* view = mPane.mainView();
-    view->setParent(this);
-    setCentralWidget(view);
+    // The pane's view in the middle of a frame of the window's own.
+    auto* frame = new QWidget(this);
+    auto* middle = new QHBoxLayout(frame);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(mPane.mainView(), 0, Qt::AlignHCenter);
+    setCentralWidget(frame);
     buildMenus(inSimulator);
     // Wide enough for every menu's title, in any language: one hidden behind the bar's extension
     // is one a person does not find.
-    menuBar()->setMinimumWidth(menuBar()->sizeHint().width());
+    frame->setMinimumWidth(menuBar()->sizeHint().width());
     // A pane has one size, the one its interface file lays out.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 }
 
 HostWindow::~HostWindow() {
-    if (QWidget* view = takeCentralWidget()) {
-        view->setParent(nullptr);
-    }
+    mPane.mainView()->setParent(nullptr); // the pane's, which outlives the window
 }
 
 void HostWindow::buildMenus(device::SimulatedTransmitter* inSimulator) {

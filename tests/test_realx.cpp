@@ -56,7 +56,9 @@ struct Spoken {
     }
     if (const auto* bar = inWindow.findChild<QMenuBar*>()) {
         for (QAction* menu : bar->actions()) {
-            if (!bar->rect().contains(bar->actionGeometry(menu))) {
+            const QRect title =
+                bar->actionGeometry(menu).translated(bar->mapTo(&inWindow, QPoint()));
+            if (!inWindow.rect().contains(title)) {
                 return ::testing::AssertionFailure() << "hidden: " << menu->text().toStdString();
             }
         }
