@@ -48,6 +48,15 @@ QStringList lines(const std::string& inText) {
     return QString::fromStdString(inText).split('\n', Qt::SkipEmptyParts);
 }
 
+// A step of a person's session with the tool: what they type, and what it answers ($F standing
+// for the settings file).
+struct Step {
+    QStringList arguments;
+    int exitCode;
+    const char* out;
+    const char* err;
+};
+
 class Cli : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
@@ -67,6 +76,16 @@ protected:
         ASSERT_TRUE(inBody == nullptr || put(settingsPath, plistXml(inBody)));
     }
     QByteArray saved() const { return contents(settingsPath); }
+    // Runs each step in turn on the one settings file.
+    void runSteps(std::span<const Step> inSteps) {
+        for (const Step& step : inSteps) {
+            SCOPED_TRACE(step.arguments.join(' ').toStdString());
+            const Outcome outcome = run(step.arguments);
+            EXPECT_EQ(outcome.exitCode, step.exitCode);
+            EXPECT_EQ(outcome.out, withPath(step.out));
+            EXPECT_EQ(outcome.err, withPath(step.err));
+        }
+    }
     // inText with $F standing for the settings file.
     std::string withPath(const char* inText) const {
         return QString(inText).replace("$F", settingsPath).toStdString();
@@ -124,10 +143,7 @@ TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
 
 struct RunCase {
     const char* settings; // the settings dictionary's keys and values; null for no file
-    QStringList arguments;
-    int exitCode;
-    const char* out;
-    const char* err;
+    Step step;
 };
 
 TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
@@ -136,50 +152,44 @@ TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
     const char* const noTransmitter = "usb-tavro: no transmitter found\n";
     // clang-format off
     const RunCase cases[] = {
-        {sOffAtPlug, {"tune", "107.9"}, 2, "",
-         "usb-tavro: 107.9 MHz is outside the band 76.1 to 89.9 MHz (style 1 in $F)\n"},
-        {sMono, {"--simulate", "tune", " 100.3 "}, 0,
-         "report: C0 43 EB 0C 00 00  100.3 MHz mono power 1\nTuned to 100.3 MHz, mono.\n", ""},
-        {nullptr, {"tune", "90.1", "--mono"}, 1, "",
-         "usb-tavro: no transmitter found; saved 90.1 MHz, mono, for the settings panel\n"},
-        {nullptr, {"status"}, 1,
+        {sOffAtPlug, {{"tune", "107.9"}, 2, "",
+         "usb-tavro: 107.9 MHz is outside the band 76.1 to 89.9 MHz (style 1 in $F)\n"}},
+        {sMono, {{"--simulate", "tune", " 100.3 "}, 0,
+         "report: C0 43 EB 0C 00 00  100.3 MHz mono power 1\nTuned to 100.3 MHz, mono.\n", ""}},
+        {nullptr, {{"tune", "90.1", "--mono"}, 1, "",
+         "usb-tavro: no transmitter found; saved 90.1 MHz, mono, for the settings panel\n"}},
+        {nullptr, {{"status"}, 1,
          "Transmitter:     none found\nSaved frequency: 88.1 MHz (default)\n"
          "Band:            88.1 to 107.9 MHz (style 0, the default)\n"
          "Stereo:          stereo (default)\nApply on plug:   yes (default)\n"
-         "Settings file:   $F\n", noTransmitter},
-        {sOffAtPlug, {"--simulate", "status"}, 0,
+         "Settings file:   $F\n", noTransmitter}},
+        {sOffAtPlug, {{"--simulate", "status"}, 0,
          "Transmitter:     connected, hardware version 0100\nSaved frequency: 76.5 MHz\n"
          "Band:            76.1 to 89.9 MHz (style 1)\nStereo:          stereo (default)\n"
-         "Apply on plug:   no\nSettings file:   $F\n", ""},
-        {sUnreadable, {"--simulate", "status"}, 0,
+         "Apply on plug:   no\nSettings file:   $F\n", ""}},
+        {sUnreadable, {{"--simulate", "status"}, 0,
          "Transmitter:     connected, hardware version 0100\nSaved frequency: 88.1 MHz (default)\n"
          "Band:            88.1 to 107.9 MHz (style 0, the default)\n"
          "Stereo:          stereo (default)\nApply on plug:   yes (default)\n"
-         "Settings file:   $F (could not be read; the next save keeps it as $F.unreadable)\n", ""},
-        {sUnreadable, {"--simulate", "tune", "88.1"}, 0,
+         "Settings file:   $F (could not be read; the next save keeps it as $F.unreadable)\n", ""}},
+        {sUnreadable, {{"--simulate", "tune", "88.1"}, 0,
          "report: C0 4B 71 0C 00 00  88.1 MHz stereo power 1\nTuned to 88.1 MHz, stereo.\n",
-         "Settings file $F could not be read; kept as $F.unreadable\n"},
-        {sUnreadable, {"--simulate", "apply"}, 1, "",
-         "usb-tavro: the settings file $F could not be read: nothing sent\n"},
-        {sOffAtPlug, {"--simulate", "apply", "--on-plug"}, 0,
-         "ApplyOnPlug is false in $F: nothing sent.\n", ""},
-        {sOffAtPlug, {"--simulate", "apply"}, 0,
+         "Settings file $F could not be read; kept as $F.unreadable\n"}},
+        {sUnreadable, {{"--simulate", "apply"}, 1, "",
+         "usb-tavro: the settings file $F could not be read: nothing sent\n"}},
+        {sOffAtPlug, {{"--simulate", "apply", "--on-plug"}, 0,
+         "ApplyOnPlug is false in $F: nothing sent.\n", ""}},
+        {sOffAtPlug, {{"--simulate", "apply"}, 0,
          "report: C0 4A FD 0C 00 00  76.5 MHz stereo power 1\n"
-         "Applied 76.5 MHz, stereo to the transmitter.\n", ""},
-        {nullptr, {"apply"}, 1, "", noTransmitter},
+         "Applied 76.5 MHz, stereo to the transmitter.\n", ""}},
+        {nullptr, {{"apply"}, 1, "", noTransmitter}},
     };
     // clang-format on
     for (const RunCase& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         save(c.settings);
         const QByteArray before = saved();
-        const Outcome outcome = run(c.arguments);
-        EXPECT_EQ(outcome.exitCode, c.exitCode);
-        EXPECT_EQ(outcome.out, withPath(c.out));
-        EXPECT_EQ(outcome.err, withPath(c.err));
-        if (!c.arguments.contains("tune")) {
-            EXPECT_EQ(saved(), before); // only tune saves
-        }
+        runSteps({&c.step, 1});
+        EXPECT_TRUE(c.step.arguments.contains("tune") || saved() == before); // only tune saves
     }
 }
 
@@ -241,13 +251,6 @@ TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
     const std::tuple<const char*, QStringList, std::string> cases[] = {
         {nullptr, {"list"}, node + "  hardware version 0102\n"},
         {nullptr, {"apply"}, "Applied 88.1 MHz, stereo to the transmitter at " + node + ".\n"},
-        {sUnreadable, {"status"}, "connected at " + node + ", "},
-        {sUnreadable,
-         {"status"},
-         "Settings file:   " + path +
-             " (could not be read; the next "
-             "save keeps it as " +
-             path + ".unreadable)\n"},
         {sUnreadable, {"tune", "88.1"}, "Settings file " + path + " could not be read; kept as "},
     };
     for (const auto& [settings, arguments, shown] : cases) {
@@ -369,29 +372,9 @@ TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
     EXPECT_THAT(sysfs.written(0), IsEmpty());
 }
 
-// A step of a person's session with the tool: what they type, and what it answers.
-struct Step {
-    QStringList arguments;
-    int exitCode;
-    const char* out;
-    const char* err;
-};
-
 const char* const sNote = "<key>Note</key><string>mine</string>";
 
-class CliSession : public Cli {
-protected:
-    // Runs each step in turn on the one settings file.
-    void runSession(std::span<const Step> inSteps) {
-        for (const Step& step : inSteps) {
-            SCOPED_TRACE(step.arguments.join(' ').toStdString());
-            const Outcome outcome = run(step.arguments);
-            EXPECT_EQ(outcome.exitCode, step.exitCode);
-            EXPECT_EQ(outcome.out, withPath(step.out));
-            EXPECT_EQ(outcome.err, withPath(step.err));
-        }
-    }
-};
+class CliSession : public Cli {};
 
 // band and apply-on-plug show the saved value, or save a new one keeping every other key.
 TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
@@ -418,7 +401,7 @@ TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
                                             "(see usb-tavro --help)\n"},
     };
     // clang-format on
-    runSession(steps);
+    runSteps(steps);
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->longValue("Style"), 0);
@@ -489,7 +472,7 @@ TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries)
          "usb-tavro: station save needs a name for the station (see usb-tavro --help)\n"},
     };
     // clang-format on
-    runSession(steps);
+    runSteps(steps);
     const auto dict = host::Dictionary::dictionaryWithContentsOfFile(settingsPath);
     ASSERT_TRUE(dict);
     EXPECT_EQ(dict->arrayCount("Stations"), 5u);

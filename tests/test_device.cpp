@@ -20,8 +20,6 @@
 #include <atomic>
 
 #include <fcntl.h>
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 // umockdev's preload library comes before the sanitizer runtime; that order is intended here.
@@ -203,26 +201,6 @@ TEST_F(Link, FailedReportsAreToldUntilOneGetsThrough) {
     EXPECT_EQ(seen.size(), told + 1);
 }
 
-// Root without the capabilities that let it open any file, for this thread while it lives: a
-// node's mode keeps it out as it keeps out a user.
-class AsAUser {
-public:
-    AsAUser() {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        ::syscall(SYS_capget, &header, mSaved);
-        __user_cap_data_struct reduced[2] = {mSaved[0], mSaved[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        ::syscall(SYS_capset, &header, reduced);
-    }
-    ~AsAUser() {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        ::syscall(SYS_capset, &header, mSaved);
-    }
-
-private:
-    __user_cap_data_struct mSaved[2]{};
-};
-
 class LinuxLink : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
@@ -270,28 +248,6 @@ TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
     EXPECT_THAT(sysfs.written(1), IsEmpty());
     EXPECT_EQ(MockSysfs::openNodes(), 0u);
     EXPECT_EQ(services->held(), sWatching);
-}
-
-// Without the udev rule's access the transmitter is not taken up, and the link says which node
-// and why; plugged in again with access, it is. (Reports the kernel refuses: the panel's and the
-// tool's tests tell them in words.)
-TEST_F(LinuxLink, TransmitterThatMayNotBeOpenedIsToldOfWithItsNode) {
-    start();
-    {
-        const AsAUser user;
-        const StreamCapture log(2);
-        sysfs.add({.index = 1});  // its uevent is handled once the event loop runs
-        MockSysfs::setMode(1, 0); // as without the rule
-        ASSERT_TRUE(QTest::qWaitFor([&] { return link->refusal().node == "/dev/hidraw1"; }, 3000))
-            << log.text();
-        EXPECT_EQ(link->refusal().status, kIOReturnNotPrivileged);
-        EXPECT_FALSE(link->connected());
-    }
-    sysfs.remove(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !link->refusal().failed(); }, 3000));
-    sysfs.add({.index = 2});
-    ASSERT_TRUE(connects(true));
-    EXPECT_EQ(link->refusal(), device::Failure{});
 }
 
 // A write the kernel holds (a full blocking pipe stands in for a hidraw node, which ignores

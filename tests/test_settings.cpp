@@ -6,7 +6,6 @@
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
 #include "settings/Stations.h"
-#include "settings/Tuning.h"
 #include "settings/Watcher.h"
 #include "support/BinaryPlist.h"
 #include "support/Files.h"
@@ -79,8 +78,8 @@ struct HostileCase {
     QByteArray list;
 };
 
-// Each of these crashes the process, takes libplist minutes and gigabytes, or would not read
-// back as written.
+// Each of these would take libplist down, stall it or not read back as written. (Lists past a
+// bound: the next test.)
 TEST(PropertyList, HostileListsGiveNothing) {
     std::vector<Bytes> doubling;
     for (std::uint8_t i = 0; i < 40; ++i) {
@@ -89,19 +88,13 @@ TEST(PropertyList, HostileListsGiveNothing) {
     }
     doubling.push_back(Bytes{0x09});
     const HostileCase cases[] = {
-        {"XML nested 300000 deep", xmlNested(300000)},
-        {"binary nested 200000 deep", nested(200000)},
         {"2^40 shared references", list(doubling, 1)},
-        {"a 60 kB string 60000 times", shared(60000, ascii(std::string(60000, 'x')))},
         {"a cycle", list({Bytes{0xA1, 0}}, 1)},
         {"a key holding U+0000",
          list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1)},
         {"one key twice", list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"),
                                 Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}},
                                1)},
-        {"200000 entities",
-         plistXml("<key>k</key><string>" + QByteArray("&amp;").repeated(200000) + "</string>")},
-        {"100000 values", xmlNested(2, QByteArray("<true/>").repeated(100000))},
     };
     for (const HostileCase& c : cases) {
         EXPECT_FALSE(Dictionary::fromData(c.list)) << c.name;
@@ -336,7 +329,6 @@ struct ExactCase {
     Bytes value;
     Kept kept;
     bool nested = false;
-    bool pythonReads = true; // its dates stop at the year 9999
 };
 
 // Whatever the file holds besides the pane's keys comes back bit for bit, in XML while XML
@@ -347,28 +339,20 @@ TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
     const ExactCase cases[] = {
         {"a plain string", ascii("plain"), Kept::Xml},
         {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml},
-        {"a control character",
-         ascii("a\x01"
-               "b"),
-         Kept::Binary},
-        {"a carriage return", ascii("a\rb"), Kept::Binary},
+        {"a control character", ascii("a\001b"), Kept::Binary},
         {"U+FFFE", utf16(u"a\uFFFE"), Kept::Binary},
         {"U+0000 in an ASCII string", ascii(std::string("before\0after", 12)), Kept::Aside},
         {"U+0000 in a UTF-16 string", utf16(std::u16string(u"a\0b", 3)), Kept::BinaryOrAside},
         {"an unpaired surrogate", utf16({u'a', 0xD800, u'b'}), Kept::Aside},
         {"a date in 2024", eightBytes(0x33, 725846400.0), Kept::Xml},
         {"a date in the year 1", eightBytes(0x33, year1), Kept::Binary},
-        {"a date in the year 10000", eightBytes(0x33, 252423993600.0), Kept::Binary, false, false},
         {"a date at half a second", eightBytes(0x33, 0.5), Kept::Binary},
         {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml},
         {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
         {"a UID", Bytes{0x80, 5}, Kept::Binary},
         {"a 16-byte integer beyond 64 bits", Bytes{0x14} + big(1, 8) + big(0, 8), Kept::Aside},
         {"a set", Bytes{0xC0}, Kept::Aside},
-        {"a control character, nested",
-         ascii("a\x1f"
-               "b"),
-         Kept::Binary, true},
+        {"a control character, nested", ascii("a\037b"), Kept::Binary, true},
     };
     for (const ExactCase& c : cases) {
         const QByteArray file = c.nested ? list({Bytes{0xD1, 1, 2}, ascii("k"), Bytes{0xA1, 3},
@@ -401,7 +385,7 @@ TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
         python.start(TAVRO_PYTHON3,
                      {"-c", "import plistlib,sys; plistlib.load(open(sys.argv[1],'rb'))", path});
         python.waitForFinished();
-        EXPECT_EQ(python.exitCode() == 0, c.pythonReads)
+        EXPECT_EQ(python.exitCode(), 0)
             << c.name << ": " << python.readAllStandardError().toStdString();
     }
 }
@@ -425,105 +409,23 @@ Dictionary withStations(const QByteArray& inEntries) {
     return *Dictionary::fromData(plistXml("<key>Stations</key><array>" + inEntries + "</array>"));
 }
 
-struct StationsCase {
-    QByteArray entries;
-    std::vector<settings::Station> stations;
-};
-
 // A hand-edited list gives its well-formed stations in order; nothing else is taken for one.
+// (Names written two ways, invisible characters, the step and the bound: usb-tavro's sessions.)
 TEST(Stations, OnlyWellFormedEntriesAreStations) {
     const char* const paris = "<string>Paris</string>";
     const char* const f995 = "<integer>99500</integer>";
-    const QByteArray sixtyFour = "<string>" + QByteArray("\xc3\xa9").repeated(64) + "</string>";
-    const QByteArray sixtyFive = "<string>" + QByteArray("x").repeated(65) + "</string>";
-    const settings::Station paris995{"Paris", 99500, true};
-    // clang-format off
-    const StationsCase cases[] = {
-        {entry(paris, f995), {paris995}},
-        {entry(paris, "<integer>76100</integer>", "<false/>"), {{"Paris", 76100, false}}},
-        {entry(paris, "<string>99500</string>", "<string>NO</string>"), {{"Paris", 99500, false}}},
-        {"<string>Paris</string>" + entry(nullptr, f995) + entry("<integer>5</integer>", f995) +
-             entry(paris, nullptr) + entry(paris, "<string>abc</string>") +
-             entry(paris, "<integer>120000</integer>") + entry(paris, "<integer>76000</integer>") +
-             entry("<string></string>", f995) + entry(sixtyFive, f995) +
-             entry("<string>a&#x1b;b</string>", f995) + entry("<string> Paris</string>", f995),
-         {}},
-        {entry(sixtyFour, f995), {{QString(64, QChar(0xE9)), 99500, true}}},
-        {entry(paris, f995) + entry(paris, "<integer>100000</integer>"), {paris995}},
-        // One name however it is written; invisible characters make none; the step below.
-        {entry("<string>Caf\xc3\xa9</string>", f995) + entry("<string>Cafe\xcc\x81</string>", f995) +
-             entry("<string>Lyon\xe2\x80\x8b</string>", f995) +
-             entry("<string>99.5</string>", "<integer>99550</integer>"),
-         {{"Caf\u00e9", 99500, true}, {"99.5", 99500, true}}},
-    };
-    // clang-format on
-    for (const StationsCase& c : cases) {
-        SCOPED_TRACE(c.entries.toStdString());
-        EXPECT_EQ(settings::stations(withStations(c.entries)), c.stations);
-    }
-    QByteArray many;
-    for (int i = 0; i < 33; ++i) {
-        many += entry(qPrintable("<string>S" + QString::number(i) + "</string>"), f995);
-    }
-    const std::vector<settings::Station> bounded = settings::stations(withStations(many));
-    ASSERT_EQ(bounded.size(), settings::sMaxStations);
-    EXPECT_EQ(bounded.back().name, "S31");
+    const QByteArray malformed =
+        "<string>Paris</string>" + entry(nullptr, f995) + entry("<integer>5</integer>", f995) +
+        entry(paris, nullptr) + entry(paris, "<string>abc</string>") +
+        entry(paris, "<integer>120000</integer>") + entry(paris, "<integer>76000</integer>") +
+        entry("<string></string>", f995) + entry("<string>a&#x1b;b</string>", f995) +
+        entry("<string> Paris</string>", f995);
+    EXPECT_EQ(settings::stations(withStations(
+                  malformed + entry(paris, "<string>99500</string>", "<string>NO</string>"))),
+              (std::vector<settings::Station>{{"Paris", 99500, false}}));
     EXPECT_TRUE(
         settings::stations(*Dictionary::fromData(plistXml("<key>Stations</key><string>x</string>")))
             .empty());
-}
-
-// Each edit changes one entry and leaves every other one, malformed or not, where it was.
-TEST(Stations, EditsKeepEveryOtherEntryWhereItIs) {
-    const QByteArray junk = "<string>junk</string>";
-    const QByteArray work =
-        "<dict><key>Name</key><string>Work</string><key>Frequency</key><integer>101100</integer>"
-        "<key>Colour</key><string>red</string></dict>";
-    Dictionary dict = withStations(junk + work);
-    using Edit = settings::StationEdit;
-    EXPECT_EQ(settings::saveStation(dict, {"Home", 99500, false}), Edit::Saved);
-    EXPECT_EQ(settings::saveStation(dict, {"Home", 99700, true}), Edit::Replaced);
-    EXPECT_EQ(settings::renameStation(dict, "Work", "Home"), Edit::NameTaken);
-    EXPECT_EQ(settings::renameStation(dict, "Work", " Job"), Edit::BadName);
-    EXPECT_EQ(settings::renameStation(dict, "Work", "Job"), Edit::Renamed);
-    EXPECT_EQ(settings::removeStation(dict, "Work"), Edit::NotFound);
-    EXPECT_EQ(settings::saveStation(dict, {"Far", 120000, true}), Edit::BadFrequency);
-    EXPECT_EQ(dict.toXML(),
-              withStations(junk + QByteArray(work).replace("Work", "Job") +
-                           entry("<string>Home</string>", "<integer>99700</integer>", "<true/>"))
-                  .toXML());
-    EXPECT_EQ(settings::removeStation(dict, "Job"), Edit::Removed);
-    EXPECT_EQ(dict.toXML(), withStations(junk + entry("<string>Home</string>",
-                                                      "<integer>99700</integer>", "<true/>"))
-                                .toXML());
-
-    Dictionary notAList =
-        *Dictionary::fromData(plistXml("<key>Stations</key><string>mine</string>"));
-    EXPECT_EQ(settings::saveStation(notAList, {"Home", 99500, true}), Edit::NotAList);
-    EXPECT_EQ(notAList.stringValue("Stations"), QString("mine"));
-}
-
-struct EntryCase {
-    const char* typed;
-    SInt32 style;
-    std::variant<SInt32, QString> entry;
-};
-
-// What the panel's typed entry and usb-tavro tune take, and the sentence for what they refuse.
-TEST(Tuning, ATypedFrequencyIsTakenOrRefusedInOneSentence) {
-    const EntryCase cases[] = {
-        {"99.5", 0, 99500},
-        {"99500", 0, 99500},
-        {"80 MHz", 1, 80000},
-        {"abc", 0, QString("abc is not a frequency")},
-        {"108.5", 0, QString("108.5 MHz is outside the band 88.1 to 107.9 MHz")},
-        {"95", 1, QString("95 MHz is outside the band 76.1 to 89.9 MHz")},
-        {"95", 7, 95000},
-        {"88150", 0, QString("88150 kHz is not on the 100 kHz grid: 88.1 or 88.2 MHz")},
-    };
-    for (const EntryCase& c : cases) {
-        EXPECT_EQ(settings::frequencyEntry(c.typed, c.style), c.entry) << c.typed;
-    }
 }
 
 } // namespace

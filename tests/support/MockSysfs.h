@@ -50,9 +50,6 @@ public:
 
     // Everything written to the node since the last call.
     std::vector<UInt8> written(unsigned inIndex);
-    // The other end of the node's terminal, where what is written to the node can be read;
-    // -1 when the node has none.
-    int writtenFd(unsigned inIndex) const;
 
 private:
     UMockdevTestbed* mTestbed;
