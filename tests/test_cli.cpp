@@ -32,13 +32,7 @@ extern "C" __attribute__((used)) const char* __asan_default_options() {
 
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::MatchesRegex;
-using ::testing::Not;
-using ::testing::StartsWith;
-using ::testing::UnorderedElementsAre;
+using namespace ::testing;
 using Bytes = std::vector<UInt8>;
 
 using Outcome = ProgramRun::Outcome;

@@ -1,7 +1,8 @@
 // The settings file: property lists as it holds them (values of every type, lists that would
 // take libplist 2.2 down or stall it, the bounds that keep every list read writable, the same
-// result in every locale), where it lives, what it holds, that a write replaces it whole or
-// not at all, whatever the disk does, keeping what it cannot read, and what its watch ignores.
+// result in every locale), where it lives, that a write replaces it whole or not at all, whatever
+// the disk does, keeping what it cannot read, and what its watch ignores. (The keys it holds, read
+// and written, and its stations: usb-tavro's tests.)
 #include "host/LibPlist.h"
 #include "host/PropertyList.h"
 #include "settings/Settings.h"
@@ -202,33 +203,6 @@ protected:
     QTemporaryDir folder;
     QString path = folder.filePath("fresh/account/settings.plist");
 };
-
-TEST_F(SettingsFile, ReadsItsKeysAndWritesTwoKeepingEveryOther) {
-    EXPECT_EQ(settings::read(path).state, settings::FileState::Missing);
-    ASSERT_TRUE(settings::write(path, 98000, false).saved()); // the folder is made
-    auto dict = host::Dictionary::dictionaryWithContentsOfFile(path);
-    ASSERT_TRUE(dict);
-    EXPECT_EQ(dict->toXML(), host::Dictionary::fromData(plistXml("<key>Frequency</key><integer>"
-                                                                 "98000</integer><key>Stereo</key>"
-                                                                 "<false/>"))
-                                 ->toXML());
-
-    ASSERT_TRUE(put(
-        path, plistXml("<key>Style</key><integer>1</integer><key>Note</key><string>mine</string>"
-                       "<key>ApplyOnPlug</key><false/>")));
-    settings::Contents read = settings::read(path);
-    EXPECT_EQ(read.state, settings::FileState::Read);
-    EXPECT_EQ(read.stored.style, 1);
-    EXPECT_EQ(read.stored.applyOnPlug, false);
-    EXPECT_FALSE(read.stored.frequency || read.stored.stereo);
-    ASSERT_TRUE(settings::write(path, 76500, true).saved());
-    dict = host::Dictionary::dictionaryWithContentsOfFile(path);
-    EXPECT_EQ(dict->stringValue("Note"), QString("mine"));
-    read = settings::read(path);
-    EXPECT_EQ(read.stored.style, 1);
-    EXPECT_EQ(read.stored.frequency, 76500);
-    EXPECT_EQ(read.stored.stereo, true);
-}
 
 // A file that cannot be read is never written over: it is kept beside the new one, each time
 // under a name of its own.
