@@ -40,32 +40,23 @@ QByteArray xmlNested(qsizetype inDepth, const QByteArray& inInside = "<true/>") 
                     QByteArray("</array>").repeated(inDepth - 1));
 }
 
-struct ValueCase {
-    const char* value;
-    std::optional<std::int64_t> number;
-    std::optional<bool> flag;
-};
-
 // Whatever a hand-edited file holds reads as a number and a flag, or as nothing; never garbage.
 TEST(PropertyList, ValuesOfEveryTypeReadAsNumbersAndFlags) {
     constexpr auto max = std::numeric_limits<std::int64_t>::max();
-    const ValueCase cases[] = {{"<integer>-5</integer>", -5, true},
-                               {"<integer>0</integer>", 0, false},
-                               {"<integer>99999999999999999999</integer>", max, true},
-                               {"<real>-1.9</real>", -1, true},
-                               {"<real>1e300</real>", max, true},
-                               {"<false/>", 0, false},
-                               {"<string>  -42abc</string>", -42, true},
-                               {"<string>YES</string>", 0, true},
-                               {"<string>1</string>", 1, true},
-                               {"<string>-0</string>", 0, false},
-                               {"<data>AAEC</data>", {}, {}},
-                               {"<array><integer>1</integer></array>", {}, {}}};
-    for (const ValueCase& c : cases) {
-        const auto dict = Dictionary::fromData(plistXml(QByteArray("<key>K</key>") + c.value));
-        ASSERT_TRUE(dict) << c.value;
-        EXPECT_EQ(dict->longValue("K"), c.number) << c.value;
-        EXPECT_EQ(dict->boolValue("K"), c.flag) << c.value;
+    // clang-format off
+    const std::tuple<const char*, std::optional<std::int64_t>, std::optional<bool>> cases[] = {
+        {"<integer>-5</integer>", -5, true}, {"<integer>0</integer>", 0, false},
+        {"<integer>99999999999999999999</integer>", max, true}, {"<real>-1.9</real>", -1, true},
+        {"<real>1e300</real>", max, true}, {"<false/>", 0, false}, {"<string>1</string>", 1, true},
+        {"<string>  -42abc</string>", -42, true}, {"<string>YES</string>", 0, true},
+        {"<string>-0</string>", 0, false}, {"<data>AAEC</data>", {}, {}},
+        {"<array><integer>1</integer></array>", {}, {}}};
+    // clang-format on
+    for (const auto& [value, number, flag] : cases) {
+        const auto dict = Dictionary::fromData(plistXml(QByteArray("<key>K</key>") + value));
+        ASSERT_TRUE(dict) << value;
+        EXPECT_EQ(dict->longValue("K"), number) << value;
+        EXPECT_EQ(dict->boolValue("K"), flag) << value;
     }
     for (const QByteArray& notADictionary :
          {QByteArray("{\"Frequency\": 1}"), QByteArray("<plist><array/></plist>"),
@@ -73,11 +64,6 @@ TEST(PropertyList, ValuesOfEveryTypeReadAsNumbersAndFlags) {
         EXPECT_FALSE(Dictionary::fromData(notADictionary)) << notADictionary.toStdString();
     }
 }
-
-struct HostileCase {
-    const char* name;
-    QByteArray list;
-};
 
 // Each of these would take libplist down, stall it or not read back as written. (Lists past a
 // bound: the next test.)
@@ -88,25 +74,15 @@ TEST(PropertyList, HostileListsGiveNothing) {
             Bytes{0xA2, static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 1)});
     }
     doubling.push_back(Bytes{0x09});
-    const HostileCase cases[] = {
-        {"2^40 shared references", list(doubling, 1)},
-        {"a cycle", list({Bytes{0xA1, 0}}, 1)},
-        {"a key holding U+0000",
-         list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1)},
-        {"one key twice", list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"),
-                                Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}},
-                               1)},
-    };
-    for (const HostileCase& c : cases) {
-        EXPECT_FALSE(Dictionary::fromData(c.list)) << c.name;
+    // 2^40 shared references, a cycle, a key holding U+0000, one key twice.
+    // clang-format off
+    for (const QByteArray& hostile : {list(doubling, 1), list({Bytes{0xA1, 0}}, 1),
+             list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1),
+             list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"), Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}}, 1)}) {
+        // clang-format on
+        EXPECT_FALSE(Dictionary::fromData(hostile)) << hostile.toHex().toStdString();
     }
 }
-
-struct BoundCase {
-    const char* name;
-    QByteArray atBound;
-    QByteArray beyond;
-};
 
 // Read up to each bound and not beyond; what is read is written and read back whole.
 TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
@@ -116,7 +92,7 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
     const std::uint64_t copies = (Dictionary::sMaxPayload - 1) / kilobytes.size(); // and "k"
     const QByteArray escapes = QByteArray("&amp;").repeated(Dictionary::sMaxEscapes);
     const QByteArray payload(Dictionary::sMaxPayload - 1, '\xff'); // and "k"
-    const BoundCase cases[] = {
+    const std::tuple<const char*, QByteArray, QByteArray> cases[] = {
         {"XML depth", xmlNested(depth), xmlNested(depth + 1)},
         {"binary depth", nested(depth - 1), nested(depth)},
         {"binary containers", flat(Dictionary::sMaxContainers - 2),
@@ -131,16 +107,16 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
          plistXml("<key>k</key><string>&lt;" + escapes + "</string>")},
     };
     QTemporaryDir folder;
-    for (const BoundCase& c : cases) {
-        const auto read = Dictionary::fromData(c.atBound);
-        ASSERT_TRUE(read) << c.name;
+    for (const auto& [name, atBound, beyond] : cases) {
+        const auto read = Dictionary::fromData(atBound);
+        ASSERT_TRUE(read) << name;
         const auto failure = read->writeToFile(folder.filePath("list"), true);
         ASSERT_FALSE(failure.failed())
-            << c.name << ": " << (failure.reason ? failure.reason : "") << " " << failure.error;
+            << name << ": " << (failure.reason ? failure.reason : "") << " " << failure.error;
         const auto back = Dictionary::dictionaryWithContentsOfFile(folder.filePath("list"));
-        ASSERT_TRUE(back) << c.name;
-        EXPECT_EQ(back->toXML(), read->toXML()) << c.name;
-        EXPECT_FALSE(Dictionary::fromData(c.beyond)) << c.name;
+        ASSERT_TRUE(back) << name;
+        EXPECT_EQ(back->toXML(), read->toXML()) << name;
+        EXPECT_FALSE(Dictionary::fromData(beyond)) << name;
     }
 }
 
@@ -175,26 +151,20 @@ TEST(PropertyList, OnlyARegularFileIsRead) {
     EXPECT_FALSE(Dictionary::dictionaryWithContentsOfFile(folder.filePath("missing")));
 }
 
-struct PathCase {
-    const char* xdgConfigHome;
-    const char* home;
-    QString folder;
-};
-
 // XDG_CONFIG_HOME when absolute, else $HOME/.config, else the user database's home: never the
 // current folder, never the root.
 TEST(Settings, PathFollowsTheXdgRulesAndTheUserDatabase) {
     const QString own = QFile::decodeName(getpwuid(getuid())->pw_dir) + "/.config";
-    const PathCase cases[] = {{"/srv/conf", "/home/u", "/srv/conf"},
-                              {"relative/conf", "/home/u", "/home/u/.config"},
-                              {"", "/home/u/", "/home/u/.config"},
-                              {nullptr, nullptr, own},
-                              {nullptr, "relative", own}};
-    for (const PathCase& c : cases) {
-        ScopedEnv xdg("XDG_CONFIG_HOME", c.xdgConfigHome);
-        ScopedEnv home("HOME", c.home);
-        EXPECT_EQ(settings::prefPath(), c.folder + "/" + settings::sBundleIdentifier + ".plist")
-            << (c.xdgConfigHome ? c.xdgConfigHome : "unset") << " " << (c.home ? c.home : "unset");
+    // clang-format off
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"/srv/conf", "/home/u", "/srv/conf"}, {"relative/conf", "/home/u", "/home/u/.config"},
+        {"", "/home/u/", "/home/u/.config"}, {nullptr, nullptr, own}, {nullptr, "relative", own}};
+    // clang-format on
+    for (const auto& [xdgConfigHome, home, folder] : cases) {
+        ScopedEnv xdg("XDG_CONFIG_HOME", xdgConfigHome);
+        ScopedEnv homeEnv("HOME", home);
+        EXPECT_EQ(settings::prefPath(), folder + "/" + settings::sBundleIdentifier + ".plist")
+            << (xdgConfigHome ? xdgConfigHome : "unset") << " " << (home ? home : "unset");
     }
 }
 
@@ -244,6 +214,20 @@ TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
         EXPECT_TRUE(written.problem.contains(why)) << written.problem.toStdString();
         EXPECT_EQ(contents(disk.path("settings.plist")), old);
     }
+}
+
+// Under a German locale the person reads why a write failed in German, the log in English.
+TEST_F(SettingsFile, WriteFailureIsLoggedInEnglishAndToldInThePersonsLanguage) {
+    ASSERT_TRUE(
+        put(folder.filePath("file"), "x")); // a folder that is a file: ENOTDIR, also as root
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "package locales-all";
+    const settings::WriteResult written =
+        settings::write(folder.filePath("file/s.plist"), 88100, true);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_FALSE(written.saved());
+    EXPECT_EQ(written.logged, "Not a directory");
+    EXPECT_NE(written.problem, written.logged) << written.problem.toStdString();
 }
 
 // Where a link leads to a device, what is written there is no change of the settings.
@@ -310,24 +294,21 @@ struct ExactCase {
 // aside whole. A standard reader reads every file written.
 TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
     constexpr double year1 = -63113904000.0; // 0001-01-01, seconds from 2001
+    // clang-format off
     const ExactCase cases[] = {
-        {"a plain string", ascii("plain"), Kept::Xml},
-        {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml},
-        {"a control character", ascii("a\001b"), Kept::Binary},
-        {"U+FFFE", utf16(u"a\uFFFE"), Kept::Binary},
+        {"a plain string", ascii("plain"), Kept::Xml}, {"U+FFFE", utf16(u"a\uFFFE"), Kept::Binary},
+        {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml}, {"a set", Bytes{0xC0}, Kept::Aside},
+        {"a control character", ascii("a\001b"), Kept::Binary}, {"a UID", Bytes{0x80, 5}, Kept::Binary},
         {"U+0000 in an ASCII string", ascii(std::string("before\0after", 12)), Kept::Aside},
         {"U+0000 in a UTF-16 string", utf16(std::u16string(u"a\0b", 3)), Kept::BinaryOrAside},
         {"an unpaired surrogate", utf16({u'a', 0xD800, u'b'}), Kept::Aside},
         {"a date in 2024", eightBytes(0x33, 725846400.0), Kept::Xml},
         {"a date in the year 1", eightBytes(0x33, year1), Kept::Binary},
         {"a date at half a second", eightBytes(0x33, 0.5), Kept::Binary},
-        {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml},
-        {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
-        {"a UID", Bytes{0x80, 5}, Kept::Binary},
+        {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml}, {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
         {"a 16-byte integer beyond 64 bits", Bytes{0x14} + big(1, 8) + big(0, 8), Kept::Aside},
-        {"a set", Bytes{0xC0}, Kept::Aside},
-        {"a control character, nested", ascii("a\037b"), Kept::Binary, true},
-    };
+        {"a control character, nested", ascii("a\037b"), Kept::Binary, true}};
+    // clang-format on
     for (const ExactCase& c : cases) {
         const QByteArray file = c.nested ? list({Bytes{0xD1, 1, 2}, ascii("k"), Bytes{0xA1, 3},
                                                  Bytes{0xD1, 4, 5}, ascii("n"), c.value},
@@ -366,17 +347,11 @@ TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
 
 // An entry of the Stations array: {Name, Frequency, Stereo}, each value as XML, none for absent.
 QByteArray entry(const char* inName, const char* inFrequency, const char* inStereo = nullptr) {
-    QByteArray xml = "<dict>";
-    if (inName != nullptr) {
-        xml += QByteArray("<key>Name</key>") + inName;
-    }
-    if (inFrequency != nullptr) {
-        xml += QByteArray("<key>Frequency</key>") + inFrequency;
-    }
-    if (inStereo != nullptr) {
-        xml += QByteArray("<key>Stereo</key>") + inStereo;
-    }
-    return xml + "</dict>";
+    const auto item = [](const char* inKey, const char* inValue) {
+        return inValue ? "<key>" + QByteArray(inKey) + "</key>" + inValue : QByteArray();
+    };
+    return "<dict>" + item("Name", inName) + item("Frequency", inFrequency) +
+           item("Stereo", inStereo) + "</dict>";
 }
 
 Dictionary withStations(const QByteArray& inEntries) {
