@@ -103,27 +103,22 @@ const std::string sNoPermission =
 const std::string sRule = "70-usb-tavro\\.rules";
 
 TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
+#define SEE " (see usb-tavro --help)"
+#define BAND " is outside the band 88.1 to 107.9 MHz (style 0, the default)"
+    // Then frequencies the program reads and refuses; digits below one hertz are kept: never
+    // rounded into the band or onto the grid.
     // clang-format off
     const std::pair<QStringList, const char*> cases[] = {
-        {{}, "no command given (see usb-tavro --help)"},
-        {{"--bogus", "-h"}, "unknown option --bogus (see usb-tavro --help)"},
-        {{"tune", "88.1", "--on-plug"}, "--on-plug applies to apply only (see usb-tavro --help)"},
-        {{"tune", "-88.1"}, "-88.1 is not a frequency (see usb-tavro --help)"},
-        {{"tune", "8\x1b[2J\t8"}, "8\\x1b[2J\\x098 is not a frequency (see usb-tavro --help)"},
-        {{"tune", "88.1  MHz"}, "88.1  MHz is not a frequency (see usb-tavro --help)"},
-        {{"tune", "88,1"}, "88,1 is not a frequency: write decimals with a point, as in 88.1 (see "
-                           "usb-tavro --help)"},
-        {{"tune", QString(5000, '9')}, "999999999999999999999999\u2026 is not a frequency (see "
-                                       "usb-tavro --help)"},
-        // Frequencies the program reads, then refuses.
-        {{"tune", "1000"}, "1000 kHz is outside the band 88.1 to 107.9 MHz (style 0, the default)"},
-        {{"tune", "999999999"}, "999999999 kHz is outside the band 88.1 to 107.9 MHz (style 0, the "
-                                "default)"},
+        {{}, "no command given" SEE}, {{"--bogus", "-h"}, "unknown option --bogus" SEE},
+        {{"tune", "88.1", "--on-plug"}, "--on-plug applies to apply only" SEE},
+        {{"tune", "-88.1"}, "-88.1 is not a frequency" SEE},
+        {{"tune", "8\x1b[2J\t8"}, "8\\x1b[2J\\x098 is not a frequency" SEE},
+        {{"tune", "88.1  MHz"}, "88.1  MHz is not a frequency" SEE},
+        {{"tune", "88,1"}, "88,1 is not a frequency: write decimals with a point, as in 88.1" SEE},
+        {{"tune", QString(5000, '9')}, "999999999999999999999999\u2026 is not a frequency" SEE},
+        {{"tune", "1000"}, "1000 kHz" BAND}, {{"tune", "999999999"}, "999999999 kHz" BAND},
         {{"tune", "88.15"}, "88.15 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz"},
-        // Digits below one hertz are kept: never rounded into the band or onto the grid.
-        {{"tune", "107.9000001"}, "107.9000001 MHz is outside the band 88.1 to 107.9 MHz (style 0, "
-                                  "the default)"},
-    };
+        {{"tune", "107.9000001"}, "107.9000001 MHz" BAND}};
     // clang-format on
     for (const auto& [arguments, problem] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -135,17 +130,13 @@ TEST_F(Cli, RefusesABadCommandLineInOneLineWithExitStatusTwo) {
     }
 }
 
-struct RunCase {
-    const char* settings; // the settings dictionary's keys and values; null for no file
-    Step step;
-};
-
 TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
     // Numbers written with a decimal comma change nothing the program reads or says.
     numbers = "de_DE.UTF-8";
     const char* const noTransmitter = "usb-tavro: no transmitter found\n";
+    // The settings dictionary's keys and values (null for no file), and a step on them.
     // clang-format off
-    const RunCase cases[] = {
+    const std::pair<const char*, Step> cases[] = {
         {sOffAtPlug, {{"tune", "107.9"}, 2, "",
          "usb-tavro: 107.9 MHz is outside the band 76.1 to 89.9 MHz (style 1 in $F)\n"}},
         {sMono, {{"--simulate", "tune", " 100.3 "}, 0,
@@ -179,11 +170,11 @@ TEST_F(Cli, RunsEachCommandOnTheSettingsFileAsItFindsIt) {
         {nullptr, {{"apply"}, 1, "", noTransmitter}},
     };
     // clang-format on
-    for (const RunCase& c : cases) {
-        save(c.settings);
+    for (const auto& [settings, step] : cases) {
+        save(settings);
         const QByteArray before = saved();
-        runSteps({&c.step, 1});
-        EXPECT_TRUE(c.step.arguments.contains("tune") || saved() == before); // only tune saves
+        runSteps({&step, 1});
+        EXPECT_TRUE(step.arguments.contains("tune") || saved() == before); // only tune saves
     }
 }
 
@@ -251,9 +242,8 @@ TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         save(settings);
         const Outcome outcome = run(arguments);
-        EXPECT_THAT(outcome.out + outcome.err, HasSubstr(shown));
-        EXPECT_THAT(outcome.out + outcome.err, Not(HasSubstr("\x1b")));
-        EXPECT_THAT(outcome.out + outcome.err, Not(HasSubstr("\xc2\x9b")));
+        EXPECT_THAT(outcome.out + outcome.err,
+                    AllOf(HasSubstr(shown), Not(HasSubstr("\x1b")), Not(HasSubstr("\xc2\x9b"))));
     }
 }
 
@@ -368,10 +358,8 @@ TEST_F(Cli, ApplyWaitsUpToASecondForTheNodeToBecomeWritable) {
 
 const char* const sNote = "<key>Note</key><string>mine</string>";
 
-class CliSession : public Cli {};
-
 // band and apply-on-plug show the saved value, or save a new one keeping every other key.
-TEST_F(CliSession, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
+TEST_F(Cli, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
     save(QByteArray(sMono).append(sNote).constData());
     // clang-format off
     const Step steps[] = {
@@ -414,7 +402,7 @@ QByteArray station(const char* inName, int inFrequency, const char* inStereo = "
 // over and keeps where they are. A station means one thing everywhere: one name however it is
 // written, all its entries edited together, its frequency on the step and in the band that
 // holds it.
-TEST_F(CliSession, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
+TEST_F(Cli, SavesRecallsRenamesAndRemovesStationsKeepingMalformedEntries) {
     save(QByteArray(sMono)
              .append("<key>Stations</key><array><string>junk</string>")
              .append(station("Far", 120000))
@@ -504,39 +492,33 @@ TEST_F(Cli, StationsAreBoundedTo32And64Characters) {
 // messages are in the C locale): its words translated, frequencies written with the point the
 // dial shows, exit statuses, report bytes and log lines as they are in English.
 TEST_F(Cli, SpeaksThePersonsLanguageKeepingStatusesReportsAndLogLines) {
-    const auto said = [this](const char* inLanguage, const QStringList& inArguments,
-                             const char* inSettings = nullptr) {
+    const auto said = [this](const char* inLocale, const QStringList& inArguments,
+                             const char* inSettings = nullptr, const char* inLanguages = "") {
         save(inSettings);
         QFile::remove(settingsPath + ".unreadable");
-        languages = inLanguage;
+        std::tie(locale, languages) = std::pair(inLocale, inLanguages);
         return run(inArguments);
     };
     const QStringList commands[] = {{"tune", "88.15"}, {"--simulate", "tune", "99.5"}, {"--help"}};
     for (const char* language : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "ja_JP.UTF-8"}) {
         SCOPED_TRACE(language);
-        locale = language;
         for (const QStringList& command : commands) {
-            locale = "C.UTF-8";
-            const Outcome english = said("", command);
-            locale = language;
-            const Outcome spoken = said("", command);
+            const Outcome english = said("C.UTF-8", command);
+            const Outcome spoken = said(language, command);
             EXPECT_EQ(spoken.exitCode, english.exitCode) << command.join(' ').toStdString();
             EXPECT_NE(spoken.out + spoken.err, english.out + english.err);
         }
-        EXPECT_THAT(said("", {"tune", "88.15"}).err, HasSubstr("88.2 MHz"));
-        EXPECT_THAT(said("", {"--simulate", "tune", "99.5"}).out,
+        EXPECT_THAT(said(language, {"tune", "88.15"}).err, HasSubstr("88.2 MHz"));
+        EXPECT_THAT(said(language, {"--simulate", "tune", "99.5"}).out,
                     MatchesRegex("report: C0 4B E3 0C 00 00  99.5 MHz stereo power 1\n"
                                  "[^\n]*99\\.5 MHz[^\n]*\n"));
-        EXPECT_EQ(said("", {"--simulate", "tune", "88.1"}, sUnreadable).err,
+        EXPECT_EQ(said(language, {"--simulate", "tune", "88.1"}, sUnreadable).err,
                   withPath("Settings file $F could not be read; kept as $F.unreadable\n"));
     }
     // The list in LANGUAGE wins over LANG, but not over the C locale.
-    locale = "fr_FR.UTF-8";
-    const std::string japanese = said("ja_JP.UTF-8", {"tune", "88.15"}).err;
-    locale = "ja_JP.UTF-8";
-    EXPECT_EQ(japanese, said("", {"tune", "88.15"}).err);
-    locale = "C.UTF-8";
-    EXPECT_EQ(said("de_DE.UTF-8", {"tune", "88.15"}).err,
+    EXPECT_EQ(said("fr_FR.UTF-8", {"tune", "88.15"}, nullptr, "ja_JP.UTF-8").err,
+              said("ja_JP.UTF-8", {"tune", "88.15"}).err);
+    EXPECT_EQ(said("C.UTF-8", {"tune", "88.15"}, nullptr, "de_DE.UTF-8").err,
               "usb-tavro: 88.15 MHz is not on the 100 kHz grid: 88.1 or 88.2 MHz\n");
 }
 

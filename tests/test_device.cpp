@@ -57,12 +57,7 @@ protected:
     }
     ~Link() override { host::NotificationCenter::defaultCenter().removeObserver(&observer); }
 
-    struct Seen {
-        QString name;
-        bool connected;
-        UInt16 version;
-        bool operator==(const Seen&) const = default;
-    };
+    using Seen = std::tuple<QString, bool, UInt16>; // a notification's name, the link then
     FakeDeviceServices services;
     xr_device link{services};
     QObject observer;

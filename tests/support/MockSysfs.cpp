@@ -21,10 +21,6 @@ std::string own(gchar* inText) {
     return text;
 }
 
-std::string testbedFile(unsigned inIndex) {
-    return qgetenv("UMOCKDEV_DIR").toStdString() + MockSysfs::node(inIndex);
-}
-
 gboolean failWrite(UMockdevIoctlBase*, UMockdevIoctlClient* inClient, gpointer inErrno) {
     umockdev_ioctl_client_complete(inClient, -1, GPOINTER_TO_INT(inErrno));
     return TRUE;
@@ -37,7 +33,7 @@ MockSysfs::MockSysfs() : mTestbed(umockdev_testbed_new()) {
 
 MockSysfs::~MockSysfs() {
     g_object_unref(mTestbed);
-    for (const auto& [index, handler] : mFailingWrites) {
+    for (UMockdevIoctlBase* handler : mFailingWrites) {
         g_object_unref(handler);
     }
 }
@@ -103,11 +99,6 @@ std::size_t MockSysfs::openNodes() {
 }
 
 void MockSysfs::failWrites(unsigned inIndex, int inErrno) {
-    if (const auto earlier = mFailingWrites.find(inIndex); earlier != mFailingWrites.end()) {
-        umockdev_testbed_detach_ioctl(mTestbed, node(inIndex).c_str(), nullptr);
-        g_object_unref(earlier->second);
-        mFailingWrites.erase(earlier);
-    }
     // The testbed's own thread answers the node's writes, for this process and its children.
     UMockdevIoctlBase* handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-write", G_CALLBACK(failWrite), GINT_TO_POINTER(inErrno));
@@ -115,12 +106,13 @@ void MockSysfs::failWrites(unsigned inIndex, int inErrno) {
     if (!umockdev_testbed_attach_ioctl(mTestbed, node(inIndex).c_str(), handler, &error)) {
         throw std::runtime_error(error->message);
     }
-    mFailingWrites[inIndex] = handler;
+    mFailingWrites.push_back(handler);
 }
 
 void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
-    if (::chmod(testbedFile(inIndex).c_str(), inMode) != 0) {
-        throw std::runtime_error("chmod " + testbedFile(inIndex));
+    const std::string file = qgetenv("UMOCKDEV_DIR").toStdString() + node(inIndex);
+    if (::chmod(file.c_str(), inMode) != 0) {
+        throw std::runtime_error("chmod " + file);
     }
 }
 

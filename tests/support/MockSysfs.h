@@ -43,7 +43,7 @@ public:
 
     static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
     // From now on every write to the node fails with inErrno, as the kernel fails it (ENODEV for
-    // a transmitter pulled out after the node was opened); it still opens.
+    // a transmitter pulled out after the node was opened); it still opens. Once a node.
     void failWrites(unsigned inIndex, int inErrno);
     // The mode of the file behind the node.
     static void setMode(unsigned inIndex, unsigned inMode);
@@ -56,5 +56,5 @@ private:
     unsigned mAdded = 0; // umockdev keeps a bus link of each USB device name it ever had
     std::map<unsigned, std::string> mUSBPaths;
     std::map<unsigned, std::string> mNodePaths;
-    std::map<unsigned, UMockdevIoctlBase*> mFailingWrites;
+    std::vector<UMockdevIoctlBase*> mFailingWrites;
 };
