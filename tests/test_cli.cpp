@@ -201,8 +201,7 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsInOneLineAfterTuneHasSaved) {
     const std::tuple<Output, std::vector<int>, std::string> targets[] = {
         {Output::Full, {}, "No space left on device"},
         {Output::Closed, {}, "Broken pipe"},
-        {Output::Read, {STDOUT_FILENO}, "Bad file descriptor"},
-    };
+        {Output::Read, {STDOUT_FILENO}, "Bad file descriptor"}};
     for (const auto& [target, closed, reason] : targets) {
         cli.closed = closed;
         for (const QStringList& arguments :
@@ -236,8 +235,7 @@ TEST_F(Cli, ShowsNodesAndPathsWithTheirControlCharactersEscaped) {
     const std::tuple<const char*, QStringList, std::string> cases[] = {
         {nullptr, {"list"}, node + "  hardware version 0102\n"},
         {nullptr, {"apply"}, "Applied 88.1 MHz, stereo to the transmitter at " + node + ".\n"},
-        {sUnreadable, {"tune", "88.1"}, "Settings file " + path + " could not be read; kept as "},
-    };
+        {sUnreadable, {"tune", "88.1"}, "Settings file " + path + " could not be read; kept as "}};
     for (const auto& [settings, arguments, shown] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         save(settings);
@@ -378,7 +376,8 @@ TEST_F(Cli, SetsTheBandAndApplyOnPlugKeepingEveryOtherKey) {
         {{"apply-on-plug"}, 0, "Apply on plug: yes (default)\n", ""},
         {{"apply-on-plug", "off"}, 0, "Apply on plug: no, saved: a transmitter plugged in while "
                                       "the panel is closed keeps what it had.\n", ""},
-        {{"--simulate", "apply", "--on-plug"}, 0, "ApplyOnPlug is false in $F: nothing sent.\n", ""},
+        {{"--simulate", "apply", "--on-plug"}, 0, "ApplyOnPlug is false in $F: nothing sent.\n",
+         ""},
         {{"apply-on-plug", "maybe"}, 2, "", "usb-tavro: apply-on-plug takes on or off, not maybe "
                                             "(see usb-tavro --help)\n"},
     };
@@ -477,8 +476,7 @@ TEST_F(Cli, StationsAreBoundedTo32And64Characters) {
         {"x" + longest, 2, "usb-tavro: a station's name has at most 64 characters, not 65\n"},
         {longest, 0, ""},
         {"S33", 2, "usb-tavro: 32 stations are saved, as many as can be: remove one first\n"},
-        {"S1", 0, ""},
-    };
+        {"S1", 0, ""}};
     for (const auto& [name, exitCode, err] : cases) {
         SCOPED_TRACE(name.toStdString());
         const Outcome outcome = run({"station", "save", name, "88.1"});

@@ -94,10 +94,14 @@ TEST_F(Link, EachFailingCallLogsOneLineAndTheRefusedTransmitterIsToldOf) {
     // The last: a transmitter whose removal cannot be seen.
     // clang-format off
     const std::tuple<Call, IOReturn, const char*> cases[] = {
-        {Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged, "IOCreatePlugInInterfaceForService failed " AT " - result e00002c1"},
-        {Call::QueryInterface, kIOReturnUnsupported, "\\(\\*iodev\\)->QueryInterface failed " AT " - result e00002c7"},
-        {Call::IORegistryEntryCreateCFProperties, kIOReturnNoDevice, "IORegistryEntryCreateCFProperties failed " AT " - result e00002c0"},
-        {Call::IOServiceAddInterestNotification, kIOReturnExclusiveAccess, "IOServiceAddInterestNotification failed " AT " - result e00002c5"}};
+        {Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged,
+         "IOCreatePlugInInterfaceForService failed " AT " - result e00002c1"},
+        {Call::QueryInterface, kIOReturnUnsupported,
+         "\\(\\*iodev\\)->QueryInterface failed " AT " - result e00002c7"},
+        {Call::IORegistryEntryCreateCFProperties, kIOReturnNoDevice,
+         "IORegistryEntryCreateCFProperties failed " AT " - result e00002c0"},
+        {Call::IOServiceAddInterestNotification, kIOReturnExclusiveAccess,
+         "IOServiceAddInterestNotification failed " AT " - result e00002c5"}};
     // clang-format on
     link.start();
     for (const auto& [call, status, line] : cases) {
@@ -134,9 +138,12 @@ TEST_F(Link, EachFailingCallLogsOneLineAndTheRefusedTransmitterIsToldOf) {
 TEST_F(Link, TuningReportIsSixBytesSentWithinASecond) {
     // clang-format off
     const std::tuple<SInt32, SInt32, bool, Bytes> cases[] = {
-        {88100, 1, true, {0xC0, 0x4B, 0x71, 0x0C, 0, 0}}, {88100, 1, false, {0xC0, 0x43, 0x71, 0x0C, 0, 0}},
-        {107900, 1, true, {0xC0, 0x4C, 0x37, 0x0C, 0, 0}}, {76100, 1, false, {0xC0, 0x42, 0xF9, 0x0C, 0, 0}},
-        {88150, 0, true, {0xC0, 0x4B, 0x71, 0x0E, 0, 0}}, {88199, 7, true, {0xC0, 0x4B, 0x71, 0x00, 0, 0}},
+        {88100, 1, true, {0xC0, 0x4B, 0x71, 0x0C, 0, 0}},
+        {88100, 1, false, {0xC0, 0x43, 0x71, 0x0C, 0, 0}},
+        {107900, 1, true, {0xC0, 0x4C, 0x37, 0x0C, 0, 0}},
+        {76100, 1, false, {0xC0, 0x42, 0xF9, 0x0C, 0, 0}},
+        {88150, 0, true, {0xC0, 0x4B, 0x71, 0x0E, 0, 0}},
+        {88199, 7, true, {0xC0, 0x4B, 0x71, 0x00, 0, 0}},
         {204799, 8, false, {0xC0, 0x47, 0xFF, 0x0E, 0, 0}}};
     // clang-format on
     services.plug({"tx"});
@@ -216,8 +223,9 @@ TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
 
     // 12345: beyond 16 bits.
     // clang-format off
-    for (const auto& [index, bcdDevice, version] : {std::tuple{2u, std::optional<std::string>("0203"), 0x0203},
-             std::tuple{3u, std::optional<std::string>(), 0xFFFF}, std::tuple{4u, std::optional<std::string>("12345"), 0xFFFE}}) {
+    using Bcd = std::optional<std::string>;
+    for (const auto& [index, bcdDevice, version] : {std::tuple{2u, Bcd("0203"), 0x0203},
+             std::tuple{3u, Bcd(), 0xFFFF}, std::tuple{4u, Bcd("12345"), 0xFFFE}}) {
         // clang-format on
         sysfs.add({.index = index, .bcdDevice = bcdDevice});
         ASSERT_TRUE(connects(true));

@@ -1,5 +1,5 @@
 // The tuning dial: its band and frequency, the mouse, the keys on a clock the test moves, the
-// scroll wheel, what it draws and what a screen reader is told.
+// scroll wheel, what it draws, what the screen shows and what a screen reader is told.
 #include "dial/xr_tunerCtl.h"
 #include "dial/xr_tunerLayout.h"
 #include "host/Snapshot.h"
@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -154,7 +156,8 @@ TEST_F(Dial, KeyStepPastABandEndJumpsToTheOtherEnd) {
     // clang-format off
     const std::tuple<SInt32, SInt32, int, SInt32> cases[] = {{0, 107800, Qt::Key_Up, 107900},
         {0, 107900, Qt::Key_Up, 88100}, {0, 88100, Qt::Key_Down, 107900},
-        {1, 89900, Qt::Key_Up, 76100}, {1, 76100, Qt::Key_Down, 89900}, {0, 88150, Qt::Key_Up, 88250}};
+        {1, 89900, Qt::Key_Up, 76100}, {1, 76100, Qt::Key_Down, 89900},
+        {0, 88150, Qt::Key_Up, 88250}};
     // clang-format on
     for (const auto& [style, from, key, to] : cases) {
         dial->setTuningStyle(style);
@@ -227,6 +230,22 @@ TEST_F(Dial, DrawsAsItsPictures) {
     }
     qInstallMessageHandler(before);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+// What the screen shows follows the connection alone, as it follows every other change.
+TEST_F(Dial, ScreenShowsTheDashesOnceDisconnected) {
+    dial->setParent(nullptr);
+    dial->finishInitWithBundle(host::Bundle(TAVRO_BUNDLE_PATH));
+    dial->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dial));
+    dial->setConnected(false);
+    QTest::qWait(50);
+    EXPECT_EQ(dial->screen()
+                  ->grabWindow(dial->winId())
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              host::snapshot(*dial, 1.0, host::Backdrop::Window));
+    delete dial;
 }
 
 // The value as spoken; a value set there while disconnected tunes and tells nobody. (Role, name

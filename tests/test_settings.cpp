@@ -76,7 +76,8 @@ TEST(PropertyList, HostileListsGiveNothing) {
     // clang-format off
     for (const QByteArray& hostile : {list(doubling, 1), list({Bytes{0xA1, 0}}, 1),
              list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1),
-             list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"), Bytes{0x12, 0, 1, 0x8A, 0xEC}, Bytes{0x09}}, 1)}) {
+             list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"), Bytes{0x12, 0, 1, 0x8A, 0xEC},
+                   Bytes{0x09}}, 1)}) {
         // clang-format on
         EXPECT_FALSE(Dictionary::fromData(hostile)) << hostile.toHex().toStdString();
     }
@@ -102,8 +103,7 @@ TEST(PropertyList, BoundsAreReadUpToAndWrittenBack) {
         {"XML payload", plistXml("<key>k</key><data>" + payload.toBase64() + "</data>"),
          plistXml("<key>k</key><data>" + (payload + "x").toBase64() + "</data>")},
         {"XML entities", plistXml("<key>k</key><string>" + escapes + "</string>"),
-         plistXml("<key>k</key><string>&lt;" + escapes + "</string>")},
-    };
+         plistXml("<key>k</key><string>&lt;" + escapes + "</string>")}};
     QTemporaryDir folder;
     for (const auto& [name, atBound, beyond] : cases) {
         const auto read = Dictionary::fromData(atBound);
@@ -216,8 +216,7 @@ TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
 
 // Under a German locale the person reads why a write failed in German, the log in English.
 TEST_F(SettingsFile, WriteFailureIsLoggedInEnglishAndToldInThePersonsLanguage) {
-    ASSERT_TRUE(
-        put(folder.filePath("file"), "x")); // a folder that is a file: ENOTDIR, also as root
+    ASSERT_TRUE(put(folder.filePath("file"), "x")); // a folder that is a file: ENOTDIR for root too
     const std::string before = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "package locales-all";
     const settings::WriteResult written =
@@ -278,15 +277,17 @@ TEST(SettingsWrite, KeepsEveryOtherValueExactly) {
     // clang-format off
     const ExactCase cases[] = {
         {"a plain string", ascii("plain"), Kept::Xml}, {"U+FFFE", utf16(u"a\uFFFE"), Kept::Binary},
-        {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml}, {"a set", Bytes{0xC0}, Kept::Aside},
-        {"a control character", ascii("a\001b"), Kept::Binary}, {"a UID", Bytes{0x80, 5}, Kept::Binary},
+        {"a non-ASCII string", utf16(u"\u00e9t\u00e9"), Kept::Xml},
+        {"a set", Bytes{0xC0}, Kept::Aside},
+        {"a control character", ascii("a\001b"), Kept::Binary},
         {"U+0000 in an ASCII string", ascii(std::string("before\0after", 12)), Kept::Aside},
         {"U+0000 in a UTF-16 string", utf16(std::u16string(u"a\0b", 3)), Kept::BinaryOrAside},
         {"an unpaired surrogate", utf16({u'a', 0xD800, u'b'}), Kept::Aside},
         {"a date in 2024", eightBytes(0x33, 725846400.0), Kept::Xml},
         {"a date in the year 1", eightBytes(0x33, year1), Kept::Binary},
         {"a date at half a second", eightBytes(0x33, 0.5), Kept::Binary},
-        {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml}, {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
+        {"a real 0.1", eightBytes(0x23, 0.1), Kept::Xml}, {"a UID", Bytes{0x80, 5}, Kept::Binary},
+        {"a real -0.0", eightBytes(0x23, -0.0), Kept::Binary},
         {"a 16-byte integer beyond 64 bits", Bytes{0x14} + big(1, 8) + big(0, 8), Kept::Aside},
         {"a control character, nested", ascii("a\037b"), Kept::Binary, true}};
     // clang-format on
