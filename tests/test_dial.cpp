@@ -52,7 +52,7 @@ protected:
         dial->setWheelTarget(&target, host::Selector("handleFreqWheel"));
         dial->setConnected(true);
     }
-    void drag(std::initializer_list<double> inDegrees) {
+    void drag(const std::vector<double>& inDegrees) {
         dial->mouseDown(host::Event::mouse(around(*inDegrees.begin())));
         for (auto d = inDegrees.begin() + 1; d != inDegrees.end(); ++d) {
             dial->mouseDragged(host::Event::mouse(around(*d)));
@@ -81,54 +81,43 @@ protected:
     xr_tunerCtl* dial = nullptr;
 };
 
-struct BandCase {
-    SInt32 style;
-    SInt32 frequency;
-    SInt32 shown;
-    Float32 percent;
-};
-
 // The band by style (others keep the band), the frequency kept inside it, the knob from both.
 TEST_F(Dial, KeepsTheFrequencyInsideTheBandOfItsStyle) {
-    const BandCase cases[] = {
-        {0, 0, 88100, 0.0f},      {0, 200000, 107900, 1.0f}, {0, 100050, 100050, 0.60353535f},
-        {1, 100000, 89900, 1.0f}, {1, 76100, 76100, 0.0f},   {7, 80000, 80000, 0.28260869f}};
-    for (const BandCase& c : cases) {
-        dial->setTuningStyle(c.style);
-        dial->setFrequency(c.frequency);
-        EXPECT_EQ(dial->frequency(), c.shown) << c.style << " " << c.frequency;
-        EXPECT_FLOAT_EQ(dial->wheelPercent(), c.percent) << c.style << " " << c.frequency;
+    // clang-format off
+    const std::tuple<SInt32, SInt32, SInt32, Float32> cases[] = {
+        {0, 0, 88100, 0.0f}, {0, 200000, 107900, 1.0f}, {0, 100050, 100050, 0.60353535f},
+        {1, 100000, 89900, 1.0f}, {1, 76100, 76100, 0.0f}, {7, 80000, 80000, 0.28260869f}};
+    // clang-format on
+    for (const auto& [style, frequency, shown, percent] : cases) {
+        dial->setTuningStyle(style);
+        dial->setFrequency(frequency);
+        EXPECT_EQ(dial->frequency(), shown) << style << " " << frequency;
+        EXPECT_FLOAT_EQ(dial->wheelPercent(), percent) << style << " " << frequency;
     }
     EXPECT_EQ(dial->tuningStyle(), 7);
 }
-
-struct DragCase {
-    std::initializer_list<double> degrees;
-    SInt32 from;
-    SInt32 frequency;
-    Float32 percent;
-    std::size_t actions;
-};
 
 // The knob turns as the pointer turns about the centre, the short way across north, in whole
 // 100 kHz steps, up to its end stops; each move sends the action. The hit circle takes its edge.
 TEST_F(Dial, DragTurnsTheKnobWithThePointer) {
     EXPECT_EQ(dial->hitTest({68.0f, 75.0f + 64.0f}), dial);
     EXPECT_EQ(dial->hitTest({68.0f, 75.0f + 64.01f}), nullptr);
-    const DragCase cases[] = {{{0, 150}, 88100, 98000, 0.5f, 1},
-                              {{0, 10}, 88100, 88700, 1.0f / 30.0f, 1},
-                              {{350, 10}, 98000, 99300, 0.5f + 20.0f / 300.0f, 1},
-                              {{10, 350}, 98000, 96600, 0.5f - 20.0f / 300.0f, 1},
-                              {{0, 270}, 89090, 106900, 0.95f, 1}, // exactly 270: no unwrapping
-                              {{0, 150, 300, 330}, 88100, 107900, 1.0f, 2}};
-    for (const DragCase& c : cases) {
-        dial->setFrequency(c.from);
+    // Exactly 270 degrees is no unwrapping.
+    // clang-format off
+    const std::tuple<std::vector<double>, SInt32, SInt32, Float32, std::size_t> cases[] = {
+        {{0, 150}, 88100, 98000, 0.5f, 1}, {{0, 10}, 88100, 88700, 1.0f / 30.0f, 1},
+        {{350, 10}, 98000, 99300, 0.5f + 20.0f / 300.0f, 1}, {{0, 270}, 89090, 106900, 0.95f, 1},
+        {{10, 350}, 98000, 96600, 0.5f - 20.0f / 300.0f, 1},
+        {{0, 150, 300, 330}, 88100, 107900, 1.0f, 2}};
+    // clang-format on
+    for (const auto& [degrees, from, frequency, percent, sent] : cases) {
+        dial->setFrequency(from);
         const std::size_t before = actions();
-        drag(c.degrees);
-        EXPECT_EQ(dial->frequency(), c.frequency) << c.from;
-        EXPECT_NEAR(dial->wheelPercent(), c.percent, 1e-5) << c.from;
+        drag(degrees);
+        EXPECT_EQ(dial->frequency(), frequency) << from;
+        EXPECT_NEAR(dial->wheelPercent(), percent, 1e-5) << from;
         EXPECT_EQ(target.steps.back().second, dial->frequency());
-        EXPECT_EQ(actions(), before + c.actions) << c.from;
+        EXPECT_EQ(actions(), before + sent) << from;
     }
     const std::size_t sent = actions();
     dial->setConnected(false);
@@ -137,20 +126,15 @@ TEST_F(Dial, DragTurnsTheKnobWithThePointer) {
     EXPECT_EQ(actions(), sent);
 }
 
-// Steps at 0, 0.4, 0.8 and then every 0.05 s after the key went down, each within a timer tick.
-TEST_F(Dial, HeldArrowStepsOnTheDialsOwnCadenceAndEndsAtTheRelease) {
-    hold(Qt::Key_Up, 1.02);
-    const double due[] = {0.0, 0.4, 0.8, 0.85, 0.9, 0.95, 1.0};
-    ASSERT_EQ(actions(), std::size(due));
-    for (std::size_t i = 0; i < std::size(due); ++i) {
-        EXPECT_NEAR(target.steps[i].first, due[i] + 0.001, 0.0011) << i;
-        EXPECT_EQ(target.steps[i].second, 88200 + 100 * static_cast<SInt32>(i));
-    }
-    // A press and its release before the first step came due still step once.
+// A press and its release before the first step came due still step once. (The cadence of a
+// held key: the window tests, on each window system.)
+TEST_F(Dial, QuickPressStepsOnce) {
+    timing.runUntil(1.0);
     key(QEvent::KeyPress, Qt::Key_Down);
     key(QEvent::KeyRelease, Qt::Key_Down);
-    timing.runUntil(timing.elapsed() + 1.0);
-    EXPECT_EQ(dial->frequency(), 88700);
+    timing.runUntil(2.0);
+    EXPECT_EQ(dial->frequency(), 107900);
+    EXPECT_EQ(actions(), 1u);
 }
 
 // The window system's own repeats, flagged or not, and other presses while one is held, change
@@ -168,22 +152,18 @@ TEST_F(Dial, RepeatIgnoresTheSystemsRepeatsAndEndsWithTheFocus) {
     EXPECT_EQ(actions(), 7u);
 }
 
-struct WrapCase {
-    SInt32 style;
-    SInt32 from;
-    int key;
-    SInt32 to;
-};
-
 TEST_F(Dial, KeyStepPastABandEndJumpsToTheOtherEnd) {
-    const WrapCase cases[] = {{0, 107800, Qt::Key_Up, 107900},  {0, 107900, Qt::Key_Up, 88100},
-                              {0, 88100, Qt::Key_Down, 107900}, {1, 89900, Qt::Key_Up, 76100},
-                              {1, 76100, Qt::Key_Down, 89900},  {0, 88150, Qt::Key_Up, 88250}};
-    for (const WrapCase& c : cases) {
-        dial->setTuningStyle(c.style);
-        dial->setFrequency(c.from);
-        hold(c.key, 0.1);
-        EXPECT_EQ(dial->frequency(), c.to) << c.from;
+    // clang-format off
+    const std::tuple<SInt32, SInt32, int, SInt32> cases[] = {{0, 107800, Qt::Key_Up, 107900},
+        {0, 107900, Qt::Key_Up, 88100}, {0, 88100, Qt::Key_Down, 107900},
+        {1, 89900, Qt::Key_Up, 76100}, {1, 76100, Qt::Key_Down, 89900},
+        {0, 88150, Qt::Key_Up, 88250}};
+    // clang-format on
+    for (const auto& [style, from, key, to] : cases) {
+        dial->setTuningStyle(style);
+        dial->setFrequency(from);
+        hold(key, 0.1);
+        EXPECT_EQ(dial->frequency(), to) << from;
     }
     dial->setConnected(false); // tunes the dial, tells nobody
     hold(Qt::Key_Up, 0.1);
@@ -192,11 +172,11 @@ TEST_F(Dial, KeyStepPastABandEndJumpsToTheOtherEnd) {
 }
 
 TEST_F(Dial, ArrowsWithAModifierOrCapsLockAndOtherKeysGoToTheBaseView) {
+    // 0x2: X11's Caps Lock.
+    // clang-format off
     const std::pair<Qt::KeyboardModifiers, quint32> held[] = {{Qt::ShiftModifier, 0},
-                                                              {Qt::ControlModifier, 0},
-                                                              {Qt::AltModifier, 0},
-                                                              {Qt::MetaModifier, 0},
-                                                              {{}, 0x2}}; // 0x2: X11's Caps Lock
+        {Qt::ControlModifier, 0}, {Qt::AltModifier, 0}, {Qt::MetaModifier, 0}, {{}, 0x2}};
+    // clang-format on
     for (const auto& [modifiers, native] : held) {
         key(QEvent::KeyPress, Qt::Key_Up, modifiers, native);
         key(QEvent::KeyRelease, Qt::Key_Up, modifiers, native);
@@ -210,9 +190,9 @@ TEST_F(Dial, ArrowsWithAModifierOrCapsLockAndOtherKeysGoToTheBaseView) {
 
 // One step a notch, fractions added up, no wrap at the ends, nothing while disconnected.
 TEST_F(Dial, ScrollWheelStepsByNotchesUpToTheBandsEnds) {
-    wheel(1.0);
-    wheel(0.5);
-    wheel(0.5);
+    for (const double notches : {1.0, 0.5, 0.5}) {
+        wheel(notches);
+    }
     EXPECT_EQ(dial->frequency(), 88300);
     EXPECT_EQ(actions(), 2u);
     wheel(-3.0);

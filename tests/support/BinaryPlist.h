@@ -40,15 +40,6 @@ inline Bytes ascii(const std::string& inText) {
     return marker(0x50, inText.size()) + Bytes(inText.begin(), inText.end());
 }
 
-// inCount references to object inTarget.
-inline Bytes refs(std::uint64_t inTarget, std::uint64_t inCount, std::size_t inRefSize = 4) {
-    Bytes bytes;
-    for (std::uint64_t i = 0; i < inCount; ++i) {
-        bytes += big(inTarget, inRefSize);
-    }
-    return bytes;
-}
-
 // The list of inObjects, the first its root, with references of inRefSize bytes.
 inline QByteArray list(const std::vector<Bytes>& inObjects, std::size_t inRefSize = 4) {
     Bytes data{'b', 'p', 'l', 'i', 's', 't', '0', '0'};
@@ -65,8 +56,11 @@ inline QByteArray list(const std::vector<Bytes>& inObjects, std::size_t inRefSiz
 
 // {"k": [inCount references to inLeaf]}: 3 + inCount values, each reference counted.
 inline QByteArray shared(std::uint64_t inCount, const Bytes& inLeaf) {
-    return list({Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, ascii("k"),
-                 marker(0xA0, inCount) + refs(3, inCount), inLeaf});
+    Bytes array = marker(0xA0, inCount);
+    for (std::uint64_t i = 0; i < inCount; ++i) {
+        array += big(3, 4);
+    }
+    return list({Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, ascii("k"), array, inLeaf});
 }
 
 // {"k": [inCount empty dictionaries]}: 2 + inCount containers, two deep.

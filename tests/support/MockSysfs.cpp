@@ -21,6 +21,11 @@ std::string own(gchar* inText) {
     return text;
 }
 
+gboolean failWrite(UMockdevIoctlBase*, UMockdevIoctlClient* inClient, gpointer inErrno) {
+    umockdev_ioctl_client_complete(inClient, -1, GPOINTER_TO_INT(inErrno));
+    return TRUE;
+}
+
 } // namespace
 
 MockSysfs::MockSysfs() : mTestbed(umockdev_testbed_new()) {
@@ -28,7 +33,7 @@ MockSysfs::MockSysfs() : mTestbed(umockdev_testbed_new()) {
 
 MockSysfs::~MockSysfs() {
     g_object_unref(mTestbed);
-    for (const auto& [index, handler] : mFailingWrites) {
+    for (UMockdevIoctlBase* handler : mFailingWrites) {
         g_object_unref(handler);
     }
 }
@@ -68,9 +73,7 @@ void MockSysfs::add(const Device& inDevice) {
                                     name + "\nA: dev=247:" + n + "\n";
     GError* error = nullptr;
     if (!umockdev_testbed_add_from_string(mTestbed, description.c_str(), &error)) {
-        const std::string message = error->message;
-        g_error_free(error);
-        throw std::runtime_error(message);
+        throw std::runtime_error(error->message); // a broken test bed: the test ends here
     }
     mUSBPaths[inDevice.index] = usb;
     mNodePaths[inDevice.index] = nodePath;
@@ -95,65 +98,33 @@ std::size_t MockSysfs::openNodes() {
     return count;
 }
 
-namespace {
-
-std::string testbedFile(unsigned inIndex) {
-    return qgetenv("UMOCKDEV_DIR").toStdString() + MockSysfs::node(inIndex);
-}
-
-} // namespace
-
-namespace {
-
-gboolean failWrite(UMockdevIoctlBase*, UMockdevIoctlClient* inClient, gpointer inErrno) {
-    umockdev_ioctl_client_complete(inClient, -1, GPOINTER_TO_INT(inErrno));
-    return TRUE;
-}
-
-} // namespace
-
 void MockSysfs::failWrites(unsigned inIndex, int inErrno) {
-    if (const auto earlier = mFailingWrites.find(inIndex); earlier != mFailingWrites.end()) {
-        umockdev_testbed_detach_ioctl(mTestbed, node(inIndex).c_str(), nullptr);
-        g_object_unref(earlier->second);
-        mFailingWrites.erase(earlier);
-    }
     // The testbed's own thread answers the node's writes, for this process and its children.
     UMockdevIoctlBase* handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-write", G_CALLBACK(failWrite), GINT_TO_POINTER(inErrno));
     GError* error = nullptr;
     if (!umockdev_testbed_attach_ioctl(mTestbed, node(inIndex).c_str(), handler, &error)) {
-        const std::string message = error->message;
-        g_error_free(error);
-        g_object_unref(handler);
-        throw std::runtime_error(message);
+        throw std::runtime_error(error->message);
     }
-    mFailingWrites[inIndex] = handler;
+    mFailingWrites.push_back(handler);
 }
 
 void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
-    if (::chmod(testbedFile(inIndex).c_str(), inMode) != 0) {
-        throw std::runtime_error("chmod " + testbedFile(inIndex));
+    const std::string file = qgetenv("UMOCKDEV_DIR").toStdString() + node(inIndex);
+    if (::chmod(file.c_str(), inMode) != 0) {
+        throw std::runtime_error("chmod " + file);
     }
-}
-
-int MockSysfs::writtenFd(unsigned inIndex) const {
-    return umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
 }
 
 std::vector<UInt8> MockSysfs::written(unsigned inIndex) {
     std::vector<UInt8> bytes;
-    const int master = writtenFd(inIndex);
-    if (master < 0) {
-        return bytes;
-    }
+    // The other end of the node's terminal; -1 when the node has none.
+    const int master = umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
     pollfd readable{master, POLLIN, 0};
     UInt8 chunk[256];
-    while (::poll(&readable, 1, 0) > 0 && (readable.revents & POLLIN) != 0) {
-        const ssize_t n = ::read(master, chunk, sizeof chunk);
-        if (n <= 0) {
-            break;
-        }
+    ssize_t n = 0;
+    while (master >= 0 && ::poll(&readable, 1, 0) > 0 && (readable.revents & POLLIN) != 0 &&
+           (n = ::read(master, chunk, sizeof chunk)) > 0) {
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
     return bytes;

@@ -43,21 +43,18 @@ public:
 
     static std::string node(unsigned inIndex) { return "/dev/hidraw" + std::to_string(inIndex); }
     // From now on every write to the node fails with inErrno, as the kernel fails it (ENODEV for
-    // a transmitter pulled out after the node was opened); it still opens.
+    // a transmitter pulled out after the node was opened); it still opens. Once a node.
     void failWrites(unsigned inIndex, int inErrno);
     // The mode of the file behind the node.
     static void setMode(unsigned inIndex, unsigned inMode);
 
     // Everything written to the node since the last call.
     std::vector<UInt8> written(unsigned inIndex);
-    // The other end of the node's terminal, where what is written to the node can be read;
-    // -1 when the node has none.
-    int writtenFd(unsigned inIndex) const;
 
 private:
     UMockdevTestbed* mTestbed;
     unsigned mAdded = 0; // umockdev keeps a bus link of each USB device name it ever had
     std::map<unsigned, std::string> mUSBPaths;
     std::map<unsigned, std::string> mNodePaths;
-    std::map<unsigned, UMockdevIoctlBase*> mFailingWrites;
+    std::vector<UMockdevIoctlBase*> mFailingWrites;
 };

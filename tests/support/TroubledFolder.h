@@ -41,14 +41,7 @@ public:
         if (inTrouble == ReadOnly) {
             ::mount(nullptr, at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
         } else {
-            QFile filler(path(".filler"));
-            if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-                mProblem = "no file to fill it with: " + filler.errorString().toStdString();
-                return;
-            }
-            const QByteArray block(4096, 'x');
-            while (filler.write(block) == block.size()) {
-            }
+            put(path(".filler"), QByteArray(64 * 1024, 'x')); // more than it holds
         }
     }
     ~TroubledFolder() {
