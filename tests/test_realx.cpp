@@ -112,38 +112,33 @@ TEST(PaneInALanguage, MenusDialogsAndStatusLineSpeakItAndFit) {
     }
 }
 
-// Closed, it saves what was tuned, and sends it at the next start. Qt ends the program when the X
-// server goes away: what was tuned just before is saved all the same, sooner than the pane would
-// have saved it.
+// Closed, it saves what was tuned, and sends it at the next start; also with standard descriptors
+// closed (`1>&-`), which the X connection does not take, as what is printed would corrupt it. Qt
+// ends the program when the X server goes away: what was tuned just before is saved all the same,
+// sooner than the pane would have saved it.
 TEST(Program, SavesOnClosingAndWhenTheDisplayIsLost) {
     auto display = std::make_unique<DisplayServer>();
-    PanelRun panel({}, *display);
-    ASSERT_EQ(panel.reports("88.1 MHz stereo"), QStringList{"88.1 MHz stereo"});
-    display->type({"Up", "Up", "Up"});
-    EXPECT_TRUE(panel.sends("88.4 MHz stereo"));
-    display->close("USB_Tavro FM Transmitter");
-    ASSERT_EQ(panel.finish().exitCode, 0);
-
-    PanelRun again(panel.config.path(), *display);
-    EXPECT_EQ(again.reports("88.4 MHz stereo"), QStringList{"88.4 MHz stereo"});
+    const QTemporaryDir config;
+    const auto saved = [&] {
+        return settings::read(config.filePath(TAVRO_BUNDLE_IDENTIFIER ".plist")).stored.frequency;
+    };
+    SInt32 tuned = 88100;
+    for (const std::vector<int>& closed : {std::vector<int>{}, {1}, {2}, {0, 1, 2}}) {
+        SCOPED_TRACE(::testing::PrintToString(closed) + " closed");
+        PanelRun panel(config.path(), *display, closed);
+        ASSERT_TRUE(panel.shown);
+        display->type({"Up"}); // taken before the close that comes after it
+        display->close("USB_Tavro FM Transmitter");
+        EXPECT_EQ(panel.finish().exitCode, 0);
+        EXPECT_EQ(saved(), tuned += 100);
+    }
+    PanelRun again(config.path(), *display);
+    EXPECT_EQ(again.reports("88.5 MHz stereo"), QStringList{"88.5 MHz stereo"});
     display->type({"Up"});
-    EXPECT_TRUE(again.sends("88.5 MHz stereo"));
+    EXPECT_TRUE(again.sends("88.6 MHz stereo"));
     display.reset();
     EXPECT_EQ(again.finish().exitCode, 1);
-    EXPECT_EQ(settings::read(panel.settingsPath()).stored.frequency, 88500);
-}
-
-// Closed standard descriptors (`1>&-`) are not taken by the X connection, which what is printed
-// would corrupt: the window comes up, tunes (a report printed) and saves.
-TEST(Program, WorksWithItsStandardDescriptorsClosed) {
-    for (const std::vector<int>& closed : {std::vector{1}, std::vector{2}, std::vector{0, 1, 2}}) {
-        PanelRun panel({}, DisplayServer::current(), closed);
-        ASSERT_TRUE(panel.shown) << closed.size() << " closed from " << closed.front();
-        DisplayServer::current().type({"Up"}); // taken before the close that comes after it
-        DisplayServer::current().close("USB_Tavro FM Transmitter");
-        EXPECT_EQ(panel.finish().exitCode, 0);
-        EXPECT_EQ(settings::read(panel.settingsPath()).stored.frequency, 88200);
-    }
+    EXPECT_EQ(saved(), 88600);
 }
 
 // usb-tavro's save just before the panel's own (due 0.3 s after a tap), or just before a signal
