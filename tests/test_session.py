@@ -121,7 +121,7 @@ class InSession(unittest.TestCase):
         self.addCleanup(daemon.kill)
         stopped = daemon.stdout.readline().strip()
         os.kill(daemon.pid, signal.SIGSTOP)
-        listening = {}
+        listening = {}  # mute never reads what it takes; halfway takes the login
         for name in ('mute', 'halfway'):
             listening[name] = socket.socket(socket.AF_UNIX)
             listening[name].bind(os.path.join(self.session.config.name, name))
@@ -142,7 +142,7 @@ class InSession(unittest.TestCase):
         threading.Thread(target=log_in, daemon=True).start()
         silent = 'did not answer within 2 s: starting without it'
         for address, said in [(stopped, silent),
-                              ('unix:path=' + listening['mute'].getsockname(), silent),  # never reads
+                              ('unix:path=' + listening['mute'].getsockname(), silent),
                               ('unix:path=' + listening['halfway'].getsockname(), silent),
                               ('unix:path=/nonexistent', 'No session bus (')]:
             with self.subTest(address):
