@@ -262,6 +262,14 @@ TEST(Pane, ASaveNeverStopsTheWindowForTheLock) {
                               " is held by another program: saving without it\n");
     holder.kill();
     holder.waitForFinished();
+    // Nor does reading a file an editor is halfway through wait for it to settle (as a save
+    // does, off the window's turn): the pane's start is not held up by it.
+    ASSERT_TRUE(put(settings::prefPath(), tuned(90000).first(40)));
+    clock.restart();
+    for (int read = 0; read < 5; ++read) {
+        p.pane.readPrefs();
+    }
+    EXPECT_LT(clock.elapsed(), 250);
 }
 
 // A transmitter that may not be opened, or that does not take a report, is told of in the status

@@ -121,12 +121,17 @@ class InSession(unittest.TestCase):
         self.addCleanup(daemon.kill)
         stopped = daemon.stdout.readline().strip()
         os.kill(daemon.pid, signal.SIGSTOP)
-        listening = {}  # mute never reads what it takes; halfway takes the login
-        for name in ('mute', 'halfway'):
+        # mute never reads what it takes; halfway takes the login; full has no room for another
+        # connection, one waiting unaccepted
+        listening = {}
+        for name in ('mute', 'halfway', 'full'):
             listening[name] = socket.socket(socket.AF_UNIX)
             listening[name].bind(os.path.join(self.session.config.name, name))
-            listening[name].listen()
+            listening[name].listen(0 if name == 'full' else 16)
             self.addCleanup(listening[name].close)
+        waiting = socket.socket(socket.AF_UNIX)
+        waiting.connect(listening['full'].getsockname())
+        self.addCleanup(waiting.close)
         held = []
 
         # Takes the login as a bus does, then says nothing: a stopped daemon behind a proxy.
@@ -144,6 +149,7 @@ class InSession(unittest.TestCase):
         for address, said in [(stopped, silent),
                               ('unix:path=' + listening['mute'].getsockname(), silent),
                               ('unix:path=' + listening['halfway'].getsockname(), silent),
+                              ('unix:path=' + listening['full'].getsockname(), silent),
                               ('unix:path=/nonexistent', 'No session bus (')]:
             with self.subTest(address):
                 start = time.monotonic()
