@@ -138,11 +138,6 @@ QByteArray tuned(int inKHz, const QByteArray& inMore = {}) {
                     inMore);
 }
 
-// What usb-tavro --simulate apply prints for the settings file it finds.
-std::string applied(ProgramRun& ioTool) {
-    return ioTool.run({"--simulate", "apply"}).out;
-}
-
 // Whichever way the pane comes to tune, the file holds what it plays within a second, as
 // usb-tavro apply reads it (the user unit runs it at each plug-in, also before any pane, and it
 // sends what the pane sends at its start); a file with a value that cannot be written back is
@@ -202,7 +197,12 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
         ProgramRun tool(TAVRO_CLI_PROGRAM);
         EXPECT_TRUE(door.file.isNull() || put(tool.settingsPath(), door.file));
         Panel p(door.file);
-        EXPECT_TRUE(applied(tool).starts_with("report: " + p.last() + "\n")); // the file as it came
+        // What usb-tavro --simulate apply prints for the settings file it finds: the file as it
+        // came.
+        const auto applied = [&tool] {
+            return tool.run({"--simulate", "apply"}).out;
+        };
+        EXPECT_TRUE(applied().starts_with("report: " + p.last() + "\n"));
         if (door.through) {
             door.through(p.pane);
         }
@@ -219,9 +219,9 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
             },
             1000));
         tool.env.insert("XDG_CONFIG_HOME", p.folder);
-        EXPECT_EQ(applied(tool), "report: " + p.last() + "\nApplied " +
-                                     QString(door.plays).replace(" MHz ", " MHz, ").toStdString() +
-                                     " to the transmitter.\n");
+        EXPECT_EQ(applied(), "report: " + p.last() + "\nApplied " +
+                                 QString(door.plays).replace(" MHz ", " MHz, ").toStdString() +
+                                 " to the transmitter.\n");
         EXPECT_EQ(host::RadioMatrix::tag(p.stereoCtl()->selectedCell()),
                   QString(door.plays).endsWith("mono") ? 1 : 2);
         const QString original = settings::prefPath() + ".original";

@@ -121,15 +121,13 @@ class InSession(unittest.TestCase):
         self.addCleanup(daemon.kill)
         stopped = daemon.stdout.readline().strip()
         os.kill(daemon.pid, signal.SIGSTOP)
-        # mute never reads what it takes; halfway takes the login; full has no room for another
-        # connection, one waiting unaccepted
-        listening = {}
-        for name in ('mute', 'halfway', 'full'):
+        listening = {}  # halfway takes the login; full has room for no other connection
+        for name in ('halfway', 'full'):
             listening[name] = socket.socket(socket.AF_UNIX)
             listening[name].bind(os.path.join(self.session.config.name, name))
             listening[name].listen(0 if name == 'full' else 16)
             self.addCleanup(listening[name].close)
-        waiting = socket.socket(socket.AF_UNIX)
+        waiting = socket.socket(socket.AF_UNIX)  # the one it has room for, never taken
         waiting.connect(listening['full'].getsockname())
         self.addCleanup(waiting.close)
         held = []
@@ -147,7 +145,6 @@ class InSession(unittest.TestCase):
         threading.Thread(target=log_in, daemon=True).start()
         silent = 'did not answer within 2 s: starting without it'
         for address, said in [(stopped, silent),
-                              ('unix:path=' + listening['mute'].getsockname(), silent),
                               ('unix:path=' + listening['halfway'].getsockname(), silent),
                               ('unix:path=' + listening['full'].getsockname(), silent),
                               ('unix:path=/nonexistent', 'No session bus (')]:
