@@ -1,7 +1,7 @@
-"""The System Settings module in its real hosts, kcmshell6 and System Settings, in a desktop
-session of the test's own (test_session.py's): an X server driven through XTest, read through
-AT-SPI, the module on its simulated transmitter, whose reports the host prints.
-Run under dbus-run-session: python3 test_module.py PANEL KCMSHELL SYSTEMSETTINGS PLUGIN_PATH."""
+# The System Settings module in its real hosts, kcmshell6 and System Settings, in a desktop
+# session of the test's own (test_session.py's): an X server driven through XTest, read through
+# AT-SPI, the module on its simulated transmitter, whose reports the host prints.
+# Run under dbus-run-session: python3 test_module.py PANEL KCMSHELL SYSTEMSETTINGS PLUGIN_PATH.
 import os
 import plistlib
 import re
@@ -19,7 +19,7 @@ MODULE = 'kcm_usbtavro'
 
 
 class Host:
-    """A settings application showing the module, what it prints read as it comes."""
+    # A settings application showing the module, what it prints read as it comes.
     def __init__(self, session, program):
         self.process = session.start([program, MODULE, '--args', 'simulate'],
                                      stdout=subprocess.PIPE, QT_PLUGIN_PATH=PLUGIN_PATH,
@@ -41,7 +41,7 @@ class ModuleInSession(unittest.TestCase):
         self.settings = os.path.join(self.session.config.name, 'io.github.usbtavro.USB_Tavro.plist')
 
     def find(self, app_name, test):
-        """What a screen reader finds in the application: the first object that passes test."""
+        # What a screen reader finds in the application: the first object that passes test.
         import pyatspi  # after the accessibility bus is up
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for(lambda: next((a for a in desktop if a and a.name == app_name), None), 30)

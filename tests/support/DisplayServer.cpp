@@ -1,5 +1,7 @@
 #include "support/DisplayServer.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QTest>
 
 #include <csignal>
@@ -35,19 +37,33 @@ void DisplayServer::spawn(std::initializer_list<const char*> inArguments,
     }
 }
 
-bool DisplayServer::exportTo(QProcessEnvironment& ioEnv) const {
+bool DisplayServer::exportTo(QProcessEnvironment* ioEnv) const {
     for (const auto& [name, value] : mSession) {
-        value.isEmpty() ? ioEnv.remove(name) : ioEnv.insert(name, value);
+        if (ioEnv != nullptr) {
+            value.isEmpty() ? ioEnv->remove(name) : ioEnv->insert(name, value);
+        } else {
+            value.isEmpty() ? void(qunsetenv(qPrintable(name)))
+                            : void(qputenv(qPrintable(name), value.toLocal8Bit()));
+        }
     }
     return !mSession.empty();
 }
 
-bool DisplayServer::exportTo() const {
-    for (const auto& [name, value] : mSession) {
-        value.isEmpty() ? void(qunsetenv(qPrintable(name)))
-                        : void(qputenv(qPrintable(name), value.toLocal8Bit()));
+QByteArray DisplayServer::run(const QString& inProgram, const QStringList& inArguments,
+                              const Wait& inWait, Clock::time_point inUntil) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    exportTo(&env);
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(inProgram, inArguments);
+    if (inWait) {
+        inWait(inUntil);
     }
-    return !mSession.empty();
+    while (!process.waitForFinished(1) && process.state() != QProcess::NotRunning) {
+        QCoreApplication::processEvents();
+    }
+    return process.readAllStandardOutput();
 }
 
 void DisplayServer::waitHandlingEvents(Clock::time_point inUntil) {

@@ -34,10 +34,9 @@ public:
     static inline DisplayServer* sCurrent = nullptr;
     static const char* const sMissing; // what to install when it cannot be started
 
-    // Points a program's environment, or this process's, to it, with Qt's platform for it; false
-    // when it could not be started.
-    bool exportTo(QProcessEnvironment& ioEnv) const;
-    bool exportTo() const;
+    // Points a program's environment (without one, this process's) to it, with Qt's platform for
+    // it; false when it could not be started.
+    bool exportTo(QProcessEnvironment* ioEnv = nullptr) const;
 
     // As a desktop's keyboard settings set it: the first repeat after inDelay, then inRate a
     // second; no repeat at all for a rate of 0.
@@ -69,12 +68,14 @@ private:
     void spawn(std::initializer_list<const char*> inArguments,
                const std::function<void()>& inChild);
     void disconnect();
+    // Runs a helper program on it (xdotool, swaymsg, wtype) to its end, handling events, after
+    // inWait has passed the time up to inUntil; what it printed.
+    QByteArray run(const QString& inProgram, const QStringList& inArguments,
+                   const Wait& inWait = {}, Clock::time_point inUntil = {});
     // X alone.
     void key(const char* inKey, bool inDown);
     unsigned long findWindow(const QString& inTitle);
     // Wayland alone.
-    QByteArray run(const QString& inProgram, const QStringList& inArguments,
-                   const Wait& inWait = {}, Clock::time_point inUntil = {});
     void frame();
 
     int mPid = -1;

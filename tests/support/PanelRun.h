@@ -33,7 +33,7 @@ public:
                       DisplayServer& inServer = DisplayServer::current(),
                       std::vector<int> inClosed = {}, const Shows& inShows = {})
         : ProgramRun(inShows.program) {
-        inServer.exportTo(env);
+        inServer.exportTo(&env);
         env.remove("QT_QPA_PLATFORM"); // the program finds it, as on a desktop
         env.insert("XDG_RUNTIME_DIR", runtime.path());
         env.insert("XDG_CONFIG_HOME", inConfig.isEmpty() ? config.path() : inConfig);

@@ -1,10 +1,8 @@
 // The Wayland back end of DisplayServer.
 #include "support/DisplayServer.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -168,11 +166,9 @@ DisplayServer::DisplayServer() {
                      mWayland == nullptr ? "made no socket" : "has no virtual pointer");
         return;
     }
-    mSession = {{"WAYLAND_DISPLAY", socket},
-                {"XDG_SESSION_TYPE", "wayland"},
-                {"DISPLAY", ""},
-                {"XDG_RUNTIME_DIR", clients},
-                {"QT_QPA_PLATFORM", "wayland"}};
+    mSession = {
+        {"WAYLAND_DISPLAY", socket},  {"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ""},
+        {"XDG_RUNTIME_DIR", clients}, {"QT_QPA_PLATFORM", "wayland"},  {"SWAYSOCK", own + "/ipc"}};
 }
 
 void DisplayServer::disconnect() {
@@ -184,23 +180,6 @@ void DisplayServer::disconnect() {
 void DisplayServer::frame() {
     wl_proxy_marshal_flags(mPointer, sFrame, nullptr, 1, 0);
     wl_display_roundtrip(mWayland); // the compositor has taken what was sent
-}
-
-QByteArray DisplayServer::run(const QString& inProgram, const QStringList& inArguments,
-                              const Wait& inWait, Clock::time_point inUntil) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("SWAYSOCK", mDir.filePath("compositor/ipc"));
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(inProgram, inArguments);
-    if (inWait) {
-        inWait(inUntil);
-    }
-    while (!process.waitForFinished(1) && process.state() != QProcess::NotRunning) {
-        QCoreApplication::processEvents();
-    }
-    return process.readAllStandardOutput();
 }
 
 bool DisplayServer::showsWindow(const QString& inTitle) {
@@ -253,15 +232,14 @@ void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* 
     // wtype's name for a modifier: "ctrl" for "Control_L", "alt" for "Alt_L".
     const QString modifier =
         QString(inModifier).section('_', 0, 0).toLower().replace("ontrol", "trl");
-    QStringList arguments = sNewKeyboard;
+    const auto around = [&](const char* inOption) {
+        return inModifier != nullptr ? QStringList{inOption, modifier} : QStringList();
+    };
+    QStringList arguments = sNewKeyboard + around("-M");
     for (const char* each : inKeys) {
         arguments << "-k" << each;
     }
-    if (inModifier != nullptr) {
-        arguments = sNewKeyboard + QStringList{"-M", modifier} + arguments.mid(4) +
-                    QStringList{"-m", modifier};
-    }
-    run("wtype", arguments);
+    run("wtype", arguments + around("-m"));
     QTest::qWait(100);
 }
 

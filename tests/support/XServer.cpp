@@ -1,7 +1,6 @@
 // The X back end of DisplayServer.
 #include "support/DisplayServer.h"
 
-#include <QProcess>
 #include <QTest>
 #include <QWidget>
 
@@ -29,8 +28,7 @@ DisplayServer::DisplayServer() {
     char number[16] = {};
     if (mPid > 0 && std::fgets(number, sizeof number, written) != nullptr) {
         const QString name = ":" + QString(number).trimmed();
-        mX = XOpenDisplay(qPrintable(name));
-        if (mX != nullptr) {
+        if ((mX = XOpenDisplay(qPrintable(name))) != nullptr) {
             mSession = {{"DISPLAY", name}, {"QT_QPA_PLATFORM", "xcb"}};
         }
     }
@@ -102,16 +100,11 @@ void DisplayServer::wheel(int inNotches) {
 }
 
 unsigned long DisplayServer::findWindow(const QString& inTitle) {
-    QProcess search;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    exportTo(env);
-    search.setProcessEnvironment(env);
-    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + inTitle + "$"});
-    if (!search.waitForFinished(10000)) {
-        search.kill();
-        search.waitForFinished();
-    }
-    return search.readAllStandardOutput().split('\n').constFirst().toULong();
+    return run("timeout", {"10", "xdotool", "search", "--sync", "--onlyvisible", "--name",
+                           "^" + inTitle + "$"})
+        .split('\n')
+        .constFirst()
+        .toULong();
 }
 
 bool DisplayServer::showsWindow(const QString& inTitle) {
@@ -128,14 +121,13 @@ bool DisplayServer::activate(QWidget& inWindow) {
 }
 
 void DisplayServer::close(const QString& inTitle) {
-    const unsigned long window = findWindow(inTitle);
     XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = window;
+    event.xclient.window = findWindow(inTitle);
     event.xclient.message_type = XInternAtom(mX, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(mX, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(mX, window, False, NoEventMask, &event);
+    XSendEvent(mX, event.xclient.window, False, NoEventMask, &event);
     XSync(mX, False);
 }
