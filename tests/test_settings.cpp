@@ -199,13 +199,18 @@ TEST_F(SettingsFile, WriteReplacesTheFileWhole) {
 
 // On a full or read-only disk the write says why it failed, and the old file stays as it was.
 TEST(SettingsOnATroubledDisk, WriteFailsSayingWhyAndKeepsTheOldFile) {
-    const QByteArray old = plistXml("<key>Frequency</key><integer>101500</integer>");
+    const QByteArray old = plistXml("<key>Frequency</key><integer>101500</integer><key>Note</key>"
+                                    "<string>" +
+                                    QByteArray(6000, 'n') + "</string>");
     for (const auto& [trouble, why] : {std::pair{TroubledFolder::Full, "No space left on device"},
                                        std::pair{TroubledFolder::ReadOnly, "Read-only"}}) {
         const TroubledFolder disk(trouble, "settings.plist", old);
         if (!disk.problem().empty()) {
             GTEST_SKIP() << disk.problem();
         }
+        // Room for a part of the new file: the write falls short before it fails.
+        QFile filler(disk.path(".filler"));
+        EXPECT_TRUE(trouble != TroubledFolder::Full || filler.resize(filler.size() - 4096));
         const settings::WriteResult written =
             settings::write(disk.path("settings.plist"), 88100, false);
         EXPECT_FALSE(written.saved());
