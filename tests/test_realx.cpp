@@ -4,6 +4,7 @@
 #include "host/KeyRepeat.h"
 #include "host/Translations.h"
 #include "settings/Settings.h"
+#include "settings/Stations.h"
 #include "support/PaneWindow.h"
 #include "support/PanelRun.h"
 #include "support/QtPrinters.h"
@@ -229,14 +230,23 @@ TEST_F(PaneOnX, StationSavedIsRecalledByItsShortcut) {
     ASSERT_TRUE(settings::write(settingsPath(), 100000, true).saved());
     ASSERT_TRUE(lastReportBecomes("100.0 MHz stereo"));
     input.type({"a"}, "Alt_L");
+    const auto hasItem = [&](const QString& inText) {
+        const QList<QAction*> items = pane.window->findChildren<QAction*>();
+        return std::any_of(items.begin(), items.end(),
+                           [&](const QAction* inItem) { return inItem->text() == inText; });
+    };
     // The name set apart from the words around it: no name can reorder them.
-    const QList<QAction*> items = pane.window->findChildren<QAction*>();
-    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const QAction* inItem) {
-        return inItem->text() == "\u2068home\u2069 (95.0 MHz, mono)";
-    }));
+    EXPECT_TRUE(hasItem("\u2068home\u2069 (95.0 MHz, mono)"));
     input.type({"Escape"});
     input.type({"1"}, "Control_L");
     EXPECT_TRUE(lastReportBecomes("95.0 MHz mono"));
+    // One of the other band, written by another program: recalled, it switches the band.
+    ASSERT_TRUE(settings::change(settingsPath(), [](host::Dictionary& ioDict) {
+                    return settings::changed(settings::saveStation(ioDict, {"tokyo", 80000, true}));
+                }).saved());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasItem("\u2068tokyo\u2069 (80.0 MHz, stereo)"); }));
+    input.type({"2"}, "Control_L");
+    EXPECT_TRUE(lastReportBecomes("80.0 MHz stereo"));
 }
 
 // Tab moves from the dial to stereo and mono, and back. This process never asks for the server's
