@@ -50,15 +50,15 @@ bool DisplayServer::exportTo(QProcessEnvironment* ioEnv) const {
 }
 
 QByteArray DisplayServer::run(const QString& inProgram, const QStringList& inArguments,
-                              const Wait& inWait, Clock::time_point inUntil) {
+                              const std::function<void(QProcess&)>& inWhileRunning) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     exportTo(&env);
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(inProgram, inArguments);
-    if (inWait) {
-        inWait(inUntil);
+    if (inWhileRunning) {
+        inWhileRunning(process);
     }
     while (!process.waitForFinished(1) && process.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents();

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class QProcess;
 class QWidget;
 struct _XDisplay;
 struct wl_display;
@@ -69,14 +70,16 @@ private:
                const std::function<void()>& inChild);
     void disconnect();
     // Runs a helper program on it (xdotool, swaymsg, wtype) to its end, handling events, after
-    // inWait has passed the time up to inUntil; what it printed.
+    // inWhileRunning has had it; what it printed.
     QByteArray run(const QString& inProgram, const QStringList& inArguments,
-                   const Wait& inWait = {}, Clock::time_point inUntil = {});
+                   const std::function<void(QProcess&)>& inWhileRunning = {});
     // X alone.
     void key(const char* inKey, bool inDown);
     unsigned long findWindow(const QString& inTitle);
     // Wayland alone.
     void frame();
+    Clock::time_point typeWithNewKeyboard(const QStringList& inKeys, const Wait& inWait = {},
+                                          std::chrono::milliseconds inFor = {});
 
     int mPid = -1;
     // The environment that reaches it; an empty value is a variable unset. Empty when it could not

@@ -3,14 +3,18 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include <wayland-client.h>
 
 #include <linux/input-event-codes.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -208,24 +212,42 @@ void DisplayServer::setKeyRepeat(unsigned inDelayMs, unsigned inRatePerSecond) {
                         .arg(inRatePerSecond)});
 }
 
-// The compositor takes a new keyboard's first press for a key held before the window had the
-// focus: a Shift goes first. Qt activates the window a round trip after the keyboard comes, and
-// a window's shortcuts wait for that: a pause goes after it, as a person's would.
-const QStringList sNewKeyboard = {"-k", "Shift_L", "-s", "100"};
+// Types inKeys on a keyboard that comes for them and goes after, as a person's would, and
+// returns a time no later than the first of them; inWait passes inFor after it.
+DisplayServer::Clock::time_point
+DisplayServer::typeWithNewKeyboard(const QStringList& inKeys, const Wait& inWait,
+                                   std::chrono::milliseconds inFor) {
+    // The compositor takes a new keyboard's first press for a key held before the window had the
+    // focus: a Shift goes first. A window's shortcuts wait for Qt to activate it, which comes a
+    // round trip after the keyboard's map and focus are taken (a sanitized build takes over a
+    // tenth of a second for the map): the keys wait on wtype's input until a window of this
+    // process is active, another program's for a person's pause.
+    const bool ours = std::ranges::any_of(QGuiApplication::topLevelWindows(), &QWindow::isVisible);
+    const auto whenActive = [&] {
+        return ours && QGuiApplication::focusWindow() != nullptr;
+    };
+    auto pressed = Clock::now();
+    run("wtype", QStringList{"-k", "Shift_L", "-"} + inKeys, [&](QProcess& ioWtype) {
+        static_cast<void>(QTest::qWaitFor(whenActive, ours ? 5000 : 100));
+        ioWtype.closeWriteChannel();
+        pressed = Clock::now();
+        if (inWait) {
+            inWait(pressed + inFor);
+        }
+    });
+    // A keyboard coming before Qt has seen the last one go leaves the window inactive.
+    static_cast<void>(QTest::qWaitFor([&] { return !whenActive(); }, ours ? 5000 : 100));
+    return pressed;
+}
 
 DisplayServer::Clock::time_point
 DisplayServer::hold(const char* inKey, std::chrono::milliseconds inFor, const Wait& inWait) {
     // The keyboard stays a moment after the release, as a real one does: its going takes the
     // focus from the window, which would end a repeat the release failed to end.
-    const auto pressed = Clock::now() + std::chrono::milliseconds(100); // the new keyboard's pause
-    run("wtype",
-        sNewKeyboard + QStringList{"-P", inKey, "-s", QString::number(inFor.count()), "-p", inKey,
-                                   "-s", "250"},
-        inWait, pressed + inFor + std::chrono::milliseconds(250));
-    // A keyboard coming within a round trip of the last one's going leaves the window inactive
-    // in Qt: the next comes a moment later.
-    QTest::qWait(100);
-    return pressed;
+    const QString key(inKey);
+    return typeWithNewKeyboard(
+        {"-P", key, "-s", QString::number(inFor.count()), "-p", key, "-s", "250"}, inWait,
+        inFor + std::chrono::milliseconds(250));
 }
 
 void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* inModifier) {
@@ -235,12 +257,11 @@ void DisplayServer::type(std::initializer_list<const char*> inKeys, const char* 
     const auto around = [&](const char* inOption) {
         return inModifier != nullptr ? QStringList{inOption, modifier} : QStringList();
     };
-    QStringList arguments = sNewKeyboard + around("-M");
+    QStringList arguments = around("-M");
     for (const char* each : inKeys) {
         arguments << "-k" << each;
     }
-    run("wtype", arguments + around("-m"));
-    QTest::qWait(100);
+    typeWithNewKeyboard(arguments + around("-m"));
 }
 
 void DisplayServer::movePointer(int inX, int inY) {
