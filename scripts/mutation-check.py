@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Mutation check: does the test suite catch each fault of scripts/faults.tsv?
 
-Usage: scripts/mutation-check.py [--only ID,ID] [--list FILE]
+Usage: scripts/mutation-check.py [--only ID,ID] [--list FILE] [--tests REGEX]
 
 Clones the committed HEAD into a scratch folder, builds it once with the `default` preset, then
 for each fault puts the faulty text in place of the original, rebuilds, runs the tests (stopping
 at the first failure) and puts the original back. The quick tests run first and the slow ones
 (key holds, the package, the desktop sessions) only when the quick ones all pass, so that a
 fault most tests catch costs seconds; every fault called SURVIVED has passed the whole suite.
-Prints killed / SURVIVED / stale (the text is not in its file exactly once) / stillborn (it does
-not build) for each with its time, a summary, and exits 1 unless every fault was killed.
+Prints killed (with the first test that failed) / SURVIVED / stale (the text is not in its file
+exactly once) / stillborn (it does not build) for each with its time, a summary, and exits 1
+unless every fault was killed. With --tests, only the tests whose names match run: which faults
+do these tests catch?
 """
 import os
 import subprocess
@@ -32,6 +34,16 @@ def unescape(text):
     return ''.join(out)
 
 
+def first_failure(command, work):
+    """The name of the test that failed first, or None when all passed."""
+    run = subprocess.run(command, cwd=work, capture_output=True, text=True, errors='replace')
+    if run.returncode == 0:
+        return None
+    tail = run.stdout.rpartition('The following tests FAILED:')[2].splitlines()
+    failed = [line.split(' - ', 1)[1].rsplit(' (', 1)[0] for line in tail if ' - ' in line]
+    return failed[0] if failed else 'the test run'
+
+
 def option(name):
     return sys.argv[sys.argv.index(name) + 1] if name in sys.argv else None
 
@@ -39,6 +51,7 @@ def option(name):
 def main():
     only = option('--only')
     only = set(only.split(',')) if only else None
+    tests = option('--tests')
     top = subprocess.run(['git', 'rev-parse', '--show-toplevel'], capture_output=True, text=True,
                          check=True).stdout.strip()
     faults = []
@@ -68,14 +81,16 @@ def main():
             try:
                 if subprocess.run(['cmake', '--build', '--preset', 'default'], **quiet).returncode:
                     verdict = 'stillborn'
-                elif (subprocess.run(ctest + ['-E', SLOW], **quiet).returncode or
-                      subprocess.run(ctest + ['-R', SLOW], **quiet).returncode):
-                    verdict = 'killed'
+                elif killer := (first_failure(ctest + ['-R', tests], work) if tests else
+                                first_failure(ctest + ['-E', SLOW], work) or
+                                first_failure(ctest + ['-R', SLOW], work)):
+                    verdict = f'killed by {killer}'
                 else:
                     verdict = 'SURVIVED'
             finally:
                 open(file, 'w', encoding='utf-8').write(text)
-        counts[verdict] = counts.get(verdict, 0) + 1
+        kind = verdict.split()[0]
+        counts[kind] = counts.get(kind, 0) + 1
         print(f'{fid:5} {path:40} {verdict} ({time.monotonic() - start:.0f} s)', flush=True)
     print('summary:', ', '.join(f'{n} {v}' for v, n in sorted(counts.items())), f'({work})')
     return 0 if set(counts) <= {'killed'} else 1
