@@ -29,10 +29,7 @@ extern "C" __attribute__((used)) const char* __asan_default_options() {
 
 namespace {
 
-using device::FakeDeviceServices;
-using device::HeldReferences;
-using Call = FakeDeviceServices::Call;
-using Cause = device::Failure::Cause;
+using Call = device::FakeDeviceServices::Call;
 using Bytes = std::vector<UInt8>;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -40,8 +37,8 @@ using namespace std::chrono_literals;
 
 // Held by a link that watches: its port and arrival iterator; connected, also the service, its
 // interest registration and its HID interface.
-constexpr HeldReferences sWatching{0, 1, 0, 1, 0, 0};
-constexpr HeldReferences sConnected{1, 1, 1, 1, 1, 0};
+constexpr device::HeldReferences sWatching{0, 1, 0, 1, 0, 0};
+constexpr device::HeldReferences sConnected{1, 1, 1, 1, 1, 0};
 
 class Link : public ::testing::Test {
 protected:
@@ -58,7 +55,7 @@ protected:
     ~Link() override { host::NotificationCenter::defaultCenter().removeObserver(&observer); }
 
     using Seen = std::tuple<QString, bool, UInt16>; // a notification's name, the link then
-    FakeDeviceServices services;
+    device::FakeDeviceServices services;
     xr_device link{services};
     QObject observer;
     std::vector<Seen> seen;
@@ -134,8 +131,9 @@ TEST_F(Link, EachFailingCallLogsOneLineAndTheRefusedTransmitterIsToldOf) {
 }
 
 // Each report goes to the transmitter within the second the link gives it; none while none is
-// connected, nor for a frequency past the report's 11 bits.
-TEST_F(Link, TuningReportIsSixBytesSentWithinASecond) {
+// connected, nor for a frequency past the report's 11 bits. A failure is told until a report gets
+// through, and a transmitter that can take one again after a failure asks for the settings.
+TEST_F(Link, ReportsAreSixBytesSentWithinASecondAndFailuresToldUntilOneGetsThrough) {
     // clang-format off
     const std::tuple<SInt32, SInt32, bool, Bytes> cases[] = {
         {88100, 1, true, {0xC0, 0x4B, 0x71, 0x0C, 0, 0}},
@@ -155,21 +153,8 @@ TEST_F(Link, TuningReportIsSixBytesSentWithinASecond) {
         EXPECT_EQ(services.sent()[0].bytes, bytes) << kHz;
         EXPECT_EQ(services.sent()[0].limit, 1000ms);
     }
-    services.clearSent();
-    link.setFrequency(204800, 1, true);
-    EXPECT_EQ(link.reportFailure().status, kIOReturnBadArgument);
-    services.unplug("tx");
-    link.setFrequency(88100, 1, true);
-    EXPECT_EQ(link.sendUSBReport(std::get<Bytes>(cases[0]).data()), kIOReturnSuccess);
-    EXPECT_THAT(services.sent(), IsEmpty());
-}
-
-// A failure is told until a report gets through, and a transmitter that can take one again after
-// a failure asks for the settings.
-TEST_F(Link, FailedReportsAreToldUntilOneGetsThrough) {
-    services.plug({"tx"});
-    link.start();
-    const device::Failure held{kIOReturnBusy, Cause::HeldEarlier, 0, "/dev/hidraw0"};
+    const device::Failure held{kIOReturnBusy, device::Failure::Cause::HeldEarlier, 0,
+                               "/dev/hidraw0"};
     services.failReports(held);
     link.setFrequency(88100, 1, true);
     EXPECT_EQ(link.reportFailure(), held);
@@ -187,27 +172,20 @@ TEST_F(Link, FailedReportsAreToldUntilOneGetsThrough) {
     EXPECT_EQ(seen.size(), told + 1);
     link.setFrequency(88200, 1, true);
     EXPECT_EQ(seen.size(), told + 1);
+    services.clearSent();
+    link.setFrequency(204800, 1, true);
+    EXPECT_EQ(link.reportFailure().status, kIOReturnBadArgument);
+    services.unplug("tx");
+    link.setFrequency(88100, 1, true);
+    EXPECT_EQ(link.sendUSBReport(std::get<Bytes>(cases[0]).data()), kIOReturnSuccess);
+    EXPECT_THAT(services.sent(), IsEmpty());
 }
 
 class LinuxLink : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(MockSysfs::isActive()) << "run under umockdev-wrapper"; }
-    void start() {
-        backend = std::make_unique<device::LinuxBackend>();
-        ASSERT_TRUE(backend->isMonitoring());
-        services = std::make_unique<device::DeviceServices>(*backend);
-        link = std::make_unique<xr_device>(*services);
-        ASSERT_EQ(link->start(), kIOReturnSuccess);
-    }
-    // Runs the event loop until the uevents so far have been handled.
-    bool connects(bool inConnected) {
-        return QTest::qWaitFor([&] { return link->connected() == inConnected; }, 3000);
-    }
 
     MockSysfs sysfs;
-    std::unique_ptr<device::LinuxBackend> backend;
-    std::unique_ptr<device::DeviceServices> services;
-    std::unique_ptr<xr_device> link;
 };
 
 // bcdDevice as the hardware version; the first transmitter of its vendor and product adopted at
@@ -216,8 +194,16 @@ protected:
 TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
     sysfs.add({.index = 0, .bcdDevice = "1.02"});
     sysfs.add({.index = 1, .idVendor = "046d"});
-    start();
-    EXPECT_EQ(link->hardwareVersion(), 0xFFFE);
+    device::LinuxBackend backend;
+    ASSERT_TRUE(backend.isMonitoring());
+    device::DeviceServices services(backend);
+    xr_device link(services);
+    ASSERT_EQ(link.start(), kIOReturnSuccess);
+    // Runs the event loop until the uevents so far have been handled.
+    const auto connects = [&](bool inConnected) {
+        return QTest::qWaitFor([&] { return link.connected() == inConnected; }, 3000);
+    };
+    EXPECT_EQ(link.hardwareVersion(), 0xFFFE);
     sysfs.remove(0);
     ASSERT_TRUE(connects(false));
 
@@ -229,15 +215,15 @@ TEST_F(LinuxLink, FollowsTransmittersThroughTheirUevents) {
         // clang-format on
         sysfs.add({.index = index, .bcdDevice = bcdDevice});
         ASSERT_TRUE(connects(true));
-        EXPECT_EQ(link->hardwareVersion(), version);
-        link->setFrequency(76100, 1, false);
+        EXPECT_EQ(link.hardwareVersion(), version);
+        link.setFrequency(76100, 1, false);
         EXPECT_THAT(sysfs.written(index), ElementsAre(0x00, 0xC0, 0x42, 0xF9, 0x0C, 0x00, 0x00));
         sysfs.remove(index);
         ASSERT_TRUE(connects(false));
     }
     EXPECT_THAT(sysfs.written(1), IsEmpty());
     EXPECT_EQ(MockSysfs::openNodes(), 0u);
-    EXPECT_EQ(services->held(), sWatching);
+    EXPECT_EQ(services.held(), sWatching);
 }
 
 // A write the kernel holds (a full blocking pipe stands in for a hidraw node, which ignores

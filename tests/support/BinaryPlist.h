@@ -54,22 +54,16 @@ inline QByteArray list(const std::vector<Bytes>& inObjects, std::size_t inRefSiz
     return {reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size())};
 }
 
-// {"k": [inCount references to inLeaf]}: 3 + inCount values, each reference counted.
-inline QByteArray shared(std::uint64_t inCount, const Bytes& inLeaf) {
-    Bytes array = marker(0xA0, inCount);
-    for (std::uint64_t i = 0; i < inCount; ++i) {
-        array += big(3, 4);
-    }
-    return list({Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, ascii("k"), array, inLeaf});
-}
-
-// {"k": [inCount empty dictionaries]}: 2 + inCount containers, two deep.
-inline QByteArray flat(std::uint64_t inCount) {
+// {"k": [inCount references]}: to one inLeaf, 3 + inCount values, each reference counted; with
+// inCopies, to a copy of it each: 2 + inCount values (and containers, for a container leaf).
+inline QByteArray shared(std::uint64_t inCount, const Bytes& inLeaf, bool inCopies = false) {
     std::vector<Bytes> objects{Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, ascii("k"),
                                marker(0xA0, inCount)};
     for (std::uint64_t i = 0; i < inCount; ++i) {
-        objects[2] += big(3 + i, 4);
-        objects.push_back(Bytes{0xD0});
+        objects[2] += big(inCopies ? 3 + i : 3, 4);
+        if (inCopies || i == 0) {
+            objects.push_back(inLeaf);
+        }
     }
     return list(objects);
 }

@@ -75,18 +75,15 @@ void MockSysfs::add(const Device& inDevice) {
     if (!umockdev_testbed_add_from_string(mTestbed, description.c_str(), &error)) {
         throw std::runtime_error(error->message); // a broken test bed: the test ends here
     }
-    mUSBPaths[inDevice.index] = usb;
-    mNodePaths[inDevice.index] = nodePath;
+    mPaths[inDevice.index] = {usb, nodePath};
 }
 
 void MockSysfs::remove(unsigned inIndex) {
-    const std::string& node = mNodePaths.at(inIndex);
+    const auto [usb, node] = mPaths.extract(inIndex).mapped();
     umockdev_testbed_uevent(mTestbed, node.c_str(), "remove");
     // Removing the USB device takes its children's sysfs folders but not their device files.
     umockdev_testbed_remove_device(mTestbed, node.c_str());
-    umockdev_testbed_remove_device(mTestbed, mUSBPaths.at(inIndex).c_str());
-    mUSBPaths.erase(inIndex);
-    mNodePaths.erase(inIndex);
+    umockdev_testbed_remove_device(mTestbed, usb.c_str());
 }
 
 std::size_t MockSysfs::openNodes() {

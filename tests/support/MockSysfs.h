@@ -54,7 +54,6 @@ public:
 private:
     UMockdevTestbed* mTestbed;
     unsigned mAdded = 0; // umockdev keeps a bus link of each USB device name it ever had
-    std::map<unsigned, std::string> mUSBPaths;
-    std::map<unsigned, std::string> mNodePaths;
+    std::map<unsigned, std::pair<std::string, std::string>> mPaths; // the USB device's, the node's
     std::vector<UMockdevIoctlBase*> mFailingWrites;
 };
