@@ -18,16 +18,14 @@
 
 namespace {
 
-// Records each action with the frequency the dial holds when it arrives, and when.
+// Records the frequency the dial holds when each action arrives.
 class Target : public QObject {
     Q_OBJECT
 public:
-    explicit Target(const FakeTiming& inTiming) : timing(inTiming) {}
     Q_INVOKABLE void handleFreqWheel(QObject* inSender) {
-        steps.emplace_back(timing.elapsed(), qobject_cast<xr_tunerCtl*>(inSender)->frequency());
+        steps.push_back(qobject_cast<xr_tunerCtl*>(inSender)->frequency());
     }
-    const FakeTiming& timing;
-    std::vector<std::pair<double, SInt32>> steps;
+    std::vector<SInt32> steps;
 };
 
 // What the dial passes on to its superview.
@@ -63,11 +61,12 @@ protected:
         QKeyEvent event(inType, inKey, inModifiers, 0, 0, inNative, {}, inRepeat);
         QApplication::sendEvent(dial, &event);
     }
-    void hold(int inKey, double inSeconds, Qt::KeyboardModifiers inModifiers = {}) {
+    void hold(int inKey, double inSeconds, Qt::KeyboardModifiers inModifiers = {},
+              quint32 inNative = 0) {
         const double start = timing.elapsed();
-        key(QEvent::KeyPress, inKey, inModifiers);
+        key(QEvent::KeyPress, inKey, inModifiers, inNative);
         timing.runUntil(start + inSeconds);
-        key(QEvent::KeyRelease, inKey, inModifiers);
+        key(QEvent::KeyRelease, inKey, inModifiers, inNative);
         timing.runUntil(start + inSeconds + 2.0);
     }
     void wheel(double inNotches) {
@@ -76,7 +75,7 @@ protected:
     std::size_t actions() const { return target.steps.size(); }
 
     FakeTiming timing;
-    Target target{timing};
+    Target target;
     Base base;
     xr_tunerCtl* dial = nullptr;
 };
@@ -116,7 +115,7 @@ TEST_F(Dial, DragTurnsTheKnobWithThePointer) {
         drag(degrees);
         EXPECT_EQ(dial->frequency(), frequency) << from;
         EXPECT_NEAR(dial->wheelPercent(), percent, 1e-5) << from;
-        EXPECT_EQ(target.steps.back().second, dial->frequency());
+        EXPECT_EQ(target.steps.back(), dial->frequency());
         EXPECT_EQ(actions(), before + sent) << from;
     }
     const std::size_t sent = actions();
@@ -126,20 +125,10 @@ TEST_F(Dial, DragTurnsTheKnobWithThePointer) {
     EXPECT_EQ(actions(), sent);
 }
 
-// A press and its release before the first step came due still step once. (The cadence of a
-// held key: the window tests, on each window system.)
-TEST_F(Dial, QuickPressStepsOnce) {
-    timing.runUntil(1.0);
-    key(QEvent::KeyPress, Qt::Key_Down);
-    key(QEvent::KeyRelease, Qt::Key_Down);
-    timing.runUntil(2.0);
-    EXPECT_EQ(dial->frequency(), 107900);
-    EXPECT_EQ(actions(), 1u);
-}
-
 // The window system's own repeats, flagged or not, and other presses while one is held, change
-// nothing; losing focus ends the repeat.
-TEST_F(Dial, RepeatIgnoresTheSystemsRepeatsAndEndsWithTheFocus) {
+// nothing; losing focus ends the repeat. A press and its release before the first step came due
+// still step once. (The cadence of a held key: the window tests, on each window system.)
+TEST_F(Dial, RepeatIgnoresTheSystemsRepeatsAndEndsWithTheFocusAndAQuickPressStepsOnce) {
     key(QEvent::KeyPress, Qt::Key_Up);
     timing.runUntil(0.3);
     key(QEvent::KeyRelease, Qt::Key_Up, {}, 0, true);
@@ -150,42 +139,42 @@ TEST_F(Dial, RepeatIgnoresTheSystemsRepeatsAndEndsWithTheFocus) {
     dial->resignFirstResponder();
     timing.runUntil(3.0);
     EXPECT_EQ(actions(), 7u);
+    dial->setFrequency(88100);
+    key(QEvent::KeyPress, Qt::Key_Down);
+    key(QEvent::KeyRelease, Qt::Key_Down);
+    timing.runUntil(4.0);
+    EXPECT_EQ(dial->frequency(), 107900);
+    EXPECT_EQ(actions(), 8u);
 }
 
-TEST_F(Dial, KeyStepPastABandEndJumpsToTheOtherEnd) {
+// An arrow past a band's end jumps to the other end; disconnected, it tunes the dial and tells
+// nobody. An arrow with a modifier or Caps Lock (0x2: X11's), and other keys, go to the base view.
+TEST_F(Dial, ArrowsStepAcrossTheBandsEndsAndOtherKeysGoToTheBaseView) {
+    const int up = Qt::Key_Up, down = Qt::Key_Down;
     // clang-format off
-    const std::tuple<SInt32, SInt32, int, SInt32> cases[] = {{0, 107800, Qt::Key_Up, 107900},
-        {0, 107900, Qt::Key_Up, 88100}, {0, 88100, Qt::Key_Down, 107900},
-        {1, 89900, Qt::Key_Up, 76100}, {1, 76100, Qt::Key_Down, 89900},
-        {0, 88150, Qt::Key_Up, 88250}};
+    const std::tuple<SInt32, SInt32, int, Qt::KeyboardModifiers, quint32, SInt32> cases[] = {
+        {0, 107800, up, {}, 0, 107900}, {0, 107900, up, {}, 0, 88100},
+        {0, 88100, down, {}, 0, 107900}, {1, 89900, up, {}, 0, 76100},
+        {1, 76100, down, {}, 0, 89900}, {0, 88150, up, {}, 0, 88250},
+        {0, 88100, up, Qt::ShiftModifier, 0, 88100}, {0, 88100, up, Qt::ControlModifier, 0, 88100},
+        {0, 88100, up, Qt::AltModifier, 0, 88100}, {0, 88100, up, Qt::MetaModifier, 0, 88100},
+        {0, 88100, up, {}, 0x2, 88100}, {0, 88100, Qt::Key_Left, {}, 0, 88100}};
     // clang-format on
-    for (const auto& [style, from, key, to] : cases) {
+    for (const auto& [style, from, pressed, modifiers, native, to] : cases) {
         dial->setTuningStyle(style);
         dial->setFrequency(from);
-        hold(key, 0.1);
-        EXPECT_EQ(dial->frequency(), to) << from;
+        const std::size_t sent = actions();
+        base.keys.clear();
+        hold(pressed, 0.1, modifiers, native);
+        EXPECT_EQ(dial->frequency(), to) << from << " " << modifiers.toInt() << " " << native;
+        EXPECT_EQ(actions(), sent + (to != from));
+        EXPECT_EQ(base.keys, to == from ? std::vector{pressed} : std::vector<int>{});
     }
-    dial->setConnected(false); // tunes the dial, tells nobody
-    hold(Qt::Key_Up, 0.1);
-    EXPECT_EQ(dial->frequency(), 88350);
-    EXPECT_EQ(actions(), std::size(cases));
-}
-
-TEST_F(Dial, ArrowsWithAModifierOrCapsLockAndOtherKeysGoToTheBaseView) {
-    // 0x2: X11's Caps Lock.
-    // clang-format off
-    const std::pair<Qt::KeyboardModifiers, quint32> held[] = {{Qt::ShiftModifier, 0},
-        {Qt::ControlModifier, 0}, {Qt::AltModifier, 0}, {Qt::MetaModifier, 0}, {{}, 0x2}};
-    // clang-format on
-    for (const auto& [modifiers, native] : held) {
-        key(QEvent::KeyPress, Qt::Key_Up, modifiers, native);
-        key(QEvent::KeyRelease, Qt::Key_Up, modifiers, native);
-    }
-    hold(Qt::Key_Left, 0.1);
-    std::vector<int> passedOn(std::size(held), Qt::Key_Up);
-    passedOn.push_back(Qt::Key_Left);
-    EXPECT_EQ(base.keys, passedOn);
-    EXPECT_EQ(dial->frequency(), 88100);
+    const std::size_t sent = actions();
+    dial->setConnected(false);
+    hold(up, 0.1);
+    EXPECT_EQ(dial->frequency(), 88200);
+    EXPECT_EQ(actions(), sent);
 }
 
 // One step a notch, fractions added up, no wrap at the ends, nothing while disconnected.

@@ -60,9 +60,8 @@ struct Panel {
     QStringList reports() {
         QStringList described;
         for (const auto& report : fake.reports()) {
-            described << QString::fromStdString(device::describeTuningReport(report.data(), 6))
-                             .section("  ", 1)
-                             .section(" power", 0, 0);
+            const auto words = device::describeTuningReport(report.data(), 6);
+            described << QString::fromStdString(words).section(' ', 7, 9); // after the bytes
         }
         fake.clearSent();
         return described;
@@ -151,6 +150,7 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
         1);
     const QByteArray band1 = "<key>Style</key><integer>1</integer>",
                      mono = "<key>Stereo</key><false/>", f995 = tuned(99500);
+    // Another program saves a style, or 99.5 MHz mono; the pane's menus tune.
     const auto saveStyle = [](SInt32 inStyle) {
         return [inStyle](USB_TavroPref&) {
             ASSERT_TRUE(settings::change(settings::prefPath(), [inStyle](host::Dictionary& ioDict) {
@@ -158,6 +158,13 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
                             return true;
                         }).saved());
         };
+    };
+    const auto saveMono = [](USB_TavroPref&) {
+        ASSERT_TRUE(settings::write(settings::prefPath(), 99500, false).saved());
+    };
+    const auto menu = [](SInt32 inFrequency, bool inStereo, SInt32 inStyle) {
+        return std::bind(&USB_TavroPref::tuneTo, std::placeholders::_1, inFrequency, inStereo,
+                         inStyle);
     };
     const Door doors[] = {
         {"no file", {}, "88.1 MHz stereo"},
@@ -171,25 +178,13 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
          "88.1 MHz stereo", 88100, 7},
         {"a frequency that is no number", plistXml("<key>Frequency</key><string>abc</string>"),
          "88.1 MHz stereo", 88100},
-        {"a frequency and mono another program chose",
-         {},
-         "99.5 MHz mono",
-         99500,
-         {},
-         [](auto&) {
-             ASSERT_TRUE(settings::write(settings::prefPath(), 99500, false).saved());
-         }},
+        {"a frequency and mono another program chose", {}, "99.5 MHz mono", 99500, {}, saveMono},
         {"a band another program chose", f995, "89.9 MHz stereo", 89900, 1, saveStyle(1)},
         {"a style of no band another program chose, while the dial is in band 1",
          tuned(80000, band1), "80.0 MHz stereo", 80000, 1, saveStyle(7)},
-        {"the band menu", f995, "89.9 MHz stereo", 89900, 1,
-         [](USB_TavroPref& p) {
-             p.tuneTo(p.frequency(), p.stereo(), 1);
-         }},
+        {"the band menu", f995, "89.9 MHz stereo", 89900, 1, menu(99500, true, 1)},
         {"a station of the other band", f995, "80.0 MHz mono", 80000, 1,
-         [](USB_TavroPref& p) {
-             p.tuneTo(80000, false, settings::styleForFrequency(0, 80000));
-         }},
+         menu(80000, false, settings::styleForFrequency(0, 80000))},
         {"a value that cannot be written back", unkeepable, "89.9 MHz mono", 89900, 1},
     };
     for (const Door& door : doors) {
@@ -199,29 +194,22 @@ TEST(PaneDoors, WhatPlaysIsWhatTheFileHoldsWithinASecond) {
         Panel p(door.file);
         // What usb-tavro --simulate apply prints for the settings file it finds: the file as it
         // came.
-        const auto applied = [&tool] {
-            return tool.run({"--simulate", "apply"}).out;
-        };
-        EXPECT_TRUE(applied().starts_with("report: " + p.last() + "\n"));
+        EXPECT_TRUE(
+            tool.run({"--simulate", "apply"}).out.starts_with("report: " + p.last() + "\n"));
         if (door.through) {
             door.through(p.pane);
         }
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                return p.last().find("  " + std::string(door.plays) + " power") != p.last().npos;
-            },
-            1000))
-            << p.last();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                const settings::Stored now = settings::read(settings::prefPath()).stored;
-                return now.frequency == door.saved && now.style == door.style;
-            },
-            1000));
+        const auto settled = [&] {
+            const settings::Stored now = settings::read(settings::prefPath()).stored;
+            return p.last().find("  " + std::string(door.plays) + " power") != p.last().npos &&
+                   now.frequency == door.saved && now.style == door.style;
+        };
+        EXPECT_TRUE(QTest::qWaitFor(settled, 1000)) << p.last();
         tool.env.insert("XDG_CONFIG_HOME", p.folder);
-        EXPECT_EQ(applied(), "report: " + p.last() + "\nApplied " +
-                                 QString(door.plays).replace(" MHz ", " MHz, ").toStdString() +
-                                 " to the transmitter.\n");
+        EXPECT_EQ(tool.run({"--simulate", "apply"}).out,
+                  "report: " + p.last() + "\nApplied " +
+                      QString(door.plays).replace(" MHz ", " MHz, ").toStdString() +
+                      " to the transmitter.\n");
         EXPECT_EQ(host::RadioMatrix::tag(p.stereoCtl()->selectedCell()),
                   QString(door.plays).endsWith("mono") ? 1 : 2);
         const QString original = settings::prefPath() + ".original";
@@ -302,7 +290,6 @@ TEST(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
 // file before, however busy the folder, and wherever a link leads: each case ends with the file
 // at 99.5 MHz.
 TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
-    const QByteArray inPlace = tuned(99500);
     const auto remade = [](bool (*inGone)(const QString&)) {
         return [inGone](Panel& p) {
             ASSERT_TRUE(inGone(p.folder));
@@ -317,12 +304,12 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
         {"folder moved away, a new one made",
          remade([](const QString& f) { return QDir().rename(f, f + ".old"); })},
         {"a second hard link, the file replaced, then written in place",
-         [&](Panel& p) {
+         [](Panel& p) {
              const QString path = settings::prefPath();
              ASSERT_EQ(::link(qPrintable(path), qPrintable(path + ".bak")), 0);
              ASSERT_TRUE(settings::write(path, 90500, true).saved());
              ASSERT_TRUE(p.plays(90500));
-             ASSERT_TRUE(put(path, inPlace));
+             ASSERT_TRUE(put(path, tuned(99500)));
          }},
         {"another file of the folder saved every 50 ms",
          [](Panel& p) {
@@ -334,7 +321,7 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
              ASSERT_TRUE(settings::write(settings::prefPath(), 99500, true).saved());
          }},
         {"a link to /dev/null, then to a regular file written in place",
-         [&](Panel& p) {
+         [](Panel& p) {
              const QString path = settings::prefPath(), real = p.folder + "/real.plist";
              QFile::remove(path);
              ASSERT_TRUE(QFile::link("/dev/null", path));
@@ -343,7 +330,7 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
              ASSERT_TRUE(QFile::link(real, path + ".new"));
              ASSERT_EQ(::rename(qPrintable(path + ".new"), qPrintable(path)), 0);
              ASSERT_TRUE(p.plays(90500));
-             ASSERT_TRUE(put(real, inPlace));
+             ASSERT_TRUE(put(real, tuned(99500)));
          }},
     };
     for (const auto& [name, change] : cases) {
