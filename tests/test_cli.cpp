@@ -328,8 +328,7 @@ TEST_F(Cli, SetsTheBandApplyOnPlugAndStationsKeepingEveryOtherKeyAndMalformedEnt
         {{"band"}, 0, "Band: 76.1 to 89.9 MHz (style 1)\n", ""},
         {{"band", "2"}, 2, "", "usb-tavro: unknown band 2: give 0 or world (88.1 to 107.9 MHz), 1 "
                                "or japan (76.1 to 89.9 MHz) (see usb-tavro --help)\n"},
-        {{"--simulate", "apply"}, 0, "report: C0 43 83 0C 00 00  89.9 MHz mono power 1\n"
-                                     "Applied 89.9 MHz, mono to the transmitter.\n", ""},
+        {{"--simulate", "status"}, 0, HasSubstr("\nSaved frequency: 89.9 MHz\n"), ""},
         {{"band", "0"}, 0, "Band: 88.1 to 107.9 MHz (style 0), saved.\n", ""},
         {{"apply-on-plug"}, 0, "Apply on plug: yes (default)\n", ""},
         {{"apply-on-plug", "off"}, 0, "Apply on plug: no, saved: a transmitter plugged in while "
