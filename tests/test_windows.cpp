@@ -60,8 +60,7 @@ TEST_P(KeyHold, StepsFollowTheDialsCadenceWhateverTheSystemsRepeat) {
     ASSERT_TRUE(panel.shown);
     ASSERT_EQ(panel.reports("88.1 MHz stereo"), QStringList{"88.1 MHz stereo"}); // at plug-in
     std::size_t up = 0;
-    for (const auto& [key, length, count, slack] :
-         {std::tuple{"Up", 2025ms, 27.0, 1.0}, {"Down", 600ms, 2.0, 0.0}}) {
+    for (const auto& [key, length, slack] : {std::tuple{"Up", 2025ms, 1.0}, {"Down", 600ms, 0.0}}) {
         const std::size_t before = panel.arrivals.size();
         const auto pressed =
             server.hold(key, length, [&](Clock::time_point inUntil) { panel.readUntil(inUntil); });
@@ -77,7 +76,16 @@ TEST_P(KeyHold, StepsFollowTheDialsCadenceWhateverTheSystemsRepeat) {
             late += fromFirst.count() > due(i) + 0.1 ? " " + std::to_string(i) : "";
         }
         const std::string why = key + (", steps at" + seen) + " s";
-        EXPECT_NEAR(static_cast<double>(steps.size()), count, slack) << why;
+        // The hold as the panel saw it: from the press it took, when its first step comes, to the
+        // release. A busy machine hands the press over late (a tenth of a second has been seen).
+        const double taken =
+            steps.empty() ? 0.0 : std::chrono::duration<double>(steps[0] - pressed).count();
+        EXPECT_LT(taken, 0.25) << why;
+        std::size_t count = 0;
+        while (due(count) <= std::chrono::duration<double>(length).count() - taken) {
+            ++count;
+        }
+        EXPECT_NEAR(static_cast<double>(steps.size()), static_cast<double>(count), slack) << why;
         EXPECT_EQ(early, "") << "before they were due, " << why;
         EXPECT_EQ(late, "") << "late, " << why;
         up = up == 0 ? steps.size() : up;
