@@ -219,16 +219,19 @@ DisplayServer::typeWithNewKeyboard(const QStringList& inKeys, const Wait& inWait
                                    std::chrono::milliseconds inFor) {
     // The compositor takes a new keyboard's first press for a key held before the window had the
     // focus: a Shift goes first. A window's shortcuts wait for Qt to activate it, which comes a
-    // round trip after the keyboard's map and focus are taken (a sanitized build takes over a
-    // tenth of a second for the map): the keys wait on wtype's input until a window of this
-    // process is active, another program's for a person's pause.
+    // round trip after the keyboard's map and focus are taken (a sanitized build has been seen
+    // busy for over a tenth of a second then): the keys wait on wtype's input until a window of
+    // this process is active, another program's for a person's pause.
     const bool ours = std::ranges::any_of(QGuiApplication::topLevelWindows(), &QWindow::isVisible);
-    const auto whenActive = [&] {
-        return ours && QGuiApplication::focusWindow() != nullptr;
+    // Until a window of this process has the focus or has lost it; another's, for a pause.
+    const auto untilFocus = [&](bool inFocused) {
+        static_cast<void>(QTest::qWaitFor(
+            [&] { return ours && (QGuiApplication::focusWindow() != nullptr) == inFocused; },
+            ours ? 5000 : 100));
     };
     auto pressed = Clock::now();
     run("wtype", QStringList{"-k", "Shift_L", "-"} + inKeys, [&](QProcess& ioWtype) {
-        static_cast<void>(QTest::qWaitFor(whenActive, ours ? 5000 : 100));
+        untilFocus(true);
         ioWtype.closeWriteChannel();
         pressed = Clock::now();
         if (inWait) {
@@ -236,7 +239,7 @@ DisplayServer::typeWithNewKeyboard(const QStringList& inKeys, const Wait& inWait
         }
     });
     // A keyboard coming before Qt has seen the last one go leaves the window inactive.
-    static_cast<void>(QTest::qWaitFor([&] { return !whenActive(); }, ours ? 5000 : 100));
+    untilFocus(false);
     return pressed;
 }
 
