@@ -232,8 +232,8 @@ DisplayServer::typeWithNewKeyboard(const QStringList& inKeys, const Wait& inWait
     auto pressed = Clock::now();
     run("wtype", QStringList{"-k", "Shift_L", "-"} + inKeys, [&](QProcess& ioWtype) {
         untilFocus(true);
+        pressed = Clock::now(); // before the keys go: this process may be held up after it
         ioWtype.closeWriteChannel();
-        pressed = Clock::now();
         if (inWait) {
             inWait(pressed + inFor);
         }
