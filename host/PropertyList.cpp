@@ -143,8 +143,11 @@ bool binaryWithinBounds(const QByteArray& inData, bool* outExact) {
             if (payload > Dictionary::sMaxPayload) {
                 return false;
             }
-            // libplist ends an ASCII string at its first U+0000.
-            if ((type == 0x50 && std::memchr(data + at, 0, count) != nullptr) ||
+            // libplist ends an ASCII string at its first U+0000, and writes one holding a byte
+            // above 0x7F back as text that is no longer the same.
+            const auto* ascii = data + at;
+            if ((type == 0x50 && std::any_of(ascii, ascii + count,
+                                             [](unsigned char b) { return b == 0 || b > 0x7F; })) ||
                 (type == 0x60 && !utf16Keepable(data + at, count, isKey))) {
                 if (isKey) {
                     return false;

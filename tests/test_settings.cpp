@@ -66,13 +66,14 @@ TEST(PropertyList, HostileListsGiveNothing) {
         doubling.push_back(Bytes{0xA2, i, i});
     }
     doubling.push_back(Bytes{0x09});
-    // JSON, an array, a list cut short; 2^40 shared references, a cycle, a key holding U+0000,
-    // one key twice.
+    // JSON, an array, a list cut short; 2^40 shared references, a cycle, a key holding U+0000
+    // or a byte above 0x7F in an ASCII string, one key twice.
     // clang-format off
     for (const QByteArray& hostile : {QByteArray("{\"Frequency\": 1}"),
              QByteArray("<plist><array/></plist>"), plistXml("<key>K</key>").chopped(15),
              list(doubling, 1), list({Bytes{0xA1, 0}}, 1),
              list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1),
+             list({Bytes{0xD1, 1, 2}, ascii("St\xe1le"), Bytes{0x09}}, 1),
              list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"), Bytes{0x12, 0, 1, 0x8A, 0xEC},
                    Bytes{0x09}}, 1)}) {
         // clang-format on
