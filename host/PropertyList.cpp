@@ -587,7 +587,10 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     }
     Dictionary keepable(kept);
     keepable.mExact = false;
-    if (plist_get_node_type(kept) != PLIST_DICT || !keepable.toData()) {
+    // libplist writes a key that is not UTF-8 as far as its first bad byte, which may make it
+    // another key of the same dictionary: the first would then be read in place of the real one.
+    if (plist_get_node_type(kept) != PLIST_DICT || shapeOf(kept).repeatedKey ||
+        !keepable.toData()) {
         return std::nullopt;
     }
     return keepable;
