@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Mutation check: does the test suite catch each fault of scripts/faults.tsv?
 
-Usage: scripts/mutation-check.py [--only ID,ID] [--list FILE] [--tests REGEX]
+Usage: scripts/mutation-check.py [--only ID,ID] [--list FILE] [--tests REGEX] [--exclude REGEX]
 
 Clones the committed HEAD into a scratch folder, builds it once with the `default` preset, then
 for each fault puts the faulty text in place of the original, rebuilds, runs the tests (stopping
@@ -11,7 +11,8 @@ fault most tests catch costs seconds; every fault called SURVIVED has passed the
 Prints killed (with the first test that failed) / SURVIVED / stale (the text is not in its file
 exactly once) / stillborn (it does not build) for each with its time, a summary, and exits 1
 unless every fault was killed. With --tests, only the tests whose names match run: which faults
-do these tests catch?
+do these tests catch? With --exclude, the tests whose names match do not run: would the others
+catch these faults without them?
 """
 import os
 import subprocess
@@ -52,6 +53,7 @@ def main():
     only = option('--only')
     only = set(only.split(',')) if only else None
     tests = option('--tests')
+    exclude = option('--exclude')
     top = subprocess.run(['git', 'rev-parse', '--show-toplevel'], capture_output=True, text=True,
                          check=True).stdout.strip()
     faults = []
@@ -69,6 +71,8 @@ def main():
                    check=True, **quiet)
     subprocess.run(['cmake', '--build', '--preset', 'default'], check=True, **quiet)
     ctest = ['ctest', '--preset', 'default', '--stop-on-failure']
+    quick = ['-E', f'({SLOW})|({exclude})' if exclude else SLOW]
+    slow = ['-R', SLOW] + (['-E', exclude] if exclude else [])
     counts = {}
     for fid, path, old, new in faults:
         file = os.path.join(work, path)
@@ -82,8 +86,8 @@ def main():
                 if subprocess.run(['cmake', '--build', '--preset', 'default'], **quiet).returncode:
                     verdict = 'stillborn'
                 elif killer := (first_failure(ctest + ['-R', tests], work) if tests else
-                                first_failure(ctest + ['-E', SLOW], work) or
-                                first_failure(ctest + ['-R', SLOW], work)):
+                                first_failure(ctest + quick, work) or
+                                first_failure(ctest + slow, work)):
                     verdict = f'killed by {killer}'
                 else:
                     verdict = 'SURVIVED'
