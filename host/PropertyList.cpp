@@ -116,8 +116,9 @@ bool binaryWithinBounds(const QByteArray& inData, bool* outExact) {
         if (type == 0xC0 || (type == 0x10 && count == 4 && !highHalfZero(data + at, table - at))) {
             *outExact = false;
         }
-        const bool counted =
-            type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 || type == 0xD0;
+        // A set is walked as the array libplist makes of it.
+        const bool counted = type == 0x40 || type == 0x50 || type == 0x60 || type == 0xA0 ||
+                             type == 0xC0 || type == 0xD0;
         if (!counted) {
             continue;
         }

@@ -24,6 +24,7 @@
 #include <limits>
 
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,17 +62,22 @@ TEST(PropertyList, ValuesOfEveryTypeReadAsNumbersAndFlags) {
 // What is no dictionary gives nothing, nor does a list that would take libplist down, stall it
 // or not read back as written. (Lists past a bound: the next test.)
 TEST(PropertyList, HostileListsGiveNothing) {
-    std::vector<Bytes> doubling;
-    for (std::uint8_t i = 1; i <= 40; ++i) {
+    // Each of 2^22 or 2^40 references made twice: from a set (which libplist reads as an array),
+    // or an array.
+    std::vector<Bytes> doubling{Bytes{0xC2, 1, 1}};
+    for (std::uint8_t i = 2; i <= 40; ++i) {
         doubling.push_back(Bytes{0xA2, i, i});
     }
     doubling.push_back(Bytes{0x09});
-    // JSON, an array, a list cut short; 2^40 shared references, a cycle, a key holding U+0000
-    // or a byte above 0x7F in an ASCII string, one key twice.
+    std::vector<Bytes> shorter(doubling.begin(), doubling.begin() + 22);
+    shorter.push_back(Bytes{0x09});
+    doubling[0][0] = 0xA2;
+    // JSON, an array, a list cut short; shared references, a cycle, a key holding U+0000 or a byte
+    // above 0x7F in an ASCII string, one key twice.
     // clang-format off
     for (const QByteArray& hostile : {QByteArray("{\"Frequency\": 1}"),
              QByteArray("<plist><array/></plist>"), plistXml("<key>K</key>").chopped(15),
-             list(doubling, 1), list({Bytes{0xA1, 0}}, 1),
+             list(shorter, 1), list(doubling, 1), list({Bytes{0xA1, 0}}, 1),
              list({Bytes{0xD1, 1, 2}, Bytes{0x63, 0, 'a', 0, 0, 0, 'b'}, Bytes{0x09}}, 1),
              list({Bytes{0xD1, 1, 2}, ascii("St\xe1le"), Bytes{0x09}}, 1),
              list({Bytes{0xD2, 1, 1, 2, 3}, ascii("Frequency"), Bytes{0x12, 0, 1, 0x8A, 0xEC},
@@ -79,6 +85,10 @@ TEST(PropertyList, HostileListsGiveNothing) {
         // clang-format on
         EXPECT_FALSE(Dictionary::fromData(hostile)) << hostile.toHex().toStdString();
     }
+    // Refused before libplist expands them, which takes gigabytes.
+    rusage use{};
+    ::getrusage(RUSAGE_SELF, &use);
+    EXPECT_LT(use.ru_maxrss, 512 * 1024) << "kB";
 }
 
 // Read up to each bound and not beyond; what is read is written and read back whole.
