@@ -262,8 +262,8 @@ TEST(Pane, ASaveNeverStopsTheWindowForTheLock) {
 
 // A transmitter that may not be opened, or that does not take a report, is told of in the status
 // line until it is mended; one that could not take the report for an earlier one held, gets the
-// settings once it can.
-TEST(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
+// settings once it can. So is a disk that takes no settings.
+TEST(Pane, StatusLineSaysWhatKeepsTheTransmitterAndTheFileFromTheSettings) {
     Panel p({}, false);
     p.fake.failCall(Fake::Call::IOCreatePlugInInterfaceForService, kIOReturnNotPrivileged);
     p.fake.plug({"tx", 0x0102});
@@ -284,6 +284,23 @@ TEST(Pane, StatusLineSaysWhatKeepsTheTransmitterFromItsSettings) {
     p.fake.sendMessage("tx", kIOMessageServiceIsResumed);
     EXPECT_EQ(p.reports(), QStringList{"88.1 MHz stereo"});
     EXPECT_EQ(p.text("mStatusField"), "");
+
+    // A disk that takes no write: one log line naming the file and why, and the status line,
+    // until a save succeeds; the pane says it holds unsaved settings.
+    const TroubledFolder disk(TroubledFolder::ReadOnly);
+    if (!disk.problem().empty()) {
+        GTEST_SKIP() << disk.problem();
+    }
+    std::optional<ScopedEnv> troubled(std::in_place, "XDG_CONFIG_HOME", disk.path().toLocal8Bit());
+    const StreamCapture log(2);
+    p.pane.didUnselect();
+    EXPECT_EQ(log.text(), "Settings not saved to " + settings::prefPath().toStdString() +
+                              ": Read-only file system\n");
+    EXPECT_TRUE(p.text("mStatusField").contains("could not be saved"));
+    EXPECT_FALSE(p.pane.settingsSaved());
+    troubled.reset(); // the pane's own folder again
+    p.pane.didUnselect();
+    EXPECT_TRUE(p.pane.settingsSaved());
 }
 
 // Another program's change is taken in within a second, whatever became of the folder and the
@@ -339,26 +356,6 @@ TEST(PaneSharingTheFile, TakesInChangesWhateverBecameOfTheFolderAndFile) {
         change(p);
         EXPECT_TRUE(p.plays(99500));
     }
-}
-
-// On a disk that takes no write: one log line naming the file and why, the status line until a
-// save succeeds, and the pane says it holds unsaved settings.
-TEST(Pane, FailedSaveIsLoggedShownAndRetried) {
-    const TroubledFolder disk(TroubledFolder::ReadOnly);
-    if (!disk.problem().empty()) {
-        GTEST_SKIP() << disk.problem();
-    }
-    Panel p;
-    std::optional<ScopedEnv> troubled(std::in_place, "XDG_CONFIG_HOME", disk.path().toLocal8Bit());
-    const StreamCapture log(2);
-    p.pane.didUnselect();
-    EXPECT_EQ(log.text(), "Settings not saved to " + settings::prefPath().toStdString() +
-                              ": Read-only file system\n");
-    EXPECT_TRUE(p.text("mStatusField").contains("could not be saved"));
-    EXPECT_FALSE(p.pane.settingsSaved());
-    troubled.reset(); // the pane's own folder again
-    p.pane.didUnselect();
-    EXPECT_TRUE(p.pane.settingsSaved());
 }
 
 } // namespace
