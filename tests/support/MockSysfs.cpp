@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,10 +112,13 @@ void MockSysfs::setMode(unsigned inIndex, unsigned inMode) {
     }
 }
 
+int MockSysfs::writtenFd(unsigned inIndex) const {
+    return umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
+}
+
 std::vector<UInt8> MockSysfs::written(unsigned inIndex) {
     std::vector<UInt8> bytes;
-    // The other end of the node's terminal; -1 when the node has none.
-    const int master = umockdev_testbed_get_dev_fd(mTestbed, node(inIndex).c_str());
+    const int master = writtenFd(inIndex);
     pollfd readable{master, POLLIN, 0};
     UInt8 chunk[256];
     ssize_t n = 0;

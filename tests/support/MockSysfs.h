@@ -50,6 +50,9 @@ public:
 
     // Everything written to the node since the last call.
     std::vector<UInt8> written(unsigned inIndex);
+    // The other end of the node's terminal, where what is written to the node can be read (the
+    // latency benchmark waits on it); -1 when the node has none.
+    int writtenFd(unsigned inIndex) const;
 
 private:
     UMockdevTestbed* mTestbed;
