@@ -280,6 +280,17 @@ Shape shapeOf(plist_t inRoot) {
     return shape;
 }
 
+// A tree libplist built that a settings file may be: a dictionary within the bounds, with no key
+// twice when it came from binary (lookups find the first; libplist reads XML keeping only the
+// last, so written out and read back, the pane's own value would be lost).
+bool takesTree(plist_t inRoot, bool inBinary) {
+    const Shape shape = shapeOf(inRoot);
+    return plist_get_node_type(inRoot) == PLIST_DICT && shape.values <= Dictionary::sMaxValues &&
+           shape.containers <= Dictionary::sMaxContainers && shape.depth <= Dictionary::sMaxDepth &&
+           shape.payload <= Dictionary::sMaxPayload && shape.escapes <= Dictionary::sMaxEscapes &&
+           !(inBinary && shape.repeatedKey);
+}
+
 // libplist 2.2 follows nesting by recursion, and it copies a binary list's shared object once
 // for every reference to it: deep nesting overflows the stack, and a few hundred bytes of
 // shared references expand to gigabytes. A list beyond the bounds is refused before it gets
@@ -555,13 +566,7 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     if (root == nullptr) {
         return std::nullopt;
     }
-    const Shape shape = shapeOf(root);
-    // A binary dictionary may hold one key twice, and lookups find the first. libplist reads XML
-    // keeping only the last: written out and read back, the pane's own value would be lost.
-    if (plist_get_node_type(root) != PLIST_DICT || shape.values > sMaxValues ||
-        shape.containers > sMaxContainers || shape.depth > sMaxDepth ||
-        shape.payload > sMaxPayload || shape.escapes > sMaxEscapes ||
-        (inData.startsWith("bplist") && shape.repeatedKey)) {
+    if (!takesTree(root, inData.startsWith("bplist"))) {
         plist_free(root);
         return std::nullopt;
     }
@@ -589,9 +594,8 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     Dictionary keepable(kept);
     keepable.mExact = false;
     // libplist writes a key that is not UTF-8 as far as its first bad byte, which may make it
-    // another key of the same dictionary: the first would then be read in place of the real one.
-    if (plist_get_node_type(kept) != PLIST_DICT || shapeOf(kept).repeatedKey ||
-        !keepable.toData()) {
+    // another key of the same dictionary.
+    if (!takesTree(kept, true) || !keepable.toData()) {
         return std::nullopt;
     }
     return keepable;
