@@ -10,18 +10,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+# New inputs go to the build tree; the committed seeds are only read.
+found=build-fuzz/corpus-settings
 repeatable=()
 if [ -n "${2:-}" ]; then
     repeatable=(-seed="$2" -runs=1000000)
+    rm -rf "$found"
 fi
 
 cmake --preset fuzz
 cmake --build --preset fuzz
-# New inputs go to the build tree; the committed seeds are only read.
-found=build-fuzz/corpus-settings
-if [ -n "${2:-}" ]; then
-    rm -rf "$found"
-fi
 mkdir -p "$found"
 build-fuzz/fuzz/fuzz_settings -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/settings.dict -print_final_stats=1 -artifact_prefix=build-fuzz/ \
