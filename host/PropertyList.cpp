@@ -355,19 +355,17 @@ QByteArray binaryOf(plist_t inRoot) {
     return result;
 }
 
-// The tree libplist makes of inData, with reals read in the C locale whatever the process's.
-plist_t parsed(const QByteArray& inData) {
-    const CLocale cLocale;
-    return libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
-}
-
 // inData, read as a settings file is read, gives inRoot exactly.
 bool readsBackAs(const QByteArray& inData, plist_t inRoot) {
     bool exact = true;
     if (inData.isEmpty() || !withinBounds(inData, &exact)) {
         return false;
     }
-    plist_t back = parsed(inData);
+    plist_t back = nullptr;
+    {
+        const CLocale cLocale;
+        back = libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
+    }
     const bool same = back != nullptr && libplist::sameTree(back, inRoot);
     if (back != nullptr) {
         plist_free(back);
@@ -560,7 +558,11 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     if (inData.isEmpty() || inData.size() > sMaxSize || !withinBounds(inData, &exact)) {
         return std::nullopt;
     }
-    plist_t root = parsed(inData);
+    plist_t root = nullptr;
+    {
+        const CLocale cLocale;
+        root = libplist::fromMemory(inData.constData(), static_cast<std::uint32_t>(inData.size()));
+    }
     if (root == nullptr) {
         return std::nullopt;
     }
@@ -580,7 +582,12 @@ std::optional<Dictionary> Dictionary::fromData(const QByteArray& inData) {
     if (!withinBounds(written, &writtenExact) || !writtenExact) {
         return std::nullopt;
     }
-    plist_t kept = parsed(written);
+    plist_t kept = nullptr;
+    {
+        const CLocale cLocale;
+        kept =
+            libplist::fromMemory(written.constData(), static_cast<std::uint32_t>(written.size()));
+    }
     if (kept == nullptr) {
         return std::nullopt;
     }
