@@ -118,6 +118,16 @@ TEST_F(Link, EachFailingCallLogsOneLineAndTheRefusedTransmitterIsToldOf) {
     services.plug({"good"});
     EXPECT_TRUE(link.connected());
     EXPECT_EQ(link.refusal(), device::Failure{});
+    for (const auto& [call, line] :
+         {std::pair{Call::IOServiceMatching, "IOServiceMatching failed " AT},
+          {Call::IOServiceAddMatchingNotification,
+           "IOServiceAddMatchingNotification failed " AT " - result e00002bc"}}) {
+        xr_device inert(services);
+        services.failCall(call, kIOReturnError);
+        StreamCapture log(2);
+        EXPECT_EQ(inert.start(), kIOReturnError);
+        EXPECT_THAT(log.text(), ::testing::MatchesRegex(std::string(line) + "\n"));
+    }
 }
 
 // Each report goes to the transmitter within the second the link gives it; none while none is

@@ -1,6 +1,5 @@
 // The tuning dial: its band and frequency, the mouse, the keys on a clock the test moves, the
-// scroll wheel, what it draws and what a screen reader is told. (What the screen shows once it is
-// disconnected: the window tests, on a real X server.)
+// scroll wheel, what it draws, what the screen shows and what a screen reader is told.
 #include "dial/xr_tunerCtl.h"
 #include "dial/xr_tunerLayout.h"
 #include "host/Snapshot.h"
@@ -10,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -219,6 +219,22 @@ TEST_F(Dial, DrawsAsItsPictures) {
     }
     qInstallMessageHandler(before);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+// What the screen shows follows the connection alone, as it follows every other change.
+TEST_F(Dial, ScreenShowsTheDashesOnceDisconnected) {
+    dial->setParent(nullptr);
+    dial->finishInitWithBundle(host::Bundle(TAVRO_BUNDLE_PATH));
+    dial->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dial));
+    dial->setConnected(false);
+    QTest::qWait(50);
+    EXPECT_EQ(dial->screen()
+                  ->grabWindow(dial->winId())
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              host::snapshot(*dial, 1.0, host::Backdrop::Window));
+    delete dial;
 }
 
 // The value as spoken; a value set there while disconnected tunes and tells nobody. (Role, name

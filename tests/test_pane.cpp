@@ -5,6 +5,7 @@
 #include "dial/xr_tunerCtl.h"
 #include "host/PropertyList.h"
 #include "host/RadioMatrix.h"
+#include "host/Snapshot.h"
 #include "pane/USB_TavroPref.h"
 #include "settings/Settings.h"
 #include "support/BinaryPlist.h"
@@ -83,6 +84,7 @@ struct Panel {
 // Plugged in all along, the transmitter gets the pane's settings, and its version is shown with
 // the bundle's; each turn of the dial and stereo change reaches it at once, and the file once the
 // dial rests, not a write a step, keeping the file's other keys; a cell of another tag is mono.
+// On a dark desktop the texts and the focus ring take the desktop's colours.
 TEST(Pane, ShowsTheTransmitterAndSendsEachChangeAtOnceSavingItSoon) {
     Panel p(plistXml("<key>Note</key><string>mine</string>"));
     EXPECT_EQ(p.text("mHWVersField"), "Hardware version: 0102");
@@ -104,6 +106,21 @@ TEST(Pane, ShowsTheTransmitterAndSendsEachChangeAtOnceSavingItSoon) {
     p.pane.didUnselect();
     const auto kept = host::Dictionary::dictionaryWithContentsOfFile(settings::prefPath());
     EXPECT_EQ(kept->stringValue("Note"), QString("mine"));
+
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(250, 250, 250));
+    dark.setColor(QPalette::Highlight, QColor(0, 200, 255));
+    p.pane.mainView()->setPalette(dark);
+    p.dial->becomeFirstResponder();
+    const QImage shot = host::snapshot(*p.pane.mainView());
+    const auto found = [&shot](QColor inColour, const QWidget* inWidget) {
+        const QImage area = shot.copy(inWidget->geometry()).convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(area.constBits());
+        return std::count(pixels, pixels + area.width() * area.height(), inColour.rgb()) > 0;
+    };
+    EXPECT_TRUE(found(QColor(250, 250, 250), p.pane.mainView()->findChild<QLabel*>("nameLabel")));
+    EXPECT_TRUE(found(QColor(0, 200, 255), p.dial));
 }
 
 // One way the pane comes to play something, from the file it starts on (none for a null one).

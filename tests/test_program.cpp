@@ -177,24 +177,35 @@ TEST_F(Program, SaveKeepsTheSettingsOfAFileItCannotRead) {
     }
 }
 
-// Without a session bus, a lock in the user's runtime folder keeps a second panel out, saying so in
-// one line; a picture may still be taken.
+// Without a session bus, a lock in the user's runtime folder (without one, the toolkit's folder of
+// the user's own in the temporary folder) keeps a second panel out, saying so in one line; a
+// picture may still be taken.
 TEST_F(Program, WithoutASessionBusASecondPanelIsKeptOutInOneLine) {
     panel.env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    ProgramRun first(TAVRO_HOST_PROGRAM);
-    first.env = panel.env;
-    first.start({"--simulate"});
-    ASSERT_TRUE(first.says("mainViewDidLoad"));
-    const ProgramRun::Outcome second = panel.run({"--simulate"});
-    EXPECT_EQ(second.exitCode, 1);
-    EXPECT_EQ(second.err, QString("Another panel is open (process %1 holds %2/%3.lock): not "
-                                  "starting a second\n")
-                              .arg(first.process.processId())
-                              .arg(panel.runtime.path(), TAVRO_BUNDLE_IDENTIFIER)
-                              .toStdString());
-    EXPECT_EQ(panel.run({"--screenshot", panel.config.filePath("pane.png")}).exitCode, 0);
-    first.signal(SIGTERM);
-    EXPECT_EQ(first.finish().exitCode, 0);
+    for (const bool runtimeFolder : {true, false}) {
+        if (!runtimeFolder) {
+            panel.env.remove("XDG_RUNTIME_DIR");
+            panel.env.insert("TMPDIR", panel.runtime.path());
+        }
+        ProgramRun first(TAVRO_HOST_PROGRAM);
+        first.env = panel.env;
+        first.start({"--simulate"});
+        ASSERT_TRUE(first.says("mainViewDidLoad"));
+        const ProgramRun::Outcome second = panel.run({"--simulate"});
+        EXPECT_EQ(second.exitCode, 1) << runtimeFolder;
+        EXPECT_THAT(
+            second.err,
+            ::testing::MatchesRegex(
+                QString("(QStandardPaths: [^\n]*\n)*Another panel is open \\(process %1 holds "
+                        "%2/[^ ]+\\.lock\\): not starting a second\n")
+                    .arg(first.process.processId())
+                    .arg(runtimeFolder ? panel.runtime.path()
+                                       : panel.runtime.path() + "/runtime-[^/]+")
+                    .toStdString()));
+        EXPECT_EQ(panel.run({"--screenshot", panel.config.filePath("pane.png")}).exitCode, 0);
+        first.signal(SIGTERM);
+        EXPECT_EQ(first.finish().exitCode, 0);
+    }
 }
 
 } // namespace
