@@ -67,6 +67,7 @@ TEST(PaneInALanguage, MenusDialogsAndStatusLineSpeakItAndFit) {
     PaneWindow pane;
     pane.window->present();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.window.get()));
+    EXPECT_TRUE(everyTextFits(*pane.window));
     EXPECT_EQ(pane.window->findChild<QMenu*>("stationsMenu")->title(), "\u653e\u9001\u5c40(&A)");
     pane.simulator.unplug();
     EXPECT_EQ(pane.find<QLabel>("mStatusField")->text(),
